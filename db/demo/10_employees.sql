@@ -1,0 +1,2 @@
+-- placeholder
+SELECT 1;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "TfrmZZMain.h"
+
+// This module's main window: the base plus the table of its screens.
+class TfrmE0Main : public TfrmZZMain
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmE0Main(QWidget *parent = nullptr);
+};

@@ -1,0 +1,126 @@
+#include "Modal.h"
+
+#include "Routines.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Box texts use \r as the line break of the old system.
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(u"\r\n"_s, u"\n"_s).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+class InteractiveHandler final : public ModalHandler
+{
+public:
+    bool showBox(BoxKind kind, const QString &text) override
+    {
+        QWidget *parent = QApplication::activeWindow();
+        const QString title = ApplicationTitle();
+        switch (kind) {
+        case BoxKind::Information:
+            QMessageBox::information(parent, title, displayText(text));
+            return true;
+        case BoxKind::Error:
+            QMessageBox::critical(parent, title, displayText(text));
+            return true;
+        case BoxKind::Confirmation:
+            return QMessageBox::question(parent, title, displayText(text), QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::No) == QMessageBox::Yes;
+        }
+        return false;
+    }
+
+    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override
+    {
+        QFileDialog dialog(parent, QString(), fileName, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    int runDialog(QDialog &dialog) override { return dialog.exec(); }
+
+    bool askPrinter(QPrinter &printer, QWidget *parent) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void openWithDesktop(const QString &path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+};
+
+// For runs without anybody at the screen: every box becomes one line on
+// standard error and is answered with the configured answer.
+class UnattendedHandler final : public ModalHandler
+{
+public:
+    explicit UnattendedHandler(bool answer) : m_answer(answer) {}
+
+    bool showBox(BoxKind kind, const QString &text) override
+    {
+        static const char *const names[] = {"information", "error", "confirmation"};
+        QString line = text;
+        line.replace(u"\r\n"_s, u" "_s).replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        std::fprintf(stderr, "%s: %s\n", names[static_cast<int>(kind)], line.toUtf8().constData());
+        std::fflush(stderr);
+        return kind == BoxKind::Confirmation ? m_answer : true;
+    }
+    QString askSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    int runDialog(QDialog &) override { return QDialog::Rejected; }
+    bool askPrinter(QPrinter &, QWidget *) override { return false; }
+    void openWithDesktop(const QString &path) override
+    {
+        std::fprintf(stderr, "open: %s\n", path.toUtf8().constData());
+    }
+
+private:
+    bool m_answer;
+};
+
+ModalHandler *installed = nullptr;
+
+ModalHandler &defaultHandler()
+{
+    const QByteArray mode = qgetenv("KEST_UNATTENDED").toLower();
+    if (mode == "yes" || mode == "no") {
+        static UnattendedHandler unattended(mode == "yes");
+        return unattended;
+    }
+    static InteractiveHandler interactive;
+    return interactive;
+}
+
+} // namespace
+
+ModalHandler &modal()
+{
+    return installed ? *installed : defaultHandler();
+}
+
+ModalHandlerScope::ModalHandlerScope(ModalHandler &handler) : m_previous(installed)
+{
+    installed = &handler;
+}
+
+ModalHandlerScope::~ModalHandlerScope()
+{
+    installed = m_previous;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+enum class BoxKind { Information, Error, Confirmation };
+
+// The one seam every modal interaction goes through, so that a test (or an
+// unattended run) can answer it and record what was shown without blocking.
+class ModalHandler
+{
+public:
+    virtual ~ModalHandler() = default;
+
+    // Shows a message box; returns true for OK or Yes.
+    virtual bool showBox(BoxKind kind, const QString &text) = 0;
+    // Asks for a file name to save to; empty when cancelled.
+    virtual QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) = 0;
+    // Runs a modal dialog and returns its result code.
+    virtual int runDialog(QDialog &dialog) = 0;
+    // Lets the operator choose and set up a printer; false when cancelled.
+    virtual bool askPrinter(QPrinter &printer, QWidget *parent) = 0;
+    // Opens a file with the desktop's default program.
+    virtual void openWithDesktop(const QString &path) = 0;
+};
+
+// The handler in force: the interactive one unless a test installed its own,
+// or the unattended one when KEST_UNATTENDED is "yes" or "no".
+ModalHandler &modal();
+
+// Installs a handler for the lifetime of the guard (tests).
+class ModalHandlerScope
+{
+public:
+    explicit ModalHandlerScope(ModalHandler &handler);
+    ~ModalHandlerScope();
+    ModalHandlerScope(const ModalHandlerScope &) = delete;
+    ModalHandlerScope &operator=(const ModalHandlerScope &) = delete;
+
+private:
+    ModalHandler *m_previous;
+};

@@ -1,0 +1,159 @@
+#include "SqlQuery.h"
+
+#include "DataModule.h"
+#include "ServerError.h"
+
+#include <QSqlError>
+#include <QVariant>
+
+using namespace Qt::StringLiterals;
+
+QString PrimaryMessage(const QString &databaseText)
+{
+    QString text = databaseText.trimmed();
+    for (const QString &prefix : {u"ERROR:"_s, u"FATAL:"_s})
+        if (text.startsWith(prefix))
+            text = text.mid(prefix.size()).trimmed();
+    const qsizetype newline = text.indexOf(QLatin1Char('\n'));
+    if (newline >= 0)
+        text = text.left(newline).trimmed();
+    return text;
+}
+
+static ServerError errorOf(const QSqlError &error)
+{
+    const QString primary = PrimaryMessage(error.databaseText());
+    return ServerError(primary.isEmpty() ? error.text() : primary, error.nativeErrorCode());
+}
+
+namespace {
+
+// Finds the ":NAME" placeholders (skipping quoted text, comments and "::"
+// casts); returns the text with every placeholder spelled in upper case.
+QString scanPlaceholders(const QString &sql, QStringList &names)
+{
+    QString normal = sql;
+    const qsizetype n = sql.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = sql.at(i);
+        if (c == u'\'' || c == u'"') {
+            const qsizetype close = sql.indexOf(c, i + 1);
+            i = close < 0 ? n : close;
+        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
+            const qsizetype eol = sql.indexOf(u'\n', i);
+            i = eol < 0 ? n : eol;
+        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
+            const qsizetype close = sql.indexOf(u"*/"_s, i + 2);
+            i = close < 0 ? n : close + 1;
+        } else if (c == u':') {
+            if (i + 1 < n && sql.at(i + 1) == u':') {
+                ++i;
+                continue;
+            }
+            qsizetype j = i + 1;
+            while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_'))
+                ++j;
+            if (j > i + 1) {
+                const QString name = sql.mid(i + 1, j - i - 1).toUpper();
+                normal.replace(i + 1, name.size(), name);
+                if (!names.contains(name))
+                    names.append(name);
+            }
+            i = j - 1;
+        }
+    }
+    return normal;
+}
+
+} // namespace
+
+QStringList PlaceholderNames(const QString &sql)
+{
+    QStringList names;
+    scanPlaceholders(sql, names);
+    return names;
+}
+
+QString ValueText(const QVariant &value)
+{
+    if (value.isNull())
+        return {};
+    return value.toString();
+}
+
+SqlQuery::SqlQuery(const QString &sql)
+{
+    setSql(sql);
+}
+
+void SqlQuery::setSql(const QString &sql)
+{
+    close();
+    m_sql = sql;
+    m_placeholders.clear();
+    m_normalSql = scanPlaceholders(sql, m_placeholders);
+    m_binds.clear();
+}
+
+bool SqlQuery::hasPlaceholder(const QString &name) const
+{
+    QString key = name.startsWith(QLatin1Char(':')) ? name.mid(1) : name;
+    return m_placeholders.contains(key.toUpper());
+}
+
+void SqlQuery::bind(const QString &name, const QString &value)
+{
+    const QString key = (name.startsWith(QLatin1Char(':')) ? name.mid(1) : name).toUpper();
+    m_binds.insert(key, value);
+}
+
+void SqlQuery::clearBinds()
+{
+    m_binds.clear();
+}
+
+void SqlQuery::exec()
+{
+    m_query = QSqlQuery(Connection());
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(m_normalSql))
+        throw errorOf(m_query.lastError());
+    for (const QString &name : m_placeholders) {
+        const QString value = m_binds.value(name);
+        m_query.bindValue(u':' + name, value.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(value));
+    }
+    if (!m_query.exec())
+        throw errorOf(m_query.lastError());
+}
+
+bool SqlQuery::next()
+{
+    return m_query.next();
+}
+
+void SqlQuery::close()
+{
+    if (m_query.isActive())
+        m_query.finish();
+    m_query = QSqlQuery();
+}
+
+QString SqlQuery::value(const QString &field) const
+{
+    const int index = m_query.record().indexOf(field);
+    return index < 0 ? QString() : ValueText(m_query.value(index));
+}
+
+QString SqlQuery::value(int column) const
+{
+    return ValueText(m_query.value(column));
+}
+
+QString SqlQuery::scalar(const QString &sql, const QHash<QString, QString> &binds)
+{
+    SqlQuery query(sql);
+    for (auto it = binds.begin(); it != binds.end(); ++it)
+        query.bind(it.key(), it.value());
+    query.exec();
+    return query.next() ? query.value(0) : QString();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+
+// A read on the process's connection with named binds (":NAME"). Every value
+// is bound as text and an empty text as NULL, as the old server treated ''.
+// Failures throw ServerError.
+class SqlQuery
+{
+public:
+    explicit SqlQuery(const QString &sql = {});
+
+    void setSql(const QString &sql);
+    const QString &sql() const { return m_sql; }
+    // Names of the placeholders in the text, upper case, each once, in order.
+    const QStringList &placeholders() const { return m_placeholders; }
+    bool hasPlaceholder(const QString &name) const;
+
+    // name with or without the leading colon; a name the text lacks is ignored.
+    void bind(const QString &name, const QString &value);
+    void clearBinds();
+
+    void exec();
+    bool next();
+    bool isActive() const { return m_query.isActive(); }
+    void close();
+
+    QSqlRecord record() const { return m_query.record(); }
+    // The current row's value as text; empty for NULL or an unknown field.
+    QString value(const QString &field) const;
+    QString value(int column) const;
+
+    // Runs the text and returns the first column of the first row, or empty.
+    static QString scalar(const QString &sql, const QHash<QString, QString> &binds = {});
+
+private:
+    QString m_sql;
+    QString m_normalSql; // placeholders spelled in upper case
+    QStringList m_placeholders;
+    QHash<QString, QString> m_binds;
+    QSqlQuery m_query;
+};
+
+// The server's primary message of a failed statement: without "ERROR:" and
+// without the context lines.
+QString PrimaryMessage(const QString &databaseText);
+// Names of the ":NAME" placeholders of an SQL text, upper case, each once;
+// quoted text, comments and "::" casts are skipped.
+QStringList PlaceholderNames(const QString &sql);
+// Text of a result value: NULL as empty, numbers as their digits.
+QString ValueText(const QVariant &value);

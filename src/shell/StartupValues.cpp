@@ -1,0 +1,53 @@
+#include "StartupValues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+StartupValues values;
+}
+
+const StartupValues &Startup()
+{
+    return values;
+}
+
+void SetStartupValues(const StartupValues &newValues)
+{
+    values = newValues;
+}
+
+QString WithTrailingSeparator(const QString &dir)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
+
+QString IniValue(const QString &fileName, const QString &section, const QString &key, const QString &defaultValue)
+{
+    QFile file(QDir(Startup().exeDir).filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return defaultValue;
+    QTextStream in(&file);
+    bool inSection = false;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            inSection = line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!inSection || line.startsWith(QLatin1Char(';')))
+            continue;
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            return line.mid(eq + 1).trimmed();
+    }
+    return defaultValue;
+}
+
+int IniInt(const QString &fileName, const QString &section, const QString &key, int defaultValue)
+{
+    bool ok = false;
+    const int value = IniValue(fileName, section, key).toInt(&ok);
+    return ok ? value : defaultValue;
+}

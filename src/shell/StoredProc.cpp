@@ -1,0 +1,119 @@
+#include "StoredProc.h"
+
+#include "ServerError.h"
+#include "SqlQuery.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using namespace Qt::StringLiterals;
+
+StoredProc::StoredProc(const QString &name)
+{
+    setName(name);
+}
+
+void StoredProc::setName(const QString &name)
+{
+    m_name = name.toLower();
+    m_values.clear();
+    m_outputs.clear();
+}
+
+QHash<QString, QList<StoredProc::Parameter>> &StoredProc::cache()
+{
+    static QHash<QString, QList<Parameter>> lists;
+    return lists;
+}
+
+const QList<StoredProc::Parameter> &StoredProc::parameters() const
+{
+    auto found = cache().constFind(m_name);
+    if (found != cache().constEnd())
+        return *found;
+    SqlQuery query(uR"(SELECT p.name, p.mode
+  FROM pg_proc f
+  JOIN pg_namespace n ON n.oid = f.pronamespace
+ CROSS JOIN LATERAL unnest(f.proargnames,
+         COALESCE(f.proargmodes, array_fill('i'::"char", ARRAY[cardinality(f.proargnames)])))
+       WITH ORDINALITY AS p(name, mode, ord)
+ WHERE f.proname = :PROC
+   AND n.nspname = ANY (current_schemas(false))
+ ORDER BY p.ord)"_s);
+    query.bind(u"PROC"_s, m_name);
+    query.exec();
+    QList<Parameter> params;
+    while (query.next()) {
+        const QString mode = query.value(1);
+        const QChar m = mode.isEmpty() ? u'i' : mode.at(0);
+        params.append({query.value(0).toLower(), m == u'i' || m == u'b', m == u'o' || m == u'b'});
+    }
+    if (params.isEmpty()
+        && SqlQuery::scalar(u"SELECT count(*) FROM pg_proc WHERE proname = :PROC"_s, {{u"PROC"_s, m_name}}) == u"0"_s)
+        throw ServerError(u"Stored procedure '%1' not found"_s.arg(m_name));
+    return *cache().insert(m_name, params);
+}
+
+QStringList StoredProc::inputNames() const
+{
+    QStringList names;
+    for (const Parameter &p : parameters())
+        if (p.input)
+            names.append(p.name);
+    return names;
+}
+
+bool StoredProc::hasParameter(const QString &name) const
+{
+    const QString key = name.toLower();
+    for (const Parameter &p : parameters())
+        if (p.input && p.name == key)
+            return true;
+    return false;
+}
+
+void StoredProc::setValue(const QString &name, const QString &value)
+{
+    if (!hasParameter(name))
+        throw ServerError(u"Parameter '%1' not found"_s.arg(name));
+    const QString key = name.toLower();
+    for (auto &entry : m_values)
+        if (entry.first == key) {
+            entry.second = value;
+            return;
+        }
+    m_values.append({key, value});
+}
+
+void StoredProc::clearValues()
+{
+    m_values.clear();
+}
+
+void StoredProc::exec()
+{
+    QStringList arguments;
+    for (const auto &entry : m_values)
+        arguments.append(u"%1 => :%2"_s.arg(entry.first, entry.first.toUpper()));
+    SqlQuery query(u"SELECT * FROM %1(%2)"_s.arg(m_name, arguments.join(u", "_s)));
+    for (const auto &entry : m_values)
+        query.bind(entry.first, entry.second);
+    query.exec();
+    m_outputs.clear();
+    if (query.next()) {
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i)
+            m_outputs.insert(record.fieldName(i).toLower(), query.value(i));
+    }
+    query.close();
+}
+
+QString StoredProc::output(const QString &name) const
+{
+    return m_outputs.value(name.toLower());
+}
+
+void StoredProc::clearCache()
+{
+    cache().clear();
+}

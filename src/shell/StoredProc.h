@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+// A server procedure called by name with named parameters:
+//   SELECT * FROM pr_x(aname => :ANAME, ...)
+// Only the parameters that were set are passed; the server's defaults (NULL)
+// fill the rest. Parameter names come from the catalogue, cached per
+// connection, and match without regard to case. Failures throw ServerError.
+class StoredProc
+{
+public:
+    explicit StoredProc(const QString &name = {});
+
+    void setName(const QString &name);
+    const QString &name() const { return m_name; }
+
+    // Input parameters (modes in and inout), lower case as the server keeps them.
+    QStringList inputNames() const;
+    bool hasParameter(const QString &name) const;
+
+    // Sets an input parameter; an empty text is passed as NULL. Throws
+    // ServerError for a name the procedure does not have.
+    void setValue(const QString &name, const QString &value);
+    void clearValues();
+
+    void exec();
+    // An output parameter (out or inout) of the last call.
+    QString output(const QString &name) const;
+
+    // Forgets the cached parameter lists (after the connection changed).
+    static void clearCache();
+
+private:
+    struct Parameter
+    {
+        QString name;
+        bool input = false;
+        bool output = false;
+    };
+    const QList<Parameter> &parameters() const;
+    static QHash<QString, QList<Parameter>> &cache();
+
+    QString m_name;
+    QList<std::pair<QString, QString>> m_values; // in the order they were set
+    QHash<QString, QString> m_outputs;
+};

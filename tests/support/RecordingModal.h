@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Modal.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Records every modal interaction and answers it from what the test queued,
+// without blocking.
+class RecordingModal : public ModalHandler
+{
+public:
+    struct Box
+    {
+        BoxKind kind;
+        QString text;
+    };
+
+    RecordingModal();
+    ~RecordingModal() override;
+
+    QList<Box> boxes;
+    QStringList openedFiles;
+
+    // Answers for confirmation boxes, taken in order; Yes when none is left.
+    QList<bool> confirmAnswers;
+    // Answers for file-name questions, taken in order; cancelled when none is left.
+    QStringList fileNames;
+    // Drives a modal dialog (types, presses keys) and returns its result;
+    // Rejected when none is set.
+    std::function<int(QDialog &)> dialogScript;
+    bool printerAnswer = false;
+
+    QStringList texts() const;
+    QString lastText() const;
+    void clear();
+
+    bool showBox(BoxKind kind, const QString &text) override;
+    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override;
+    int runDialog(QDialog &dialog) override;
+    bool askPrinter(QPrinter &printer, QWidget *parent) override;
+    void openWithDesktop(const QString &path) override;
+
+private:
+    ModalHandlerScope m_scope;
+};
