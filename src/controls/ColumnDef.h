@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <Qt>
+
+// One grid column, declared as data by a screen:
+//   {.title = u"장비번호"_s, .field = u"EQUIP_NO"_s, .width = 80, .dataWidth = 10}
+struct ColumnDef
+{
+    QString title;          // "\n" breaks a title over several lines
+    QString field;          // the record field the column shows and edits
+    int width = 80;         // pixels
+    int dataWidth = 0;      // most CP949 bytes an edit may hold; 0: no limit
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool visible = true;
+    bool readOnly = false;
+    QString codeGroup;      // common-code group of a pick-list column
+    bool footer = false;    // the column shows a footer value
+};
+
+// The labels shown and the codes kept of a pick-list column or a code list,
+// position for position.
+struct PickList
+{
+    QStringList labels;
+    QStringList codes;
+
+    bool isEmpty() const { return codes.isEmpty(); }
+    void clear()
+    {
+        labels.clear();
+        codes.clear();
+    }
+    void append(const QString &label, const QString &code)
+    {
+        labels.append(label);
+        codes.append(code);
+    }
+    // The label of a code; empty for a code the list lacks.
+    QString labelOf(const QString &code) const
+    {
+        const qsizetype i = codes.indexOf(code);
+        return i < 0 ? QString() : labels.at(i);
+    }
+    QString codeOf(const QString &label) const
+    {
+        const qsizetype i = labels.indexOf(label);
+        return i < 0 ? QString() : codes.at(i);
+    }
+};

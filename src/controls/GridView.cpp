@@ -1,0 +1,309 @@
+#include "GridView.h"
+
+#include "Cp949.h"
+#include "GridModel.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+using namespace Qt::StringLiterals;
+
+// The footer row under the cells, its cells aligned with the columns.
+class FooterBar : public QWidget
+{
+public:
+    explicit FooterBar(GridView *view) : QWidget(view), m_view(view) { setObjectName(u"footer"_s); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        const GridModel *model = m_view->gridModel();
+        if (!model)
+            return;
+        QHeaderView *header = m_view->horizontalHeader();
+        const int offset = m_view->verticalHeader()->isVisible() ? m_view->verticalHeader()->width() : 0;
+        painter.setPen(palette().color(QPalette::Mid));
+        for (int c = 0; c < model->columnCount(); ++c) {
+            if (header->isSectionHidden(c))
+                continue;
+            const QRect cell(offset + header->sectionViewportPosition(c) + m_view->frameWidth(), 0,
+                             header->sectionSize(c), height() - 1);
+            painter.drawRect(cell);
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(cell.adjusted(3, 0, -3, 0), int(model->column(c).alignment | Qt::AlignVCenter),
+                             model->footer(c));
+            painter.setPen(palette().color(QPalette::Mid));
+        }
+    }
+
+private:
+    GridView *m_view;
+};
+
+namespace {
+
+// Pick-list columns edit with a list of labels that keeps codes; other
+// columns with a line edit cut to the column's data width.
+class GridDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const auto *model = qobject_cast<const GridModel *>(index.model());
+        if (model && !model->pickList(index.column()).isEmpty()) {
+            auto *combo = new QComboBox(parent);
+            combo->addItems(model->pickList(index.column()).labels);
+            return combo;
+        }
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor); line && model) {
+            const int limit = model->column(index.column()).dataWidth;
+            line->setAlignment(model->column(index.column()).alignment);
+            if (limit > 0)
+                QObject::connect(line, &QLineEdit::textEdited, line, [line, limit](const QString &text) {
+                    const QString cut = CutToCp949Bytes(text, limit);
+                    if (cut != text)
+                        line->setText(cut);
+                });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            const auto *model = qobject_cast<const GridModel *>(index.model());
+            combo->setCurrentIndex(int(model->pickList(index.column()).codes.indexOf(index.data(Qt::EditRole).toString())));
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            const auto *grid = qobject_cast<const GridModel *>(model);
+            const int i = combo->currentIndex();
+            model->setData(index, i < 0 ? QString() : grid->pickList(index.column()).codes.at(i));
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto *view = qobject_cast<const GridView *>(parent());
+        const auto *model = qobject_cast<const GridModel *>(index.model());
+        if (!view || !model)
+            return;
+        const GridColours &colours = view->colours();
+        if (model->column(index.column()).readOnly && colours.readOnlyBackground.isValid())
+            option->backgroundBrush = colours.readOnlyBackground;
+        else if (colours.cellBackground.isValid())
+            option->backgroundBrush = colours.cellBackground;
+    }
+};
+
+} // namespace
+
+GridView::GridView(QWidget *parent) : QTableView(parent), m_footer(new FooterBar(this))
+{
+    setItemDelegate(new GridDelegate(this));
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    verticalHeader()->setMinimumSectionSize(RowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsMovable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumHeight(HeaderHeight);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    m_footer->hide();
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { m_footer->update(); });
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, this, [this] { m_footer->update(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { m_footer->update(); });
+}
+
+GridView::~GridView() = default;
+
+void GridView::setGridModel(GridModel *model)
+{
+    if (m_model)
+        disconnect(m_model, nullptr, this, nullptr);
+    m_model = model;
+    setModel(model);
+    connect(model, &GridModel::modelReset, this, &GridView::applyColumns);
+    connect(model, &GridModel::footersChanged, m_footer, qOverload<>(&QWidget::update));
+    connect(model, &QAbstractItemModel::headerDataChanged, this, &GridView::applyColumns);
+    applyColumns();
+}
+
+void GridView::applyColumns()
+{
+    if (!m_model)
+        return;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        setColumnWidth(c, m_model->column(c).width);
+        setColumnHidden(c, !m_model->column(c).visible);
+    }
+    updateHeaderHeight();
+    m_footer->update();
+}
+
+void GridView::setColumnShown(int column, bool shown)
+{
+    if (m_model)
+        m_model->setColumnVisible(column, shown);
+}
+
+void GridView::updateHeaderHeight()
+{
+    int lines = 1;
+    if (m_model)
+        for (const ColumnDef &column : m_model->columns())
+            lines = std::max(lines, int(column.title.count(QLatin1Char('\n'))) + 1);
+    const int height = lines == 1 ? HeaderHeight : lines * (fontMetrics().height() + 2) + 4;
+    horizontalHeader()->setFixedHeight(height);
+}
+
+void GridView::setFooterVisible(bool visible)
+{
+    m_footerVisible = visible;
+    m_footer->setVisible(visible);
+    setViewportMargins(0, 0, 0, visible ? FooterHeight : 0);
+    layoutFooter();
+}
+
+void GridView::setColours(const GridColours &colours)
+{
+    m_colours = colours;
+    QPalette p = palette();
+    if (colours.selectedBackground.isValid())
+        p.setColor(QPalette::Highlight, colours.selectedBackground);
+    if (colours.selectedText.isValid())
+        p.setColor(QPalette::HighlightedText, colours.selectedText);
+    if (colours.cellBackground.isValid())
+        p.setColor(QPalette::Base, colours.cellBackground);
+    setPalette(p);
+    if (colours.titleBackground.isValid()) {
+        horizontalHeader()->setStyleSheet(u"QHeaderView::section { background-color: %1; color: %2;"
+                                          " border: 1px solid %3; }"_s
+                                              .arg(colours.titleBackground.name(),
+                                                   colours.titleText.isValid() ? colours.titleText.name()
+                                                                               : u"black"_s,
+                                                   colours.titleBackground.darker(130).name()));
+    }
+    viewport()->update();
+}
+
+int GridView::currentRow() const
+{
+    return currentIndex().isValid() ? currentIndex().row() : -1;
+}
+
+int GridView::firstVisibleColumn() const
+{
+    if (!m_model)
+        return 0;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        if (!isColumnHidden(c))
+            return c;
+    return 0;
+}
+
+void GridView::setCurrentRow(int row)
+{
+    if (!m_model || row < 0 || row >= m_model->rowCount())
+        return;
+    const int column = currentIndex().isValid() ? currentIndex().column() : firstVisibleColumn();
+    setCurrentIndex(m_model->index(row, column));
+}
+
+void GridView::first()
+{
+    setCurrentRow(0);
+}
+
+void GridView::prior()
+{
+    setCurrentRow(std::max(0, currentRow() - 1));
+}
+
+void GridView::next()
+{
+    if (!m_model)
+        return;
+    if (currentRow() + 1 >= m_model->rowCount() && m_model->canFetchMore())
+        m_model->fetchMore();
+    setCurrentRow(std::min(m_model->rowCount() - 1, currentRow() + 1));
+}
+
+void GridView::last()
+{
+    if (!m_model)
+        return;
+    m_model->fetchAll();
+    setCurrentRow(m_model->rowCount() - 1);
+}
+
+void GridView::keyPressEvent(QKeyEvent *event)
+{
+    // Enter moves to the next cell, as in the old grids.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState
+        && event->modifiers() == Qt::NoModifier) {
+        const QModelIndex current = currentIndex();
+        if (current.isValid()) {
+            int column = current.column() + 1;
+            while (column < m_model->columnCount() && isColumnHidden(column))
+                ++column;
+            if (column < m_model->columnCount())
+                setCurrentIndex(m_model->index(current.row(), column));
+        }
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GridView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    layoutFooter();
+}
+
+void GridView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    layoutFooter();
+}
+
+void GridView::layoutFooter()
+{
+    if (!m_footerVisible)
+        return;
+    const QRect area = viewport()->geometry();
+    m_footer->setGeometry(area.left() - frameWidth(), area.bottom() + 1, area.width() + 2 * frameWidth(), FooterHeight);
+    m_footer->raise();
+    m_footer->update();
+}
+
+void GridView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    const int now = current.isValid() ? current.row() : -1;
+    const int before = previous.isValid() ? previous.row() : -1;
+    if (now != before)
+        emit currentRowChanged(now, before);
+}

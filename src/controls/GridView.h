@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QColor>
+#include <QTableView>
+
+class GridModel;
+class FooterBar;
+
+struct GridColours
+{
+    QColor selectedBackground;
+    QColor selectedText;
+    QColor titleBackground;
+    QColor titleText;
+    QColor cellBackground;
+    QColor readOnlyBackground; // cells of read-only columns
+};
+
+// The grid of every screen: a table view over a GridModel with column widths,
+// hidden columns, multi-line titles, an optional footer row, pick-list and
+// byte-limited editors, whole-row or cell selection and record navigation.
+class GridView : public QTableView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int HeaderHeight = 21;
+    static constexpr int RowHeight = 18;
+    static constexpr int FooterHeight = 25;
+
+    explicit GridView(QWidget *parent = nullptr);
+    ~GridView() override;
+
+    // Shows the model and applies its column widths and visibility.
+    void setGridModel(GridModel *model);
+    GridModel *gridModel() const { return m_model; }
+
+    // Re-reads widths, visibility and titles from the model's columns.
+    void applyColumns();
+    void setColumnShown(int column, bool shown);
+
+    void setFooterVisible(bool visible);
+    bool isFooterVisible() const { return m_footerVisible; }
+    // Where the footer row is drawn; for tests and tools.
+    FooterBar *footerBar() const { return m_footer; }
+
+    void setColours(const GridColours &colours);
+    const GridColours &colours() const { return m_colours; }
+
+    int currentRow() const;
+    // Makes a row current, keeping the current column (the first visible
+    // column when there is none).
+    void setCurrentRow(int row);
+    void first();
+    void prior();
+    void next();
+    void last();
+
+signals:
+    void currentRowChanged(int current, int previous);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void layoutFooter();
+    void updateHeaderHeight();
+    int firstVisibleColumn() const;
+
+    GridModel *m_model = nullptr;
+    FooterBar *m_footer = nullptr;
+    bool m_footerVisible = false;
+    GridColours m_colours;
+};

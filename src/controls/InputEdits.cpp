@@ -1,0 +1,110 @@
+#include "InputEdits.h"
+
+#include "Cp949.h"
+
+#include <QLocale>
+#include <QRegularExpressionValidator>
+
+using namespace Qt::StringLiterals;
+
+TextEdit::TextEdit(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_maxBytes <= 0)
+            return;
+        const QString cut = CutToCp949Bytes(text, m_maxBytes);
+        if (cut != text)
+            setText(cut);
+    });
+}
+
+void TextEdit::setMaxBytes(int bytes)
+{
+    m_maxBytes = bytes;
+    if (bytes > 0)
+        setText(CutToCp949Bytes(text(), bytes));
+}
+
+NumberEdit::NumberEdit(QWidget *parent) : QLineEdit(parent)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setValidator(new QRegularExpressionValidator(QRegularExpression(u"-?[0-9,]*"_s), this));
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        if (m_grouping)
+            setDigits(digits());
+    });
+}
+
+QString NumberEdit::digits() const
+{
+    QString d = text();
+    d.remove(QLatin1Char(','));
+    return d.trimmed();
+}
+
+qint64 NumberEdit::value() const
+{
+    return digits().toLongLong();
+}
+
+void NumberEdit::setValue(qint64 value)
+{
+    setDigits(QString::number(value));
+}
+
+void NumberEdit::setDigits(const QString &digits)
+{
+    bool ok = false;
+    const qint64 value = digits.toLongLong(&ok);
+    if (m_grouping && ok)
+        setText(QLocale(QLocale::English).toString(value));
+    else
+        setText(digits);
+}
+
+void NumberEdit::setGrouping(bool on)
+{
+    m_grouping = on;
+    setDigits(digits());
+}
+
+MaskEdit::MaskEdit(QWidget *parent) : QLineEdit(parent) {}
+
+QString MaskEdit::plainText() const
+{
+    if (inputMask().isEmpty())
+        return text();
+    // Literals of the mask are the characters that are not input positions.
+    QString plain;
+    const QString t = displayText();
+    QString mask = inputMask().section(QLatin1Char(';'), 0, 0);
+    qsizetype m = 0;
+    for (qsizetype i = 0; i < t.size() && m < mask.size(); ++i, ++m) {
+        if (mask.at(m) == u'\\') {
+            ++m; // escaped literal
+            continue;
+        }
+        if (QStringLiteral("AaNnXx90Dd#HhBb").contains(mask.at(m)) && t.at(i) != u' ')
+            plain.append(t.at(i));
+    }
+    return plain;
+}
+
+DateEdit::DateEdit(QWidget *parent) : QDateEdit(parent)
+{
+    setDisplayFormat(u"yyyy-MM-dd"_s);
+    setCalendarPopup(true);
+    setDate(QDate::currentDate());
+}
+
+QString DateEdit::dateKey() const
+{
+    return date().toString(u"yyyyMMdd"_s);
+}
+
+void DateEdit::setDateKey(const QString &key)
+{
+    const QDate d = QDate::fromString(key, u"yyyyMMdd"_s);
+    if (d.isValid())
+        setDate(d);
+}

@@ -1,0 +1,165 @@
+#include "CodeCombo.h"
+#include "GridModel.h"
+#include "GridView.h"
+#include "InputEdits.h"
+#include "SqlQuery.h"
+#include "TestDatabase.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_db = std::make_unique<TestDatabase>(); }
+    void cleanupTestCase() { m_db.reset(); }
+
+    void rowsArriveAHundredAtATime()
+    {
+        GridModel model;
+        model.setColumns({{.title = u"번호"_s, .field = u"N"_s, .alignment = Qt::AlignRight},
+                          {.title = u"메모"_s, .field = u"MEMO"_s}});
+        auto query = std::make_unique<SqlQuery>(u"SELECT n, 'x' || n AS label FROM generate_series(1, :LAST) n ORDER BY n"_s);
+        query->bind(u"LAST"_s, u"250"_s);
+        query->exec();
+        model.setQuery(std::move(query));
+        QVERIFY(model.isOpen());
+        QCOMPARE(model.rowCount(), 100);
+        QVERIFY(model.canFetchMore());
+        model.fetchMore();
+        QCOMPARE(model.rowCount(), 200);
+        GridView view;
+        view.setGridModel(&model);
+        view.last(); // the last record needs every row
+        QCOMPARE(model.rowCount(), 250);
+        QCOMPARE(view.currentRow(), 249);
+        QVERIFY(!model.canFetchMore());
+        QCOMPARE(model.value(249, u"n"_s), u"250"_s);
+        QCOMPARE(model.value(249, u"LABEL"_s), u"x250"_s);
+        QCOMPARE(model.value(0, u"MEMO"_s), QString()); // a column's field the query lacks
+        view.first();
+        QCOMPARE(view.currentRow(), 0);
+        view.prior();
+        QCOMPARE(view.currentRow(), 0);
+        view.next();
+        QCOMPARE(view.currentRow(), 1);
+        model.close();
+        QVERIFY(!model.isOpen());
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    void pickListShowsLabelsAndKeepsCodes()
+    {
+        GridModel model;
+        model.setColumns({{.title = u"성별"_s, .field = u"SEX"_s}});
+        model.pickList(0).append(u"남"_s, u"1"_s);
+        model.pickList(0).append(u"여"_s, u"2"_s);
+        const int a = model.insertRecord();
+        const int b = model.insertRecord();
+        model.setValue(a, u"SEX"_s, u"2"_s);
+        model.setValue(b, u"SEX"_s, u"9"_s);
+        QCOMPARE(model.data(model.index(a, 0)).toString(), u"여"_s);
+        QCOMPARE(model.data(model.index(a, 0), Qt::EditRole).toString(), u"2"_s);
+        QCOMPARE(model.data(model.index(b, 0)).toString(), QString()); // a code the list lacks
+    }
+
+    void dataWidthCutsInBytes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("hangul at 16 bytes") << u"가나다라마바사아자차"_s << u"가나다라마바사아"_s;
+        QTest::newRow("odd byte left over") << u"a가나다라마바사아"_s << u"a가나다라마바사"_s;
+        QTest::newRow("fits") << u"스키"_s << u"스키"_s;
+    }
+    void dataWidthCutsInBytes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        GridModel model;
+        model.setColumns({{.title = u"이름"_s, .field = u"NAME"_s, .dataWidth = 16}});
+        const int row = model.insertRecord();
+        model.setData(model.index(row, 0), typed);
+        QCOMPARE(model.value(row, u"NAME"_s), kept);
+
+        TextEdit edit;
+        edit.setMaxBytes(16);
+        edit.setText(typed);
+        QCOMPARE(edit.text(), kept);
+    }
+
+    void valueChangesAreSignalledOnce()
+    {
+        GridModel model;
+        model.setColumns({{.title = u"A"_s, .field = u"A"_s}});
+        const int row = model.insertRecord();
+        int signals_ = 0;
+        connect(&model, &GridModel::valueChanged, this, [&] { ++signals_; });
+        model.setValue(row, u"a"_s, u"x"_s);
+        model.setValue(row, u"A"_s, u"x"_s); // unchanged
+        QCOMPARE(signals_, 1);
+    }
+
+    void footersAndHiddenColumns()
+    {
+        GridModel model;
+        model.setColumns({{.title = u"구분"_s, .field = u"K"_s},
+                          {.title = u"금액"_s, .field = u"AMT"_s, .alignment = Qt::AlignRight, .footer = true},
+                          {.title = u"비고"_s, .field = u"R"_s, .visible = false}});
+        GridView view;
+        view.setGridModel(&model);
+        view.setFooterVisible(true);
+        QVERIFY(view.isColumnHidden(2));
+        model.setFooter(1, u"1,234,567"_s);
+        QCOMPARE(model.footer(1), u"1,234,567"_s);
+        model.resetFooters(u"0"_s);
+        QCOMPARE(model.footer(0), QString());
+        QCOMPARE(model.footer(1), u"0"_s);
+        view.setColumnShown(2, true);
+        QVERIFY(!view.isColumnHidden(2));
+    }
+
+    void codeComboKeepsCodes()
+    {
+        CodeCombo combo;
+        combo.addCode(u"본관"_s, u"1"_s);
+        combo.addCode(u"별관"_s, u"2"_s);
+        combo.setCode(u"2"_s);
+        QCOMPARE(combo.currentText(), u"별관"_s);
+        QCOMPARE(combo.code(), u"2"_s);
+        combo.setCode(u"7"_s);
+        QCOMPARE(combo.code(), QString());
+    }
+
+    void editsReadWhatScreensStore()
+    {
+        NumberEdit number;
+        number.setGrouping(true);
+        number.setValue(1234567);
+        QCOMPARE(number.text(), u"1,234,567"_s);
+        QCOMPARE(number.value(), qint64(1234567));
+        number.clear();
+        QCOMPARE(number.value(), qint64(0));
+
+        DateEdit date;
+        date.setDateKey(u"20040131"_s);
+        QCOMPARE(date.text(), u"2004-01-31"_s);
+        QCOMPARE(date.dateKey(), u"20040131"_s);
+        date.setDateKey(u"20040230"_s); // not a date: ignored
+        QCOMPARE(date.dateKey(), u"20040131"_s);
+
+        MaskEdit mask;
+        mask.setInputMask(u"999-999;_"_s);
+        mask.setText(u"123456"_s);
+        QCOMPARE(mask.text(), u"123-456"_s);
+        QCOMPARE(mask.plainText(), u"123456"_s);
+    }
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+};
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"
