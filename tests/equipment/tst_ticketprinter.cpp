@@ -1,0 +1,291 @@
+#include "ServerError.h"
+#include "StartupValues.h"
+#include "TicketPrinter.h"
+#include "TicketStream.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <termios.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Two connected pseudo-terminals standing in for the printer's cable: the
+// printer opens one end, the test reads and answers on the other.
+class PtyPair
+{
+public:
+    PtyPair()
+    {
+        m_socat.setReadChannel(QProcess::StandardError);
+        m_socat.start(u"socat"_s, {u"-d"_s, u"-d"_s, u"pty,raw,echo=0"_s, u"pty,raw,echo=0"_s});
+        if (!m_socat.waitForStarted(5000))
+            return;
+        static const QRegularExpression ptyLine(u"PTY is (\\S+)"_s);
+        static const QRegularExpression ready(u"starting data transfer loop"_s);
+        QByteArray log;
+        const QDeadlineTimer deadline(10000);
+        while (!ready.match(QString::fromLocal8Bit(log)).hasMatch() && !deadline.hasExpired())
+            if (m_socat.waitForReadyRead(int(deadline.remainingTime())))
+                log += m_socat.readAllStandardError();
+        QStringList names;
+        for (auto it = ptyLine.globalMatch(QString::fromLocal8Bit(log)); it.hasNext();)
+            names << it.next().captured(1);
+        if (names.size() == 2) {
+            printerSide = names.at(0);
+            deviceSide = names.at(1);
+        }
+    }
+    ~PtyPair() { stop(); }
+
+    bool isValid() const { return !deviceSide.isEmpty(); }
+    void stop()
+    {
+        if (m_socat.state() == QProcess::NotRunning)
+            return;
+        m_socat.terminate();
+        if (!m_socat.waitForFinished(5000))
+            m_socat.kill();
+        m_socat.waitForFinished(5000);
+    }
+
+    QString printerSide;
+    QString deviceSide;
+
+private:
+    QProcess m_socat;
+};
+
+// Everything that arrives until nothing more comes for a moment.
+QByteArray ReadUntilQuiet(QSerialPort &port, qsizetype expected)
+{
+    QByteArray bytes;
+    const QDeadlineTimer deadline(10000);
+    while (bytes.size() < expected && !deadline.hasExpired())
+        if (port.waitForReadyRead(100))
+            bytes += port.readAll();
+    while (port.waitForReadyRead(300))
+        bytes += port.readAll();
+    return bytes + port.readAll();
+}
+
+TRentTicketInfo RentTicket()
+{
+    return {.ticketKindName = u"대인 1일권"_s,
+            .equipKindName = u"스키"_s,
+            .rentStatName = u"연일대여"_s,
+            .areaName = u"본관"_s,
+            .rentDate = u"20040131"_s,
+            .rentName = u"홍길동"_s,
+            .height = u"175"_s,
+            .weight = u"70"_s,
+            .bootsSizeName = u"270"_s,
+            .periodFrom = u"20040131"_s,
+            .periodTo = u"20040202"_s,
+            .rentNo = u"123"_s,
+            .boxNo = u"15"_s};
+}
+
+TKeepTicketInfo KeepTicket()
+{
+    return {.season = u"05"_s,
+            .keepNo = u"42"_s,
+            .keepName = u"김철수"_s,
+            .equipName = u"스키"_s,
+            .nativeNo = u"SN-1234"_s,
+            .keepKindName = u"시즌보관"_s,
+            .inDate = u"20041201"_s,
+            .boxNo = u"B-07"_s};
+}
+
+} // namespace
+
+class TestTicketPrinter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        m_device.close();
+        m_pair.reset();
+    }
+
+    void ticketsArriveOnTheLine()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        TicketPrinter printer(m_pair->printerSide);
+        printer.OpenPrinter();
+        QVERIFY2(printer.isOpen(), qPrintable(printer.errorString()));
+
+        printer.PrintRentTicket(RentTicket());
+        printer.PrintKeepTicket(KeepTicket());
+
+        const QByteArray expected = RentTicketStream(RentTicket()) + KeepTicketStream(KeepTicket());
+        QCOMPARE(ReadUntilQuiet(m_device, expected.size()), expected);
+    }
+
+    void portHasTheFixedSettings()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        TicketPrinter printer(m_pair->printerSide);
+        printer.OpenPrinter();
+        QVERIFY(printer.isOpen());
+        const auto *port = printer.findChild<QSerialPort *>();
+        QVERIFY(port);
+        termios t{};
+        QCOMPARE(tcgetattr(port->handle(), &t), 0);
+        QCOMPARE(cfgetospeed(&t), speed_t(B9600));
+        QCOMPARE(cfgetispeed(&t), speed_t(B9600));
+        QCOMPARE(t.c_cflag & CSIZE, tcflag_t(CS8));
+        QCOMPARE(t.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0));
+        QCOMPARE(t.c_iflag & (IXON | IXOFF | IXANY), tcflag_t(0));
+    }
+
+    void repliesReachTheOwnerOnItsThread()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        TicketPrinter printer(m_pair->printerSide);
+        printer.OpenPrinter();
+        QVERIFY(printer.isOpen());
+        QByteArray received;
+        bool onOwnerThread = true;
+        connect(&printer, &TicketPrinter::received, this, [&](const QByteArray &bytes) {
+            received += bytes;
+            onOwnerThread = onOwnerThread && QThread::currentThread() == printer.thread();
+        });
+        m_device.write("\x06OK\r");
+        QVERIFY(m_device.waitForBytesWritten(5000));
+        QTRY_COMPARE(received, QByteArray("\x06OK\r"));
+        QVERIFY(onOwnerThread);
+    }
+
+    void absentDeviceFailsOnlyWhenPrinting()
+    {
+        const QString missing = u"/dev/kest-no-such-port"_s;
+        TicketPrinter printer(missing);
+        printer.OpenPrinter();
+        QVERIFY(!printer.isOpen());
+        printer.InitPrinter();
+        QVERIFY(!printer.isOpen());
+        try {
+            printer.PrintRentTicket(RentTicket());
+            QFAIL("printing on an absent device must raise");
+        } catch (const ServerError &error) {
+            QVERIFY2(error.message().contains(missing), qPrintable(error.message()));
+        }
+        QVERIFY_THROWS_EXCEPTION(ServerError, printer.PrintKeepTicket(KeepTicket()));
+    }
+
+    // The rental and the storage screen on one port: the one opened second
+    // has none until the first is gone and it re-initialises.
+    void secondHolderInOneProcess()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        auto first = std::make_unique<TicketPrinter>(m_pair->printerSide);
+        first->OpenPrinter();
+        QVERIFY(first->isOpen());
+
+        QTemporaryDir dir;
+        const QString alias = dir.filePath(u"printer"_s);
+        QVERIFY(QFile::link(m_pair->printerSide, alias));
+        for (const QString &name : {m_pair->printerSide, alias}) {
+            TicketPrinter second(name);
+            second.OpenPrinter();
+            QVERIFY2(!second.isOpen(), qPrintable(name));
+            QVERIFY_THROWS_EXCEPTION(ServerError, second.PrintKeepTicket(KeepTicket()));
+        }
+
+        TicketPrinter second(m_pair->printerSide);
+        second.OpenPrinter();
+        first->PrintKeepTicket(KeepTicket());
+        QCOMPARE(ReadUntilQuiet(m_device, 1), KeepTicketStream(KeepTicket()));
+
+        first.reset();
+        second.InitPrinter();
+        QVERIFY2(second.isOpen(), qPrintable(second.errorString()));
+        second.PrintRentTicket(RentTicket());
+        QCOMPARE(ReadUntilQuiet(m_device, 1), RentTicketStream(RentTicket()));
+    }
+
+    void refusedWriteRaises()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        TicketPrinter printer(m_pair->printerSide);
+        printer.OpenPrinter();
+        QVERIFY(printer.isOpen());
+        m_device.close();
+        m_pair->stop(); // the far end is gone: the line refuses every write
+        QVERIFY(printer.isOpen());
+        QVERIFY_THROWS_EXCEPTION(ServerError, printer.PrintRentTicket(RentTicket()));
+        printer.InitPrinter();
+        QVERIFY(!printer.isOpen());
+        QVERIFY_THROWS_EXCEPTION(ServerError, printer.PrintRentTicket(RentTicket()));
+    }
+
+    void portNameFromConfiguration_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no file") << QString() << u"/dev/ttyS0"_s;
+        QTest::newRow("set") << u"[Role]\nType=1\n[Printer]\nPort=/dev/ttyUSB1\n"_s << u"/dev/ttyUSB1"_s;
+        QTest::newRow("set, other case") << u"[printer]\nport = /dev/ttyS2\n"_s << u"/dev/ttyS2"_s;
+        QTest::newRow("empty") << u"[Printer]\nPort=\n"_s << u"/dev/ttyS0"_s;
+        QTest::newRow("other section") << u"[Serial]\nPort=/dev/ttyS3\n"_s << u"/dev/ttyS0"_s;
+    }
+    void portNameFromConfiguration()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        if (!ini.isNull()) {
+            QFile file(dir.filePath(u"Kest_E.ini"_s));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(ini.toUtf8());
+        }
+        const StartupValues saved = Startup();
+        StartupValues values = saved;
+        values.exeDir = WithTrailingSeparator(dir.path());
+        SetStartupValues(values);
+        QCOMPARE(TicketPrinter::ConfiguredPortName(), expected);
+        QCOMPARE(TicketPrinter().portName(), expected);
+        SetStartupValues(saved);
+    }
+
+private:
+    // The line for the tests that need one; m_device is its far end.
+    void connectLine()
+    {
+        m_pair = std::make_unique<PtyPair>();
+        QVERIFY2(m_pair->isValid(), "socat could not make a pseudo-terminal pair (scripts/deps installs it)");
+        m_device.setPortName(m_pair->deviceSide);
+        QVERIFY2(m_device.open(QIODevice::ReadWrite), qPrintable(m_device.errorString()));
+    }
+
+    std::unique_ptr<PtyPair> m_pair;
+    QSerialPort m_device;
+};
+
+QTEST_GUILESS_MAIN(TestTicketPrinter)
+#include "tst_ticketprinter.moc"
