@@ -1,3 +1,28 @@
 #include "TfrmE0Main.h"
 
-TfrmE0Main::TfrmE0Main(QWidget *parent) : TfrmZZMain(parent) {}
+#include "TfrmZZI000.h"
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every screen of the module, by its screen id: the one place that names
+// the screen classes. A screen joins with one line,
+//   {u"EBI040"_s, MakeScreen<TfrmEBI040>},
+// and an id without a line opens nothing.
+const std::vector<ScreenEntry> &screens()
+{
+    static const std::vector<ScreenEntry> table = {};
+    return table;
+}
+
+} // namespace
+
+TfrmE0Main::TfrmE0Main(QWidget *parent, const QString &projectId) : TfrmZZMain(parent, projectId) {}
+
+TfrmZZI000 *TfrmE0Main::CreateScreen(const QString &id)
+{
+    return CreateFromTable(screens(), id);
+}

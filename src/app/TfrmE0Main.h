@@ -8,5 +8,8 @@ class TfrmE0Main : public TfrmZZMain
     Q_OBJECT
 
 public:
-    explicit TfrmE0Main(QWidget *parent = nullptr);
+    explicit TfrmE0Main(QWidget *parent = nullptr, const QString &projectId = {});
+
+protected:
+    TfrmZZI000 *CreateScreen(const QString &id) override;
 };

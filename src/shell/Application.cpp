@@ -48,14 +48,21 @@ bool Application::start(const MainWindowFactory &createMainWindow)
         m_exitCode = 1;
         return false;
     }
-    QObject::connect(m_instance.get(), &SingleInstance::activationRequested, m_mainWindow.get(), [this] {
-        QWidget *window = m_mainWindow.get();
+    ConnectInstance(*m_instance, m_mainWindow.get());
+    return true;
+}
+
+void Application::ConnectInstance(SingleInstance &instance, QWidget *window)
+{
+    QObject::connect(&instance, &SingleInstance::activationRequested, window, [window] {
         if (window->isMinimized())
             window->showNormal();
         window->raise();
         window->activateWindow();
     });
-    return true;
+    QObject::connect(&instance, &SingleInstance::openRequested, window, [window](const QString &name, const QString &id) {
+        QMetaObject::invokeMethod(window, "OpenScreen", Q_ARG(QString, name), Q_ARG(QString, id));
+    });
 }
 
 bool Application::createDataModule()

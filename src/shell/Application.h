@@ -36,6 +36,10 @@ public:
     QWidget *mainWindow() const { return m_mainWindow.get(); }
     DataModule *dataModule() const { return m_dataModule.get(); }
 
+    // Lets the single-instance socket's requests reach the main window: raise
+    // brings it to the front, open runs its OpenScreen(name, id) slot.
+    static void ConnectInstance(SingleInstance &instance, QWidget *window);
+
     // The module's id in the menu tables: the executable's name, upper case.
     static QString ProjectId(const QString &exePath);
 

@@ -7,6 +7,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QByteArray RaiseRequest = "raise\n";
+// A peer that never ends its line is not allowed to grow the buffer forever.
+constexpr qsizetype MaxLineLength = 4096;
 }
 
 QString SingleInstance::serverName()
@@ -41,11 +43,23 @@ bool SingleInstance::claim(const QString &name)
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("raise"))
-                    emit activationRequested();
+                while (socket->canReadLine())
+                    handleLine(socket->readLine());
+                if (socket->bytesAvailable() > MaxLineLength)
+                    socket->abort();
             });
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
     return true;
+}
+
+void SingleInstance::handleLine(const QByteArray &line)
+{
+    const QStringList fields = QString::fromUtf8(line).remove(u'\r').remove(u'\n').split(u'\t');
+    const QString &command = fields.constFirst();
+    if (command == u"raise"_s)
+        emit activationRequested();
+    else if (command == u"open"_s && fields.size() == 3 && !fields.at(2).isEmpty())
+        emit openRequested(fields.at(1), fields.at(2));
 }

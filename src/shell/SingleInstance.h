@@ -6,7 +6,10 @@
 class QLocalServer;
 
 // One running copy per user: the first copy listens on a local socket; a
-// later copy asks it to come to the front and ends.
+// later copy asks it to come to the front and ends. The same socket takes
+// the launcher's requests, one UTF-8 line each, fields split by a tab:
+//   raise                     bring the main window to the front
+//   open<TAB>name<TAB>id      open the screen `id` under the menu name `name`
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -25,7 +28,10 @@ public:
 
 signals:
     void activationRequested();
+    void openRequested(const QString &name, const QString &id);
 
 private:
+    void handleLine(const QByteArray &line);
+
     QLocalServer *m_server = nullptr;
 };

@@ -23,6 +23,8 @@ public:
     // name with or without the leading colon; a name the text lacks is ignored.
     void bind(const QString &name, const QString &value);
     void clearBinds();
+    // The values bound so far, by upper-case name.
+    const QHash<QString, QString> &binds() const { return m_binds; }
 
     void exec();
     bool next();

@@ -1,0 +1,146 @@
+#include "TfrmEZS000.h"
+
+#include "CodeCombo.h"
+#include "GridModel.h"
+#include "GridView.h"
+#include "InputEdits.h"
+#include "Routines.h"
+#include "SaveTransaction.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool takesEnterNavigation(QWidget *control)
+{
+    return qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control)
+        || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QCheckBox *>(control)
+        || qobject_cast<QRadioButton *>(control);
+}
+
+// Date pickers, code lists and the library's masked edits take the focus
+// colour and white, read-only or not.
+bool colouredAlways(QWidget *control)
+{
+    return qobject_cast<QDateEdit *>(control) || qobject_cast<CodeCombo *>(control)
+        || qobject_cast<MaskEdit *>(control);
+}
+
+} // namespace
+
+TfrmEZS000::TfrmEZS000(const QString &formName, const QString &caption, QWidget *parent)
+    : TfrmZZS020(formName, caption, parent), m_workDate(TodayKey())
+{
+    panSearch->setFixedHeight(44);
+    panSearch->setFont(ScreenFont(13));
+    bbtSearch->setFixedSize(93, 29);
+
+    bbtCancel = AddButton(u"bbtCancel"_s, u"취소(F8)"_s, bbtExcel);
+    OnClick(bbtCancel, [this] { bbtCancelClick(); });
+    AddHotkey(QKeySequence(Qt::Key_F8), u"취소"_s, [this] { bbtCancel->click(); });
+
+    rgrGrid->setColours({.selectedBackground = QColor(0x88, 0x88, 0xFF),
+                         .selectedText = Qt::white,
+                         .titleBackground = QColor(0x66, 0x66, 0xFF),
+                         .titleText = Qt::white,
+                         .cellBackground = QColor(0xCC, 0xCC, 0xFF),
+                         .readOnlyBackground = {}});
+    rgrGrid->setFooterVisible(true);
+}
+
+QDateEdit *TfrmEZS000::CreateDatePicker()
+{
+    auto *picker = new DateEdit(panSearch);
+    picker->setObjectName(u"dtpDate"_s);
+    picker->setDate(QDate::currentDate());
+    dtpDate = picker;
+    m_workDate = TodayKey();
+    connect(picker, &QDateEdit::dateChanged, this, [this, picker] { dtpChange(picker); });
+    return picker;
+}
+
+void TfrmEZS000::dtpChange(QDateEdit *picker)
+{
+    m_workDate = picker->date().toString(u"yyyyMMdd"_s);
+}
+
+void TfrmEZS000::ResetFooters()
+{
+    qryFooter.close();
+    cdsQuery->resetFooters(u"0"_s);
+}
+
+void TfrmEZS000::CloseQueries()
+{
+    TfrmZZS020::CloseQueries();
+    qryFooter.close();
+}
+
+bool TfrmEZS000::bbtSearchClick()
+{
+    QWidget *starter = QApplication::focusWidget();
+    if (starter && !isAncestorOf(starter))
+        starter = nullptr;
+    ResetFooters();
+    cdsQuery->close();
+    OpenList();
+    if (cdsQuery->rowCount() > 0) {
+        rgrGrid->setFocus(Qt::OtherFocusReason);
+        rgrGrid->setCurrentRow(0);
+    } else {
+        InfoBox(u"조회할 내용이 없습니다."_s);
+        if (QWidget *next = NextInTabOrder(starter))
+            next->setFocus(Qt::TabFocusReason);
+    }
+    return TfrmZZS020::bbtSearchClick();
+}
+
+bool TfrmEZS000::bbtCancelClick()
+{
+    if (!CommonStart(bbtCancel))
+        return false;
+    cdsQuery->close();
+    ResetFooters();
+    FocusFirstIn(panSearch);
+    return true;
+}
+
+void TfrmEZS000::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget *from = InputControlOf(QApplication::focusWidget());
+    if (enter && plain && from && isAncestorOf(from) && takesEnterNavigation(from)) {
+        event->accept();
+        QWidget *next = NextInTabOrder(from);
+        if (!next)
+            return;
+        next->setFocus(Qt::TabFocusReason);
+        if (next == bbtSearch)
+            RunGuarded([this] { bbtSearchClick(); });
+        return;
+    }
+    TfrmZZS020::keyPressEvent(event);
+}
+
+void TfrmEZS000::edtEnter(QWidget *control)
+{
+    TfrmZZS020::edtEnter(control);
+    if (colouredAlways(control))
+        SetBackground(control, FocusColour());
+}
+
+void TfrmEZS000::edtExit(QWidget *control)
+{
+    TfrmZZS020::edtExit(control);
+    if (colouredAlways(control))
+        SetBackground(control, Qt::white);
+}

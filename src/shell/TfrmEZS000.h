@@ -1,0 +1,53 @@
+#pragma once
+
+#include "TfrmZZS020.h"
+
+class QDateEdit;
+
+// The base of every search screen of this module: Cancel, Enter-key
+// navigation, footers reset on every search, the working date and the
+// grid colours.
+//
+// A screen sets qryQuery's text (once or per search) and binds, then calls
+// bbtSearchClick() of this class, which runs the query into the grid.
+class TfrmEZS000 : public TfrmZZS020
+{
+    Q_OBJECT
+
+public:
+    TfrmEZS000(const QString &formName, const QString &caption, QWidget *parent = nullptr);
+
+    // F3: footers to "0", the list read again, the focus into the grid (or
+    // "조회할 내용이 없습니다." for no row), then the inherited Search. The
+    // query runs before the Search button's availability is checked.
+    bool bbtSearchClick() override;
+    // F8: closes the list, resets the footers, focus to the first search field.
+    virtual bool bbtCancelClick();
+
+    // A date picker's change: the working date becomes its date.
+    void dtpChange(QDateEdit *picker);
+    // The working date as 'YYYYMMDD'; today until a picker changes it.
+    const QString &WorkDate() const { return m_workDate; }
+
+    void edtEnter(QWidget *control) override;
+    void edtExit(QWidget *control) override;
+
+protected:
+    // Makes the working-date picker dtpDate at today, bound to dtpChange;
+    // the screen puts it on its search bar.
+    QDateEdit *CreateDatePicker();
+    // Every footer but the first to "0", and qryFooter closed.
+    void ResetFooters();
+    void CloseQueries() override;
+
+    // edtKeyPress: Enter on an input control moves to the next control and
+    // runs Search when that is the Search button; the key is dropped.
+    void keyPressEvent(QKeyEvent *event) override;
+
+    QPushButton *bbtCancel = nullptr;
+    QDateEdit *dtpDate = nullptr;
+    SqlQuery qryFooter;
+
+private:
+    QString m_workDate;
+};

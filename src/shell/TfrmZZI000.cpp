@@ -1,0 +1,385 @@
+#include "TfrmZZI000.h"
+
+#include "Routines.h"
+#include "SaveTransaction.h"
+#include "StartupValues.h"
+#include "StatusPanels.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor ReadOnlyColour(0x80, 0x80, 0x80);
+
+bool isReadOnlyText(QWidget *control)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return edit->isReadOnly();
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        return memo->isReadOnly();
+    if (auto *memo = qobject_cast<QTextEdit *>(control))
+        return memo->isReadOnly();
+    return false;
+}
+
+bool isTextInput(QWidget *control)
+{
+    return qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)
+        || qobject_cast<QTextEdit *>(control);
+}
+
+bool isPlainCombo(QWidget *control)
+{
+    return control->metaObject() == &QComboBox::staticMetaObject;
+}
+
+bool insideItemView(const QWidget *widget, const QWidget *screen)
+{
+    for (const QWidget *w = widget->parentWidget(); w && w != screen; w = w->parentWidget())
+        if (qobject_cast<const QAbstractItemView *>(w))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QWidget *InputControlOf(QWidget *widget)
+{
+    if (!widget)
+        return nullptr;
+    QWidget *parent = widget->parentWidget();
+    if (parent && (qobject_cast<QAbstractSpinBox *>(parent) || qobject_cast<QComboBox *>(parent)))
+        return parent;
+    return widget;
+}
+
+QFont ScreenFont(int pixelSize)
+{
+    QFont font(u"NanumGothic"_s);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QFont FixedScreenFont(int pixelSize)
+{
+    QFont font(u"NanumGothicCoding"_s);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void SetBackground(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, colour);
+    if (qobject_cast<QComboBox *>(control))
+        palette.setColor(QPalette::Button, colour);
+    control->setPalette(palette);
+}
+
+QColor FocusColour()
+{
+    return QApplication::palette().color(QPalette::ToolTipBase);
+}
+
+TfrmZZI000::TfrmZZI000(const QString &formName, const QString &caption, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(formName);
+    setWindowTitle(caption);
+    setFont(ScreenFont(12));
+    resize(DesignWidth, DesignHeight);
+
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+
+    panMain = new QWidget(this);
+    panMain->setObjectName(u"panMain"_s);
+    m_layout->addWidget(panMain, 1);
+
+    panButtons = new QFrame(this);
+    panButtons->setObjectName(u"panButtons"_s);
+    panButtons->setFixedHeight(40);
+    panButtons->setStyleSheet(u"#panButtons { border-top: 1px solid palette(mid); }"_s);
+    m_buttonLayout = new QHBoxLayout(panButtons);
+    m_buttonLayout->setContentsMargins(6, 7, 6, 7);
+    m_buttonLayout->setSpacing(4);
+    m_buttonLayout->addStretch(1);
+    m_layout->addWidget(panButtons);
+
+    bbtClose = AddButton(u"bbtClose"_s, u"종료(F12)"_s);
+    OnClick(bbtClose, [this] { bbtCloseClick(); });
+
+    stbMessage = new StatusPanels(1, this);
+    stbMessage->setObjectName(u"stbMessage"_s);
+    stbMessage->setPanelAlignment(0, Qt::AlignHCenter);
+    stbMessage->setPanelAlignment(1, Qt::AlignLeft);
+    stbMessage->setPanelAlignment(2, Qt::AlignHCenter);
+    stbMessage->setPanelAlignment(3, Qt::AlignHCenter);
+    m_layout->addWidget(stbMessage);
+
+    popHotkey = new QMenu(this);
+    popHotkey->setObjectName(u"popHotkey"_s);
+
+    const StartupValues &startup = Startup();
+    stbMessage->setText(0, ScreenId());
+    stbMessage->setText(2, u"사용자 : "_s + startup.userName);
+    static const QString roleLabels[] = {u"사업장 - "_s, u"팀 - "_s, u"영업장 - "_s};
+    if (startup.roleType >= 1 && startup.roleType <= 3 && !startup.roleName.isEmpty())
+        stbMessage->setText(3, roleLabels[startup.roleType - 1] + startup.roleName);
+    LayoutStatusBar();
+
+    connect(qApp, &QApplication::focusChanged, this, &TfrmZZI000::focusMoved);
+}
+
+TfrmZZI000::~TfrmZZI000() = default;
+
+QString TfrmZZI000::ScreenId() const
+{
+    return objectName().mid(3);
+}
+
+void TfrmZZI000::ShowStatus(const QString &text)
+{
+    stbMessage->setText(1, text);
+}
+
+QString TfrmZZI000::StatusMessage() const
+{
+    return stbMessage->text(1);
+}
+
+void TfrmZZI000::HostResized(int width, int height)
+{
+    resize(width, height);
+}
+
+void TfrmZZI000::LayoutStatusBar()
+{
+    const QFontMetrics metrics(font());
+    for (int panel : {0, 2, 3}) {
+        const QString text = stbMessage->text(panel);
+        stbMessage->setPanelWidth(panel, text.isEmpty() && panel == 3 ? 0 : metrics.horizontalAdvance(text) + 20);
+    }
+}
+
+bool TfrmZZI000::CommonStart(QAbstractButton *button)
+{
+    ShowStatus({});
+    return button && button->isVisibleTo(this) && button->isEnabled();
+}
+
+bool TfrmZZI000::bbtCloseClick()
+{
+    if (!CommonStart(bbtClose))
+        return false;
+    if (IsHosted())
+        emit closeRequested();
+    else
+        close();
+    return true;
+}
+
+QAction *TfrmZZI000::AddHotkey(const QKeySequence &key, const QString &name, const std::function<void()> &handler)
+{
+    auto *action = new QAction(name, this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    popHotkey->addAction(action);
+    addAction(action);
+    connect(action, &QAction::triggered, this, [handler] { RunGuarded(handler); });
+    return action;
+}
+
+QPushButton *TfrmZZI000::AddButton(const QString &name, const QString &caption, QWidget *leftOf)
+{
+    auto *button = new QPushButton(caption, panButtons);
+    button->setObjectName(name);
+    button->setFixedSize(ButtonWidth, ButtonHeight);
+    button->setAutoDefault(false);
+    const int at = leftOf ? m_buttonLayout->indexOf(leftOf) : m_buttonLayout->count();
+    m_buttonLayout->insertWidget(at < 0 ? m_buttonLayout->count() : at, button);
+    return button;
+}
+
+void TfrmZZI000::AddToButtonPanelLeft(QWidget *widget)
+{
+    widget->setParent(panButtons);
+    m_buttonLayout->insertWidget(m_leftCount++, widget);
+}
+
+void TfrmZZI000::OnClick(QAbstractButton *button, const std::function<void()> &handler)
+{
+    connect(button, &QAbstractButton::clicked, this, [handler] { RunGuarded(handler); });
+}
+
+QPushButton *TfrmZZI000::CreateSearchBar()
+{
+    panSearch = new QFrame(this);
+    panSearch->setObjectName(u"panSearch"_s);
+    panSearch->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panSearch->setFixedHeight(40);
+    m_layout->insertWidget(0, panSearch);
+    m_searchLayout = new QHBoxLayout(panSearch);
+    m_searchLayout->setContentsMargins(6, 4, 6, 4);
+    m_searchLayout->setSpacing(6);
+    m_searchLayout->addStretch(1);
+    auto *search = new QPushButton(u"조회(F3)"_s, panSearch);
+    search->setObjectName(u"bbtSearch"_s);
+    search->setFixedSize(ButtonWidth, ButtonHeight);
+    search->setAutoDefault(false);
+    m_searchLayout->addWidget(search);
+    return search;
+}
+
+void TfrmZZI000::AddToSearchBar(QWidget *widget)
+{
+    widget->setParent(panSearch);
+    m_searchLayout->insertWidget(m_searchCount++, widget);
+}
+
+QWidget *TfrmZZI000::NextInTabOrder(QWidget *from) const
+{
+    auto *self = const_cast<TfrmZZI000 *>(this);
+    QWidget *start = from ? from : self;
+    QWidget *origin = from ? InputControlOf(from) : nullptr;
+    QWidget *w = start;
+    // The chain is a ring; the bound only guards against a broken one.
+    for (int guard = 0; guard < 100000; ++guard) {
+        w = w->nextInFocusChain();
+        if (!w || w == start)
+            return nullptr;
+        if (!isAncestorOf(w) || insideItemView(w, this))
+            continue;
+        QWidget *control = InputControlOf(w);
+        if (control == origin)
+            continue;
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && control->isVisibleTo(self))
+            return control;
+    }
+    return nullptr;
+}
+
+bool TfrmZZI000::FocusFirstIn(QWidget *area)
+{
+    QWidget *w = NextInTabOrder(nullptr);
+    QWidget *first = w;
+    while (w) {
+        if (area->isAncestorOf(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        w = NextInTabOrder(w);
+        if (w == first)
+            break;
+    }
+    return false;
+}
+
+void TfrmZZI000::FocusFirst()
+{
+    if (QWidget *first = NextInTabOrder(nullptr))
+        first->setFocus(Qt::TabFocusReason);
+}
+
+void TfrmZZI000::ArrangeTabOrder()
+{
+    // Search bar first with its Search button last, then the working area,
+    // then the button panel; each keeps the order its controls were made in.
+    QList<QWidget *> groups[4];
+    QWidget *w = this;
+    for (int guard = 0; guard < 100000; ++guard) {
+        w = w->nextInFocusChain();
+        if (!w || w == this)
+            break;
+        if (!isAncestorOf(w) || insideItemView(w, this) || InputControlOf(w) != w
+            || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const int group = panSearch && panSearch->isAncestorOf(w) ? 0
+                          : panMain->isAncestorOf(w)              ? 1
+                          : panButtons->isAncestorOf(w)           ? 2
+                                                                  : 3;
+        groups[group].append(w);
+    }
+    if (panSearch) {
+        if (auto *search = panSearch->findChild<QWidget *>(u"bbtSearch"_s); search && groups[0].removeOne(search))
+            groups[0].append(search);
+    }
+    const QList<QWidget *> order = groups[0] + groups[1] + groups[2] + groups[3];
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i), order.at(i + 1));
+}
+
+void TfrmZZI000::FormReady()
+{
+    ArrangeTabOrder();
+    LayoutStatusBar();
+}
+
+void TfrmZZI000::CloseQueries()
+{
+    qryQuery.close();
+}
+
+void TfrmZZI000::closeEvent(QCloseEvent *event)
+{
+    CloseQueries();
+    event->accept();
+}
+
+void TfrmZZI000::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    LayoutStatusBar();
+}
+
+void TfrmZZI000::showEvent(QShowEvent *event)
+{
+    if (!m_ready) {
+        m_ready = true;
+        FormReady();
+    }
+    QWidget::showEvent(event);
+}
+
+void TfrmZZI000::focusMoved(QWidget *old, QWidget *now)
+{
+    QWidget *left = InputControlOf(old);
+    QWidget *entered = InputControlOf(now);
+    if (left == entered)
+        return;
+    if (left && isAncestorOf(left) && !insideItemView(left, this))
+        edtExit(left);
+    if (entered && isAncestorOf(entered) && !insideItemView(entered, this))
+        edtEnter(entered);
+}
+
+void TfrmZZI000::edtEnter(QWidget *control)
+{
+    if (isReadOnlyText(control))
+        SetBackground(control, ReadOnlyColour);
+    else if (isTextInput(control) || isPlainCombo(control))
+        SetBackground(control, FocusColour());
+}
+
+void TfrmZZI000::edtExit(QWidget *control)
+{
+    if (isReadOnlyText(control))
+        SetBackground(control, ReadOnlyColour);
+    else if (isTextInput(control) || isPlainCombo(control))
+        SetBackground(control, Qt::white);
+}

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "SqlQuery.h"
+
+#include <QKeySequence>
+#include <QWidget>
+
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QFrame;
+class QHBoxLayout;
+class QMenu;
+class QPushButton;
+class QVBoxLayout;
+class StatusPanels;
+
+// The base of every screen: layout (working area, button panel, status bar),
+// the Close button, the hotkey menu, input colouring and closing.
+//
+// A screen passes its form name ("frm" + screen id) and caption to the base
+// and builds its own controls in its constructor. Button handlers are
+// virtual and return false when they were abandoned (button hidden or
+// disabled, nothing to do); an override calls the inherited handler first
+// and stops when it returns false:
+//
+//   bool TfrmEBS060::bbtSearchClick()
+//   {
+//       qryQuery.bind(u"DATE"_s, WorkDate());
+//       if (!TfrmEZS000::bbtSearchClick())
+//           return false;
+//       ... footers ...
+//       return true;
+//   }
+class TfrmZZI000 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignWidth = 1008;
+    static constexpr int DesignHeight = 670;
+    static constexpr int ButtonWidth = 80;
+    static constexpr int ButtonHeight = 25;
+
+    TfrmZZI000(const QString &formName, const QString &caption, QWidget *parent = nullptr);
+    ~TfrmZZI000() override;
+
+    // The form name without its first three characters ("frmEBS060" gives "EBS060").
+    QString ScreenId() const;
+    // Hosted in a tab of the main window (no border), as opposed to a window of its own.
+    bool IsHosted() const { return !isWindow(); }
+
+    // Puts the text on the message line; empty clears it.
+    void ShowStatus(const QString &text);
+    QString StatusMessage() const;
+
+    // The main window's resize notification: the tab's width and height.
+    void HostResized(int width, int height);
+
+    // Focuses the first input control in tab order.
+    void FocusFirst();
+
+    virtual bool bbtCloseClick();
+
+    // Colouring of input controls when they take and lose the focus; every
+    // input control of the screen is bound automatically.
+    virtual void edtEnter(QWidget *control);
+    virtual void edtExit(QWidget *control);
+
+signals:
+    // A hosted screen asks its host to close it; the host calls close() and
+    // destroys the tab when the screen accepts.
+    void closeRequested();
+
+protected:
+    // Clears the message line; false when the button is hidden or disabled,
+    // and the handler is then abandoned without a word.
+    bool CommonStart(QAbstractButton *button);
+
+    // Adds a hidden entry to popHotkey that runs `handler` on `key` while
+    // the focus is anywhere in the screen.
+    QAction *AddHotkey(const QKeySequence &key, const QString &name, const std::function<void()> &handler);
+    // Makes a button of the standard size on the button panel, left of
+    // `leftOf` (at the right end when null).
+    QPushButton *AddButton(const QString &name, const QString &caption, QWidget *leftOf = nullptr);
+    // Puts a widget at the left end of the button panel, after those put there before.
+    void AddToButtonPanelLeft(QWidget *widget);
+    // Runs `handler` on a click, with server errors shown in the default error box.
+    void OnClick(QAbstractButton *button, const std::function<void()> &handler);
+    // The search bar along the top with the Search button at its right, as
+    // ZZI010 and ZZS010 have it; returns the button.
+    QPushButton *CreateSearchBar();
+    // Puts a search field (or its label) on the search bar, after those put there before.
+    void AddToSearchBar(QWidget *widget);
+
+    // The next control after `from` (from the top when null) in tab order
+    // that can take the focus; null when there is none.
+    QWidget *NextInTabOrder(QWidget *from) const;
+    // Focuses the first control inside `area` that can take the focus.
+    bool FocusFirstIn(QWidget *area);
+
+    // Runs once, when the screen is first shown, after every constructor:
+    // here the bases finish what depends on the screen's own controls.
+    virtual void FormReady();
+    // Closes every query the screen owns; an override calls this too.
+    virtual void CloseQueries();
+
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+    // Status bar panels' widths from their texts; the message line takes the rest.
+    void LayoutStatusBar();
+
+    QWidget *panMain = nullptr;
+    QFrame *panButtons = nullptr;
+    QPushButton *bbtClose = nullptr;
+    StatusPanels *stbMessage = nullptr;
+    QMenu *popHotkey = nullptr;
+    SqlQuery qryQuery;
+
+    QFrame *panSearch = nullptr; // made by CreateSearchBar
+
+private:
+    void ArrangeTabOrder();
+    void focusMoved(QWidget *old, QWidget *now);
+
+    QVBoxLayout *m_layout = nullptr;
+    QHBoxLayout *m_buttonLayout = nullptr;
+    QHBoxLayout *m_searchLayout = nullptr;
+    int m_searchCount = 0;
+    int m_leftCount = 0;
+    bool m_ready = false;
+};
+
+// The input control a focus widget belongs to (the spin box or combo box
+// around an inner line edit).
+QWidget *InputControlOf(QWidget *widget);
+
+// The screens' Korean faces: "굴림" for screens, "굴림체" for the main window.
+QFont ScreenFont(int pixelSize);
+QFont FixedScreenFont(int pixelSize);
+
+// Input colours: the focus colour (the system's tooltip background), white
+// without the focus, grey for read-only text inputs.
+QColor FocusColour();
+void SetBackground(QWidget *control, const QColor &colour);

@@ -1,0 +1,230 @@
+#include "TfrmZZS020.h"
+
+#include "GridModel.h"
+#include "GridView.h"
+#include "Modal.h"
+#include "Routines.h"
+#include "XlsWriter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Cell rows and columns are 16-bit words; the first record row is 3.
+constexpr int FirstRecordRow = 3;
+constexpr int MaxRows = 0x10000;
+
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+TfrmZZS020::TfrmZZS020(const QString &formName, const QString &caption, QWidget *parent)
+    : TfrmZZS010(formName, caption, parent)
+{
+    cdsQuery = new GridModel(this);
+    cdsQuery->setObjectName(u"cdsQuery"_s);
+
+    auto *layout = new QHBoxLayout(panMain);
+    layout->setContentsMargins(0, 0, 0, 0);
+    splGrid = new QSplitter(Qt::Horizontal, panMain);
+    splGrid->setObjectName(u"splGrid"_s);
+    layout->addWidget(splGrid);
+    rgrGrid = new GridView(splGrid);
+    rgrGrid->setObjectName(u"rgrGrid"_s);
+    rgrGrid->setGridModel(cdsQuery);
+    rgrGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    rgrGrid->horizontalHeader()->setSectionsMovable(true);
+    panInfo = new QFrame(splGrid);
+    panInfo->setObjectName(u"panInfo"_s);
+    panInfo->hide();
+    splGrid->setStretchFactor(0, 1);
+
+    popGrid = new QMenu(this);
+    popGrid->setObjectName(u"popGrid"_s);
+    rgrGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    rgrGrid->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    const auto showColumnMenu = [this](QWidget *from, const QPoint &at) {
+        if (!popGrid->isEmpty())
+            popGrid->popup(from->mapToGlobal(at));
+    };
+    connect(rgrGrid, &QWidget::customContextMenuRequested, this,
+            [this, showColumnMenu](const QPoint &at) { showColumnMenu(rgrGrid->viewport(), at); });
+    connect(rgrGrid->horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            [this, showColumnMenu](const QPoint &at) { showColumnMenu(rgrGrid->horizontalHeader(), at); });
+
+    const struct
+    {
+        QToolButton **button;
+        const char16_t *name;
+        const char16_t *hint;
+        QStyle::StandardPixmap icon;
+        void (GridView::*move)();
+    } navigation[] = {
+        {&sbtFirst, u"sbtFirst", u"처음 자료", QStyle::SP_MediaSkipBackward, &GridView::first},
+        {&sbtPrior, u"sbtPrior", u"앞 자료", QStyle::SP_MediaSeekBackward, &GridView::prior},
+        {&sbtNext, u"sbtNext", u"다음 자료", QStyle::SP_MediaSeekForward, &GridView::next},
+        {&sbtLast, u"sbtLast", u"마지막 자료", QStyle::SP_MediaSkipForward, &GridView::last},
+    };
+    for (const auto &nav : navigation) {
+        auto *button = new QToolButton(panButtons);
+        button->setObjectName(QString::fromUtf16(nav.name));
+        button->setToolTip(QString::fromUtf16(nav.hint));
+        button->setIcon(style()->standardIcon(nav.icon));
+        button->setFixedSize(ButtonHeight, ButtonHeight);
+        button->setAutoRaise(true);
+        AddToButtonPanelLeft(button);
+        const auto move = nav.move;
+        connect(button, &QToolButton::clicked, this, [this, move] {
+            if (cdsQuery->isOpen())
+                (rgrGrid->*move)();
+        });
+        *nav.button = button;
+    }
+
+    bbtExcel = AddButton(u"bbtExcel"_s, u"Excel"_s, bbtPrint);
+    OnClick(bbtExcel, [this] { bbtExcelClick(); });
+    AddHotkey(QKeySequence(Qt::CTRL | Qt::Key_F11), u"Excel"_s, [this] { bbtExcelClick(); });
+}
+
+void TfrmZZS020::OpenList()
+{
+    auto query = std::make_unique<SqlQuery>(qryQuery.sql());
+    const QHash<QString, QString> &binds = qryQuery.binds();
+    for (auto it = binds.begin(); it != binds.end(); ++it)
+        query->bind(it.key(), it.value());
+    query->exec();
+    cdsQuery->setQuery(std::move(query));
+}
+
+void TfrmZZS020::CloseQueries()
+{
+    TfrmZZS010::CloseQueries();
+    cdsQuery->close();
+}
+
+bool TfrmZZS020::bbtSearchClick()
+{
+    if (!TfrmZZS010::bbtSearchClick())
+        return false;
+    RebuildColumnMenu();
+    return true;
+}
+
+void TfrmZZS020::RebuildColumnMenu()
+{
+    popGrid->clear();
+    const QHeaderView *header = rgrGrid->horizontalHeader();
+    for (int position = 0; position < cdsQuery->columnCount(); ++position) {
+        const int column = header->logicalIndex(position);
+        QAction *entry = popGrid->addAction(cdsQuery->column(column).title);
+        entry->setCheckable(true);
+        entry->setChecked(!rgrGrid->isColumnHidden(column));
+        connect(entry, &QAction::toggled, this, [this, column](bool shown) { rgrGrid->setColumnShown(column, shown); });
+    }
+}
+
+bool TfrmZZS020::bbtExcelClick()
+{
+    if (!CommonStart(bbtExcel))
+        return false;
+    WaitCursor wait;
+    const QString fileName = ExportToExcel();
+    if (!fileName.isEmpty()
+        && ConfirmBox(u"저장한 파일("_s + QFileInfo(fileName).fileName() + u")을 Excel로 불러올까요?"_s))
+        modal().openWithDesktop(fileName);
+    return true;
+}
+
+QString TfrmZZS020::WithXlsExtension(const QString &fileName)
+{
+    const qsizetype slash = fileName.lastIndexOf(u'/');
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    if (dot > slash) {
+        if (fileName.mid(dot).compare(u".xls"_s, Qt::CaseInsensitive) == 0)
+            return fileName;
+        return fileName.left(dot) + u".xls"_s;
+    }
+    return fileName + u".xls"_s;
+}
+
+QString TfrmZZS020::ExportToExcel()
+{
+    if (!cdsQuery->isOpen()) {
+        ShowStatus(u"조회 결과가 없습니다. 조회를 먼저 하십시오."_s);
+        return {};
+    }
+    QString fileName = modal().askSaveFileName(this, ScreenId(), u"Excel 파일(*.xls)"_s);
+    if (fileName.isEmpty()) {
+        ShowStatus(u"저장할 파일 이름을 지정하지 않았습니다."_s);
+        return {};
+    }
+    fileName = WithXlsExtension(fileName);
+    if (QFileInfo::exists(fileName) && !ConfirmBox(u"이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?"_s))
+        return {};
+    if (!writeWorksheet(fileName)) {
+        ErrorBox(u"Excel 파일로 저장할 수 없습니다."_s);
+        return {};
+    }
+    return fileName;
+}
+
+bool TfrmZZS020::writeWorksheet(const QString &fileName)
+{
+    const int current = rgrGrid->currentRow();
+    rgrGrid->setUpdatesEnabled(false);
+    cdsQuery->fetchAll();
+    const int rows = cdsQuery->rowCount();
+    const int columns = cdsQuery->columnCount();
+    bool ok = false;
+    // Rows past the last 16-bit row number would wrap onto the first ones.
+    if (rows + FirstRecordRow <= MaxRows && columns <= MaxRows) {
+        QFile file(fileName);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            const QHeaderView *header = rgrGrid->horizontalHeader();
+            XlsWriter out(file);
+            out.begin();
+            out.text(0, 0, windowTitle());
+            // Columns by their place in the grid, which the operator may have changed.
+            for (int position = 0; position < columns; ++position)
+                out.text(2, quint16(position), cdsQuery->column(header->logicalIndex(position)).title);
+            for (int row = 0; row < rows; ++row) {
+                for (int position = 0; position < columns; ++position) {
+                    const ColumnDef &def = cdsQuery->column(header->logicalIndex(position));
+                    const QString text = def.field.isEmpty() ? QString() : cdsQuery->value(row, def.field);
+                    const auto cellRow = quint16(row + FirstRecordRow);
+                    const auto cellColumn = quint16(position);
+                    if (XlsWriter::IsNumberCell(text, def.alignment & Qt::AlignRight))
+                        out.number(cellRow, cellColumn, text.isEmpty() ? 0.0 : text.toDouble());
+                    else
+                        out.text(cellRow, cellColumn, text);
+                }
+            }
+            out.end();
+            ok = out.ok() && file.flush();
+            file.close();
+            ok = ok && file.error() == QFileDevice::NoError;
+        }
+    }
+    if (current >= 0)
+        rgrGrid->setCurrentRow(current);
+    rgrGrid->setUpdatesEnabled(true);
+    return ok;
+}
