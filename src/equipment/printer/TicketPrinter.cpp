@@ -15,9 +15,9 @@ namespace {
 
 constexpr int WriteTimeoutMs = 5000;
 
-// A serial device is held by one open handle of the process, as the old
-// system's ports were; POSIX would let two handles of one process write into
-// each other's tickets.
+// A serial device is held by one open handle of the process, whatever name
+// reaches it: two handles would write into each other's tickets, Qt's lock
+// file goes by the name given, and root passes the terminal's exclusive mode.
 class HeldPorts
 {
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -9,9 +11,9 @@ struct TRentTicketInfo;
 
 // The ticket printer on a serial port, owned by one screen (objectName
 // "cptFlotec"). Opening is silent: a port that is missing or held elsewhere
-// leaves the printer closed, and printing then throws ServerError. Like a
-// serial device under the old system, a port is held by one printer object
-// of the process at a time. Lives and prints on the GUI thread.
+// leaves the printer closed, and printing then throws ServerError. A port is
+// held by one printer object of the process at a time, so two screens never
+// interleave their tickets. Lives and prints on the GUI thread.
 class TicketPrinter : public QObject
 {
     Q_OBJECT
@@ -47,7 +49,6 @@ signals:
 
 private:
     void writeTicket(const QList<QByteArray> &writes);
-    void onPortError();
 
     QString m_portName;
     QString m_heldName; // the registry key while this printer holds the port
