@@ -1,0 +1,837 @@
+#include "EZI000.h"
+
+#include "CodeCombo.h"
+#include "CodeServices.h"
+#include "Cp949.h"
+#include "EZH999.h"
+#include "GridModel.h"
+#include "GridView.h"
+#include "InputEdits.h"
+#include "Modal.h"
+#include "Routines.h"
+#include "SaveTransaction.h"
+#include "ServerError.h"
+#include "StartupValues.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Hourglass for the length of a scope.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QToolButton *speedButton(QWidget *parent, const QString &name, const QString &hint, Qt::ArrowType arrow)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setArrowType(arrow);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QWidget *makeControl(const FieldDef &field, QWidget *parent)
+{
+    const QString kind = field.name.left(3);
+    QWidget *control = nullptr;
+    if (kind == u"cbo") {
+        auto *combo = new CodeCombo(parent);
+        if (!field.codeGroup.isEmpty())
+            FillCodeList(*combo, field.codeGroup);
+        combo->setEnabled(!field.readOnly);
+        control = combo;
+    } else if (kind == u"wme") {
+        auto *edit = new MaskEdit(parent);
+        edit->setInputMask(field.mask);
+        edit->setReadOnly(field.readOnly);
+        control = edit;
+    } else if (kind == u"wne") {
+        auto *edit = new NumberEdit(parent);
+        edit->setReadOnly(field.readOnly);
+        if (field.maxBytes > 0)
+            edit->setMaxLength(field.maxBytes);
+        control = edit;
+    } else if (kind == u"wlb" || kind == u"lbl") {
+        auto *label = new QLabel(parent);
+        label->setFrameShape(QFrame::StyledPanel);
+        control = label;
+    } else if (kind == u"mmo") {
+        auto *memo = new QPlainTextEdit(parent);
+        memo->setReadOnly(field.readOnly);
+        control = memo;
+    } else {
+        auto *edit = new TextEdit(parent);
+        edit->setMaxBytes(field.maxBytes);
+        edit->setReadOnly(field.readOnly);
+        control = edit;
+    }
+    control->setObjectName(field.name);
+    return control;
+}
+
+} // namespace
+
+TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget *parent)
+    : TfrmZZI010(formName, caption, parent), m_rows(new GridModel(this))
+{
+    resize(1017, 701);
+
+    auto *mainLayout = new QVBoxLayout(panMain);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->setSpacing(0);
+    panHead = new QWidget(panMain);
+    panHead->setObjectName(u"panHead"_s);
+    panHead->hide();
+    mainLayout->addWidget(panHead);
+    auto *work = new QHBoxLayout;
+    work->setSpacing(2);
+    mainLayout->addLayout(work, 1);
+    panGrid = new QWidget(panMain);
+    panGrid->setObjectName(u"panGrid"_s);
+    auto *gridLayout = new QVBoxLayout(panGrid);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    rgrGrid = new GridView(panGrid);
+    rgrGrid->setObjectName(u"rgrGrid"_s);
+    rgrGrid->setGridModel(m_rows);
+    rgrGrid->setColours({.selectedBackground = QColor(0x00, 0x00, 0xFF), .selectedText = Qt::white,
+                         .titleBackground = QColor(0x66, 0x66, 0xFF), .titleText = Qt::white,
+                         .cellBackground = QColor(0xCC, 0xCC, 0xFF)});
+    gridLayout->addWidget(rgrGrid);
+    work->addWidget(panGrid, 1);
+    panBody = new QWidget(panMain);
+    panBody->setObjectName(u"panBody"_s);
+    panBody->setFixedWidth(514);
+    m_bodyLayout = new QFormLayout(panBody);
+    m_bodyLayout->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    work->addWidget(panBody);
+
+    sbtFirst = speedButton(panButtons, u"sbtFirst"_s, u"처음 자료"_s, Qt::UpArrow);
+    sbtPrior = speedButton(panButtons, u"sbtPrior"_s, u"앞 자료"_s, Qt::LeftArrow);
+    sbtNext = speedButton(panButtons, u"sbtNext"_s, u"다음 자료"_s, Qt::RightArrow);
+    sbtLast = speedButton(panButtons, u"sbtLast"_s, u"마지막 자료"_s, Qt::DownArrow);
+    for (QToolButton *button : {sbtFirst, sbtPrior, sbtNext, sbtLast})
+        AddToButtonPanelLeft(button);
+    connect(sbtFirst, &QToolButton::clicked, this, [this] { SelectRow(0); });
+    connect(sbtPrior, &QToolButton::clicked, this, [this] { SelectRow(rgrGrid->currentRow() - 1); });
+    connect(sbtNext, &QToolButton::clicked, this, [this] { SelectRow(rgrGrid->currentRow() + 1); });
+    connect(sbtLast, &QToolButton::clicked, this, [this] { SelectRow(m_rows->rowCount() - 1); });
+
+    bbtAdd = AddButton(u"bbtAdd"_s, u"신규(F4)"_s, bbtSave);
+    bbtDelete = AddButton(u"bbtDelete"_s, u"삭제(F9)"_s, bbtSave);
+    for (QPushButton *button : {bbtAdd, bbtDelete, bbtSave, bbtCancel, bbtClose}) {
+        button->setFocusPolicy(Qt::ClickFocus);
+        button->setFixedSize(ButtonWidth, 27);
+    }
+    OnClick(bbtAdd, [this] { bbtAddClick(); });
+    OnClick(bbtDelete, [this] { bbtDeleteClick(); });
+    // The keys go through the buttons, so that they do nothing while a button is unavailable.
+    AddHotkey(QKeySequence(Qt::Key_F4), u"신규"_s, [this] {
+        if (bbtAdd->isEnabled() && bbtAdd->isVisible()) {
+            bbtAdd->setFocus();
+            bbtAddClick();
+        }
+    });
+    AddHotkey(QKeySequence(Qt::Key_F9), u"삭제"_s, [this] {
+        if (bbtDelete->isEnabled() && bbtDelete->isVisible()) {
+            bbtDelete->setFocus();
+            bbtDeleteClick();
+        }
+    });
+    AddHotkey(QKeySequence(Qt::CTRL | Qt::Key_F2), u"rgrGridBack DisPlay"_s, [this] { ShowChangeList(); });
+
+    connect(rgrGrid, &GridView::currentRowChanged, this, &TfrmEZI000::currentRowMoved);
+}
+
+TfrmEZI000::~TfrmEZI000() = default;
+
+void TfrmEZI000::SetColumns(const QList<ColumnDef> &columns)
+{
+    QList<ColumnDef> all = columns;
+    all.append({.title = RowOriginField, .field = RowOriginField, .width = 1, .dataWidth = 1, .visible = false});
+    m_rows->setColumns(all);
+    rgrGrid->applyColumns();
+}
+
+void TfrmEZI000::AddFields(const QList<FieldDef> &fields)
+{
+    QHBoxLayout *line = nullptr;
+    for (const FieldDef &field : fields) {
+        QWidget *control = makeControl(field, panBody);
+        if (field.sameLine && line) {
+            if (!field.label.isEmpty())
+                line->addWidget(new QLabel(field.label, panBody));
+            line->addWidget(control);
+        } else {
+            line = new QHBoxLayout;
+            line->addWidget(control);
+            line->addStretch();
+            m_bodyLayout->addRow(field.label, line);
+            line->removeItem(line->itemAt(1)); // the stretch goes last, after sameLine fields
+            line->addStretch();
+        }
+        if (auto *label = qobject_cast<QLabel *>(m_bodyLayout->labelForField(line)); label && !field.sameLine)
+            label->setObjectName(u"lbl"_s + field.name.mid(3));
+        if (!field.column.isEmpty())
+            Bind(control, field.column);
+    }
+}
+
+void TfrmEZI000::Bind(QWidget *control, const QString &columnTitle)
+{
+    m_bindings.append({control, columnTitle});
+    connectChange(control);
+    control->installEventFilter(this);
+}
+
+void TfrmEZI000::connectChange(QWidget *control)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, control] { edtChange(control); });
+    else if (auto *edit = qobject_cast<QLineEdit *>(control))
+        connect(edit, &QLineEdit::textChanged, this, [this, control] { edtChange(control); });
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, control] { edtChange(control); });
+}
+
+QString TfrmEZI000::WorkDate() const
+{
+    return m_date ? m_date->dateKey() : TodayKey();
+}
+
+void TfrmEZI000::FormReady()
+{
+    m_date = findChild<DateEdit *>(u"dtpDate"_s);
+    TfrmZZI010::FormReady();
+}
+
+int TfrmEZI000::columnOfTitle(const QString &title) const
+{
+    for (int c = 0; c < m_rows->columnCount(); ++c)
+        if (m_rows->column(c).title == title)
+            return c;
+    return -1;
+}
+
+QList<QWidget *> TfrmEZI000::boundTo(int column) const
+{
+    QList<QWidget *> controls;
+    const QString title = m_rows->column(column).title;
+    for (const Binding &binding : m_bindings)
+        if (binding.column == title)
+            controls.append(binding.control);
+    return controls;
+}
+
+bool TfrmEZI000::IsStoredRow(int row) const
+{
+    return m_rows->value(row, RowOriginField) == u"Y"_s;
+}
+
+QString TfrmEZI000::defaultCell(int column) const
+{
+    for (QWidget *control : boundTo(column)) {
+        if (auto *combo = qobject_cast<CodeCombo *>(control)) {
+            const PickList &list = m_rows->pickList(column).isEmpty() ? combo->codes() : m_rows->pickList(column);
+            return list.codes.value(0);
+        }
+        if (qobject_cast<NumberEdit *>(control))
+            return u"0"_s;
+    }
+    return {};
+}
+
+bool TfrmEZI000::IsBlankRow(int row) const
+{
+    if (row < 0 || row >= m_rows->rowCount() || IsStoredRow(row))
+        return false;
+    for (int c = 0; c < m_rows->columnCount(); ++c) {
+        const QString cell = m_rows->value(row, m_rows->column(c).field);
+        if (!cell.isEmpty() && cell != defaultCell(c))
+            return false;
+    }
+    return true;
+}
+
+bool TfrmEZI000::HasPendingChanges() const
+{
+    if (!m_changes.isEmpty() || (m_rowChanged && m_rows->rowCount() > 0))
+        return true;
+    for (int row = 0; row < m_rows->rowCount(); ++row)
+        if (!IsStoredRow(row) && !IsBlankRow(row))
+            return true;
+    return false;
+}
+
+bool TfrmEZI000::LoadRows()
+{
+    if (!qryQuery.sql().isEmpty()) {
+        for (const QString &name : qryQuery.placeholders()) {
+            if (!qryQuery.binds().contains(name)) {
+                ShowStatus(name + u" 파라미터가 없습니다."_s);
+                qryQuery.close();
+                return false;
+            }
+        }
+    }
+    WaitCursor wait;
+    ShowStatus(u"자료를 불러오고 있습니다. 잠시 기다리십시오."_s);
+
+    m_moving = true;
+    m_rows->blockSignals(true);
+    m_rows->close();
+    if (!qryQuery.sql().isEmpty()) {
+        auto query = std::make_unique<SqlQuery>(qryQuery.sql());
+        for (auto it = qryQuery.binds().begin(); it != qryQuery.binds().end(); ++it)
+            query->bind(it.key(), it.value());
+        query->exec();
+        m_rows->setQuery(std::move(query));
+        m_rows->fetchAll();
+    }
+    m_changeFields.clear();
+    for (const QString &field : m_rows->fields())
+        if (field != RowOriginField && m_rows->columnOf(field) >= 0)
+            m_changeFields.append(field);
+    // Cells take the column's width in bytes, and a code the pick list lacks
+    // is not shown at all.
+    for (int row = 0; row < m_rows->rowCount(); ++row) {
+        for (int c = 0; c < m_rows->columnCount(); ++c) {
+            const ColumnDef &column = m_rows->column(c);
+            QString cell = m_rows->value(row, column.field);
+            const PickList &list = m_rows->pickList(c);
+            if (!list.isEmpty() && !list.codes.contains(cell))
+                cell.clear();
+            m_rows->setValue(row, column.field, cell);
+        }
+        m_rows->setValue(row, RowOriginField, u"Y"_s);
+    }
+    m_rows->open();
+    m_rows->blockSignals(false);
+    m_rows->refresh();
+    m_moving = false;
+
+    m_changes.clear();
+    if (m_rows->rowCount() > 0) {
+        m_moving = true;
+        rgrGrid->setCurrentRow(0);
+        m_moving = false;
+    }
+    m_rowChanged = false;
+    qryQuery.close();
+    ShowStatus({});
+    return true;
+}
+
+void TfrmEZI000::MarkRowChanged()
+{
+    m_rowChanged = true;
+}
+
+bool TfrmEZI000::CheckRow()
+{
+    TReturn result;
+    if (ValidateRow(result))
+        return true;
+    InfoBox(result.message);
+    if (result.focus)
+        result.focus->setFocus();
+    return false;
+}
+
+bool TfrmEZI000::ValidateRow(TReturn &)
+{
+    return true;
+}
+
+bool TfrmEZI000::PostRow()
+{
+    const int row = rgrGrid->currentRow();
+    if (row < 0)
+        return true;
+    if (!CheckRow())
+        return false;
+    if (m_rowChanged)
+        LogRow(u"1"_s, row);
+    m_rowChanged = false;
+    return true;
+}
+
+TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(const QString &status, int row) const
+{
+    ChangeEntry entry{{}, status};
+    for (const QString &field : m_changeFields)
+        entry.cells.append(m_rows->value(row, field));
+    return entry;
+}
+
+void TfrmEZI000::LogRow(const QString &status, int row)
+{
+    if (row < 0)
+        row = rgrGrid->currentRow();
+    if (row < 0 || row >= m_rows->rowCount())
+        return;
+    if ((status == u"1"_s || status == u"3"_s) && !IsStoredRow(row))
+        return;
+    if (m_changeFields.isEmpty())
+        for (const QString &field : m_rows->fields())
+            if (field != RowOriginField)
+                m_changeFields.append(field);
+    ChangeEntry entry = entryOf(status, row);
+    // A stored row changed again replaces its pending change: it is sent
+    // once, with what the operator last gave it. Otherwise a change the
+    // server refused would be sent again after the operator corrected it.
+    if (status == u"1"_s) {
+        const QStringList key = keyOf(entry);
+        for (ChangeEntry &pending : m_changes)
+            if (pending.status == status && !key.isEmpty() && keyOf(pending) == key) {
+                pending = entry;
+                return;
+            }
+    }
+    m_changes.append(entry);
+}
+
+QStringList TfrmEZI000::keyOf(const ChangeEntry &entry) const
+{
+    QStringList key;
+    for (int i = 0; i < m_changeFields.size(); ++i) {
+        const int c = m_rows->columnOf(m_changeFields.at(i));
+        if (c >= 0 && m_rows->column(c).key)
+            key.append(entry.cells.at(i));
+    }
+    return key;
+}
+
+bool TfrmEZI000::HasDuplicateKey() const
+{
+    const int current = rgrGrid->currentRow();
+    if (current < 0)
+        return false;
+    QList<int> keys;
+    for (int c = 0; c < m_rows->columnCount(); ++c)
+        if (m_rows->column(c).key)
+            keys.append(c);
+    if (keys.isEmpty())
+        return false;
+    int same = 0;
+    for (int row = 0; row < m_rows->rowCount(); ++row) {
+        bool equal = true;
+        for (int c : std::as_const(keys))
+            equal = equal && m_rows->value(row, m_rows->column(c).field) == m_rows->value(current, m_rows->column(c).field);
+        if (equal)
+            ++same;
+    }
+    return same >= 2;
+}
+
+void TfrmEZI000::EnableKeyControls(bool on)
+{
+    for (int c = 0; c < m_rows->columnCount(); ++c)
+        if (m_rows->column(c).key)
+            for (QWidget *control : boundTo(c))
+                control->setEnabled(on);
+}
+
+void TfrmEZI000::ClearControls()
+{
+    m_loading = true;
+    for (const Binding &binding : std::as_const(m_bindings)) {
+        QWidget *control = binding.control;
+        if (!panBody->isAncestorOf(control))
+            continue;
+        if (auto *number = qobject_cast<NumberEdit *>(control))
+            number->setValue(0);
+        else if (auto *edit = qobject_cast<QLineEdit *>(control))
+            edit->clear();
+        else if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentIndex(-1);
+        else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+            memo->clear();
+        else if (auto *label = qobject_cast<QLabel *>(control))
+            label->clear();
+    }
+    m_loading = false;
+}
+
+void TfrmEZI000::ClearRows()
+{
+    m_moving = true;
+    m_rows->close();
+    m_rows->open();
+    m_moving = false;
+}
+
+bool TfrmEZI000::ClearChangeList()
+{
+    m_changes.clear();
+    qryQuery.close();
+    return true;
+}
+
+void TfrmEZI000::edtChange(QWidget *control)
+{
+    if (m_loading)
+        return;
+    ShowStatus({});
+    m_rowChanged = true;
+    ControlToGrid(control);
+}
+
+void TfrmEZI000::ControlToGrid(QWidget *control)
+{
+    const int row = rgrGrid->currentRow();
+    if (!m_rowChanged || row < 0 || m_rows->columnCount() == 0)
+        return;
+    for (const Binding &binding : std::as_const(m_bindings)) {
+        if (binding.control != control)
+            continue;
+        const int column = columnOfTitle(binding.column);
+        if (column < 0)
+            continue;
+        const QString field = m_rows->column(column).field;
+        QString value;
+        if (auto *combo = qobject_cast<CodeCombo *>(control)) {
+            const PickList &list = m_rows->pickList(column).isEmpty() ? combo->codes() : m_rows->pickList(column);
+            value = list.codes.value(combo->currentIndex());
+        } else if (auto *number = qobject_cast<NumberEdit *>(control)) {
+            value = number->text().trimmed().isEmpty() ? QString() : QString::number(number->value());
+        } else if (auto *mask = qobject_cast<MaskEdit *>(control)) {
+            value = mask->plainText();
+        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+            value = edit->text();
+        } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+            value = memo->toPlainText();
+        } else if (auto *label = qobject_cast<QLabel *>(control)) {
+            value = label->text();
+        }
+        m_rows->setValue(row, field, value);
+    }
+}
+
+void TfrmEZI000::GridToControls()
+{
+    const int row = rgrGrid->currentRow();
+    if (row < 0)
+        return;
+    m_loading = true;
+    for (int c = 0; c < m_rows->columnCount(); ++c) {
+        const QString field = m_rows->column(c).field;
+        for (QWidget *control : boundTo(c)) {
+            const QString cell = m_rows->value(row, field);
+            if (auto *combo = qobject_cast<CodeCombo *>(control)) {
+                const PickList &list = m_rows->pickList(c).isEmpty() ? combo->codes() : m_rows->pickList(c);
+                int at = int(list.codes.indexOf(cell));
+                if (at < 0) {
+                    // The cell silently takes the first code, as the list shows it.
+                    at = list.isEmpty() ? -1 : 0;
+                    m_rows->setValue(row, field, list.codes.value(0));
+                }
+                combo->setCurrentIndex(at);
+            } else if (auto *number = qobject_cast<NumberEdit *>(control)) {
+                if (cell.isEmpty())
+                    m_rows->setValue(row, field, u"0"_s);
+                number->setValue(TextToInt64(cell));
+            } else if (auto *mask = qobject_cast<MaskEdit *>(control)) {
+                mask->setText(cell);
+            } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+                edit->setText(cell);
+            } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
+                memo->setPlainText(cell);
+            } else if (auto *label = qobject_cast<QLabel *>(control)) {
+                label->setText(cell);
+            }
+        }
+    }
+    m_loading = false;
+}
+
+void TfrmEZI000::SelectRow(int row)
+{
+    if (m_rows->rowCount() == 0)
+        return;
+    rgrGrid->setCurrentRow(std::clamp(row, 0, m_rows->rowCount() - 1));
+}
+
+bool TfrmEZI000::RowExit(int row)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus == bbtCancel || focus == bbtDelete || focus == bbtSave)
+        return true;
+    if (IsBlankRow(row)) {
+        m_rows->removeRecord(row);
+        m_rowChanged = false;
+        return true;
+    }
+    TReturn result;
+    if (!ValidateRow(result)) {
+        InfoBox(result.message);
+        if (result.focus)
+            result.focus->setFocus();
+        return false;
+    }
+    if (m_rowChanged)
+        LogRow(u"1"_s, row);
+    m_rowChanged = false;
+    return true;
+}
+
+void TfrmEZI000::currentRowMoved(int now, int previous)
+{
+    if (m_moving)
+        return;
+    if (previous >= 0 && previous < m_rows->rowCount() && previous != now) {
+        m_moving = true;
+        // The row check reads the controls, which still show the row left.
+        const int count = m_rows->rowCount();
+        const bool left = RowExit(previous);
+        if (!left) {
+            rgrGrid->setCurrentRow(previous);
+            m_moving = false;
+            return;
+        }
+        if (m_rows->rowCount() < count && now > previous)
+            --now; // the blank row left was removed
+        rgrGrid->setCurrentRow(std::min(now, m_rows->rowCount() - 1));
+        m_moving = false;
+    }
+    enterRow();
+}
+
+void TfrmEZI000::enterRow()
+{
+    EnableKeyControls(m_newRow);
+    m_newRow = false;
+    GridToControls();
+    RowShown();
+}
+
+bool TfrmEZI000::AppendEmptyRow()
+{
+    const int current = rgrGrid->currentRow();
+    if (current >= 0 && !RowExit(current))
+        return false;
+    m_moving = true;
+    const int row = m_rows->insertRecord();
+    rgrGrid->setCurrentRow(row);
+    m_moving = false;
+    m_newRow = true;
+    enterRow();
+    return true;
+}
+
+bool TfrmEZI000::bbtSearchClick()
+{
+    // The rows are read before the base's availability check: a Search that
+    // is unavailable must not reload them.
+    if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
+        return false;
+    if (!LoadRows())
+        return false;
+    if (!TfrmZZI010::bbtSearchClick())
+        return false;
+    rgrGrid->setFocus();
+    m_newRow = false;
+    if (m_rows->rowCount() > 0)
+        enterRow();
+    else
+        AppendEmptyRow();
+    if (QWidget *next = NextInTabOrder(rgrGrid))
+        next->setFocus();
+    return true;
+}
+
+bool TfrmEZI000::bbtAddClick()
+{
+    if (!CommonStart(bbtAdd))
+        return false;
+    const int row = rgrGrid->currentRow();
+    if (row >= 0 && IsBlankRow(row))
+        return false;
+    return AppendEmptyRow();
+}
+
+bool TfrmEZI000::bbtDeleteClick()
+{
+    if (!CommonStart(bbtDelete))
+        return false;
+    const int row = rgrGrid->currentRow();
+    if (row < 0 || !ConfirmBox(u"현재 자료를 삭제하시겠습니까?"_s)) {
+        rgrGrid->setFocus();
+        return false;
+    }
+    LogRow(u"3"_s, row);
+    m_moving = true;
+    m_rows->removeRecord(row);
+    m_rowChanged = false;
+    m_moving = false;
+    if (m_rows->rowCount() > 0) {
+        rgrGrid->setCurrentRow(std::min(row, m_rows->rowCount() - 1));
+        enterRow();
+    }
+    rgrGrid->setFocus();
+    return true;
+}
+
+void TfrmEZI000::sendEntry(const ChangeEntry &entry)
+{
+    for (int i = 0; i < m_changeFields.size(); ++i) {
+        const QString parameter = u"A"_s + m_changeFields.at(i);
+        if (prcSaveData.hasParameter(parameter))
+            prcSaveData.setValue(parameter, entry.cells.at(i));
+    }
+    prcSaveData.setValue(u"AEDITSTATUS"_s, entry.status);
+    prcSaveData.setValue(u"AU_EMP_NO"_s, Startup().employeeNo);
+    prcSaveData.setValue(u"AU_IP"_s, Startup().clientAddress);
+    prcSaveData.exec();
+}
+
+bool TfrmEZI000::SaveRows()
+{
+    // New rows are logged here, not kept in the change list, so that a Save
+    // that failed and is tried again sends each of them once.
+    QList<ChangeEntry> calls = m_changes;
+    for (int row = 0; row < m_rows->rowCount(); ++row)
+        if (!IsStoredRow(row) && !IsBlankRow(row))
+            calls.append(entryOf(u"2"_s, row));
+    for (const ChangeEntry &entry : std::as_const(calls))
+        sendEntry(entry);
+    return true;
+}
+
+bool TfrmEZI000::AfterSave()
+{
+    return true;
+}
+
+bool TfrmEZI000::bbtSaveClick()
+{
+    if (!TfrmZZI010::bbtSaveClick())
+        return false;
+    bbtSave->setFocus();
+    if (m_rowChanged && !PostRow())
+        return false;
+    if (!ConfirmBox(u"저장 하시겠습니까?"_s))
+        return false;
+    if (prcSaveData.name().isEmpty()) {
+        ShowStatus(u"스토어드 프로시져가 지정되지 않았습니다."_s);
+        return false;
+    }
+    {
+        WaitCursor wait;
+        // A failure rolls everything back and keeps the change list whole:
+        // nothing of it reached the database.
+        RunSave([this] {
+            if (!SaveRows())
+                throw ServerError(u"자료를 저장하지 못했습니다."_s);
+        });
+        m_changes.clear();
+        AfterSave();
+        ShowStatus(u"자료를 저장했습니다."_s);
+        m_rowChanged = false;
+    }
+    reloadAfterSave(rgrGrid->currentRow());
+    return true;
+}
+
+void TfrmEZI000::reloadAfterSave(int position)
+{
+    const QString saved = StatusMessage();
+    ClearRows();
+    bool loaded = false;
+    try {
+        loaded = LoadRows();
+    } catch (const ServerError &) {
+        loaded = false;
+    }
+    if (!loaded) {
+        InfoBox(u"자료를 불러오는중에 문제가 발생했습니다. 취소후 다시 조회하십시요"_s);
+        return;
+    }
+    ShowStatus(saved);
+    if (m_rows->rowCount() > 0) {
+        m_moving = true;
+        SelectRow(position);
+        m_moving = false;
+        enterRow();
+    }
+}
+
+bool TfrmEZI000::bbtCancelClick()
+{
+    if (!bbtCancel->isEnabled() || !bbtCancel->isVisible())
+        return false;
+    bbtCancel->setFocus();
+    if (HasPendingChanges() && !ConfirmBox(u"변경된 자료가 있습니다.\r정말 취소하시겠습니까?"_s))
+        return false;
+    if (!ClearChangeList())
+        return false;
+    ClearControls();
+    ClearRows();
+    m_rowChanged = false;
+    return TfrmZZI010::bbtCancelClick();
+}
+
+void TfrmEZI000::closeEvent(QCloseEvent *event)
+{
+    // Every way of closing asks before changes are lost, F12 included.
+    if (HasPendingChanges() && !ConfirmBox(u"변경된 자료가 있습니다.\r정말 종료하시겠습니까?"_s)) {
+        event->ignore();
+        return;
+    }
+    m_changes.clear();
+    m_rowChanged = false;
+    ClearRows();
+    TfrmZZI010::closeEvent(event);
+}
+
+void TfrmEZI000::ShowChangeList()
+{
+    GridModel list;
+    QList<ColumnDef> columns;
+    for (const QString &field : std::as_const(m_changeFields)) {
+        const int c = m_rows->columnOf(field);
+        columns.append({.title = field, .field = field, .width = c >= 0 ? std::max(m_rows->column(c).width, 40) : 80});
+    }
+    columns.append({.title = u"EDITSTATUS"_s, .field = u"EDITSTATUS"_s, .width = 1});
+    list.setColumns(columns);
+    for (const ChangeEntry &entry : std::as_const(m_changes)) {
+        const int row = list.insertRecord();
+        for (int i = 0; i < m_changeFields.size(); ++i)
+            list.setValue(row, m_changeFields.at(i), entry.cells.at(i));
+        list.setValue(row, u"EDITSTATUS"_s, entry.status);
+    }
+    TfrmEZH999 dialog(list, this);
+    modal().runDialog(dialog);
+}
+
+bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)
+{
+    // Up and Down in a bound control move between rows.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            QToolButton *button = key->key() == Qt::Key_Up ? sbtPrior : sbtNext;
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+            return true;
+        }
+    }
+    return TfrmZZI010::eventFilter(watched, event);
+}

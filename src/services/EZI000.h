@@ -1,0 +1,174 @@
+#pragma once
+
+#include "ColumnDef.h"
+#include "StoredProc.h"
+#include "TfrmZZI010.h"
+
+#include <QList>
+#include <QStringList>
+
+class DateEdit;
+class GridModel;
+class GridView;
+class QFormLayout;
+class QToolButton;
+
+// The message of a failed row check and the control to put the focus on.
+struct TReturn
+{
+    QString message;
+    QWidget *focus = nullptr;
+};
+
+// An entry control of the body panel, declared as data. Its kind follows from
+// the name's prefix: edt text edit, cbo code list, wme masked edit, wne
+// numeric edit, wlb label, mmo memo. A control whose `column` names a grid
+// column's title shows and edits that column of the current row.
+//   {.name = u"edtRentName"_s, .label = u"*대여자명"_s, .column = u"대여자명"_s, .maxBytes = 30}
+struct FieldDef
+{
+    QString name;
+    QString label;       // caption of the label before it; empty: none
+    QString column;      // title of the bound grid column; empty: not bound
+    int maxBytes = 0;    // text edits and memos
+    QString mask;        // masked edits, such as "9999-99-99;0; "
+    QString codeGroup;   // code lists: filled from this common-code group
+    bool readOnly = false;
+    bool sameLine = false; // beside the previous field instead of on a new line
+};
+
+// The base of entry screens: the rows read for the search values in a grid
+// on the left, the current row's controls on the right, Add, Delete, Save
+// and Cancel. It remembers the rows that were changed, deleted or added and
+// sends them through the screen's procedure in one transaction on Save.
+//
+// A screen declares its grid columns (SetColumns) in the order of its
+// query's fields, its controls (AddFields), sets qryQuery's text and
+// prcSaveData's name, and overrides ValidateRow for its row check.
+class TfrmEZI000 : public TfrmZZI010
+{
+    Q_OBJECT
+
+public:
+    static inline const QString RowOriginField = QStringLiteral("TEMP");
+
+    TfrmEZI000(const QString &formName, const QString &caption, QWidget *parent = nullptr);
+    ~TfrmEZI000() override;
+
+    // The grid's columns; the hidden row-origin column is appended.
+    void SetColumns(const QList<ColumnDef> &columns);
+    // Builds the controls of the body panel and binds them to their columns.
+    void AddFields(const QList<FieldDef> &fields);
+    // Binds a control made by hand to the grid column titled `columnTitle`.
+    void Bind(QWidget *control, const QString &columnTitle);
+
+    GridModel &Rows() const { return *m_rows; }
+    GridView *Grid() const { return rgrGrid; }
+    // The search bar's date as 'YYYYMMDD' (today without a date picker).
+    QString WorkDate() const;
+    bool IsStoredRow(int row) const;
+    // True when a row added on the screen holds nothing but what the
+    // controls wrote into it when it was shown (first code, 0).
+    bool IsBlankRow(int row) const;
+    int ChangeCount() const { return int(m_changes.size()); }
+    // Stored rows changed or deleted, or rows added and not saved yet.
+    bool HasPendingChanges() const;
+
+    bool LoadRows();
+    bool PostRow();
+    // Logs a row (-1: the current one) with an edit status; "1" and "3"
+    // only for stored rows.
+    void LogRow(const QString &status, int row = -1);
+    bool HasDuplicateKey() const;
+    void EnableKeyControls(bool on);
+    void ClearControls();
+    void ClearRows();
+    bool ClearChangeList();
+
+    virtual bool SaveRows();
+    virtual bool AfterSave();
+    virtual void GridToControls();
+    virtual void ControlToGrid(QWidget *control);
+
+    bool bbtSearchClick() override;
+    bool bbtSaveClick() override;
+    bool bbtCancelClick() override;
+    virtual bool bbtAddClick();
+    virtual bool bbtDeleteClick();
+    // Ctrl+F2: the change list with the parameters it feeds.
+    void ShowChangeList();
+
+protected:
+    // The screen's row check, run before a row is posted, on Add and on
+    // Save; false with the message and the focus control filled in.
+    virtual bool ValidateRow(TReturn &result);
+    // After a row became current and was shown in the controls.
+    virtual void RowShown() {}
+    // Leaving a row: nothing is checked while the focus is on Cancel,
+    // Delete or Save; a blank new row is removed; any other row must pass
+    // the row check. False keeps the row current.
+    virtual bool RowExit(int row);
+    // Runs the row check and shows its message; false when it failed.
+    bool CheckRow();
+    // Marks the current row changed, as an edit of a bound control does.
+    void MarkRowChanged();
+    bool IsRowChanged() const { return m_rowChanged; }
+    // Whether the controls' change events are being ignored.
+    bool IsLoading() const { return m_loading; }
+    // Leaves the current row, appends an empty row and makes it current, as
+    // Add does; false when the row could not be left.
+    bool AppendEmptyRow();
+    // Makes a row current (the nearest end for a position beyond either end).
+    void SelectRow(int row);
+
+    void FormReady() override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QWidget *panHead = nullptr;
+    QWidget *panGrid = nullptr;
+    QWidget *panBody = nullptr;
+    QFormLayout *m_bodyLayout = nullptr;
+    GridView *rgrGrid = nullptr;
+    QPushButton *bbtAdd = nullptr;
+    QPushButton *bbtDelete = nullptr;
+    QToolButton *sbtFirst = nullptr;
+    QToolButton *sbtPrior = nullptr;
+    QToolButton *sbtNext = nullptr;
+    QToolButton *sbtLast = nullptr;
+    StoredProc prcSaveData;
+
+private:
+    struct Binding
+    {
+        QWidget *control;
+        QString column;
+    };
+    struct ChangeEntry
+    {
+        QStringList cells; // by m_changeFields
+        QString status;
+    };
+
+    void currentRowMoved(int now, int previous);
+    void enterRow();
+    void edtChange(QWidget *control);
+    void connectChange(QWidget *control);
+    int columnOfTitle(const QString &title) const;
+    QString defaultCell(int column) const;
+    QList<QWidget *> boundTo(int column) const;
+    ChangeEntry entryOf(const QString &status, int row) const;
+    QStringList keyOf(const ChangeEntry &entry) const;
+    void sendEntry(const ChangeEntry &entry);
+    void reloadAfterSave(int position);
+
+    GridModel *m_rows = nullptr;
+    QList<Binding> m_bindings;
+    QStringList m_changeFields;
+    QList<ChangeEntry> m_changes;
+    DateEdit *m_date = nullptr;
+    bool m_rowChanged = false;
+    bool m_loading = false;
+    bool m_newRow = false;
+    bool m_moving = false;
+};
