@@ -115,7 +115,7 @@ void SqlQuery::clearBinds()
 void SqlQuery::exec()
 {
     m_query = QSqlQuery(Connection());
-    m_query.setForwardOnly(true);
+    m_query.setForwardOnly(!m_buffered);
     if (!m_query.prepare(m_normalSql))
         throw errorOf(m_query.lastError());
     for (const QString &name : m_placeholders) {

@@ -26,6 +26,12 @@ public:
     // The values bound so far, by upper-case name.
     const QHash<QString, QString> &binds() const { return m_binds; }
 
+    // Buffered: exec reads the whole result into the client, so that other
+    // statements may run on the connection while its rows are still being
+    // read (a grid fetching as it scrolls). Unbuffered (the default), rows
+    // stream from the server and the next statement discards those unread.
+    void setBuffered(bool on) { m_buffered = on; }
+
     void exec();
     bool next();
     bool isActive() const { return m_query.isActive(); }
@@ -45,6 +51,7 @@ private:
     QStringList m_placeholders;
     QHash<QString, QString> m_binds;
     QSqlQuery m_query;
+    bool m_buffered = false;
 };
 
 // The server's primary message of a failed statement: without "ERROR:" and

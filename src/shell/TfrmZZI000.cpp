@@ -143,10 +143,14 @@ TfrmZZI000::TfrmZZI000(const QString &formName, const QString &caption, QWidget 
         stbMessage->setText(3, roleLabels[startup.roleType - 1] + startup.roleName);
     LayoutStatusBar();
 
-    connect(qApp, &QApplication::focusChanged, this, &TfrmZZI000::focusMoved);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &TfrmZZI000::focusMoved);
 }
 
-TfrmZZI000::~TfrmZZI000() = default;
+TfrmZZI000::~TfrmZZI000()
+{
+    // QWidget's destructor moves the focus, after this class is gone.
+    disconnect(m_focusWatch);
+}
 
 QString TfrmZZI000::ScreenId() const
 {
@@ -255,6 +259,16 @@ void TfrmZZI000::AddToSearchBar(QWidget *widget)
 QWidget *TfrmZZI000::NextInTabOrder(QWidget *from) const
 {
     auto *self = const_cast<TfrmZZI000 *>(this);
+    const auto takesFocus = [self](QWidget *control) {
+        return (control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && control->isVisibleTo(self);
+    };
+    if (!from && m_firstInOrder) {
+        // The ring of the focus chain may pass the screen itself anywhere:
+        // the top is where the arranged order starts.
+        if (takesFocus(m_firstInOrder))
+            return m_firstInOrder;
+        from = m_firstInOrder;
+    }
     QWidget *start = from ? from : self;
     QWidget *origin = from ? InputControlOf(from) : nullptr;
     QWidget *w = start;
@@ -268,7 +282,7 @@ QWidget *TfrmZZI000::NextInTabOrder(QWidget *from) const
         QWidget *control = InputControlOf(w);
         if (control == origin)
             continue;
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled() && control->isVisibleTo(self))
+        if (takesFocus(control))
             return control;
     }
     return nullptr;
@@ -322,12 +336,14 @@ void TfrmZZI000::ArrangeTabOrder()
     const QList<QWidget *> order = groups[0] + groups[1] + groups[2] + groups[3];
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order.at(i), order.at(i + 1));
+    m_firstInOrder = order.value(0);
 }
 
 void TfrmZZI000::FormReady()
 {
     ArrangeTabOrder();
     LayoutStatusBar();
+    FocusFirst();
 }
 
 void TfrmZZI000::CloseQueries()

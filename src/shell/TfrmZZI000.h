@@ -3,6 +3,7 @@
 #include "SqlQuery.h"
 
 #include <QKeySequence>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -126,6 +127,8 @@ private:
     void ArrangeTabOrder();
     void focusMoved(QWidget *old, QWidget *now);
 
+    QMetaObject::Connection m_focusWatch;
+    QPointer<QWidget> m_firstInOrder; // where the arranged tab order starts
     QVBoxLayout *m_layout = nullptr;
     QHBoxLayout *m_buttonLayout = nullptr;
     QHBoxLayout *m_searchLayout = nullptr;

@@ -153,20 +153,26 @@ QIcon TfrmZZMain::MarkerImage(int index)
 
 void TfrmZZMain::buildMenu()
 {
+    // One result at a time on the connection: the menus first, then each one's screens.
+    QList<std::pair<QString, QString>> menuRows;
     SqlQuery menus(MenuSql);
     menus.bind(u"P0"_s, m_projectId);
     menus.exec();
+    while (menus.next())
+        menuRows.append({menus.value(u"MENU_ID"_s), menus.value(u"MENU_NAME"_s)});
+    menus.close();
+
     SqlQuery programs(ProgramSql);
-    while (menus.next()) {
+    for (const auto &[menuId, menuName] : std::as_const(menuRows)) {
         programs.bind(u"P0"_s, m_projectId);
-        programs.bind(u"P1"_s, menus.value(u"MENU_ID"_s));
+        programs.bind(u"P1"_s, menuId);
         programs.bind(u"P2"_s, Startup().employeeNo);
         programs.exec();
         QMenu *menu = nullptr;
         while (programs.next()) {
             if (!menu) {
-                menu = new QMenu(menus.value(u"MENU_NAME"_s), mmuMenu);
-                menu->setObjectName(u"mnu"_s + menus.value(u"MENU_ID"_s));
+                menu = new QMenu(menuName, mmuMenu);
+                menu->setObjectName(u"mnu"_s + menuId);
                 mmuMenu->insertMenu(mnuWindow->menuAction(), menu);
             }
             const QString id = programs.value(u"PROGRAM_ID"_s);
@@ -207,6 +213,14 @@ void TfrmZZMain::OpenScreen(const QString &name, const QString &id)
     if (!screen)
         return; // an id without a screen is left alone without a word
 
+    // The window menu's entries follow the tabs one for one.
+    QAction *entry = new QAction(caption, mnuWindow);
+    entry->setData(id);
+    entry->setToolTip(id);
+    connect(entry, &QAction::triggered, this, [this, caption, id] { OpenScreen(caption, id); });
+    mnuWindow->addAction(entry);
+    m_windowEntries.append(entry);
+
     pgcTabs->show();
     panBack->hide();
     const int index = pgcTabs->addTab(screen, caption);
@@ -216,13 +230,6 @@ void TfrmZZMain::OpenScreen(const QString &name, const QString &id)
         if (at >= 0)
             closeScreenAt(at);
     });
-    QAction *entry = new QAction(caption, mnuWindow);
-    entry->setData(id);
-    entry->setToolTip(id);
-    connect(entry, &QAction::triggered, this, [this, caption, id] { OpenScreen(caption, id); });
-    mnuWindow->addAction(entry);
-    m_windowEntries.append(entry);
-
     pgcTabs->setCurrentIndex(index);
     screen->show();
     screen->FocusFirst();
@@ -258,7 +265,8 @@ void TfrmZZMain::updateMarkers()
     for (int i = 0; i < pgcTabs->count(); ++i) {
         const QIcon marker = MarkerImage(i == active ? 1 : 0);
         pgcTabs->setTabIcon(i, marker);
-        m_windowEntries.at(i)->setIcon(marker);
+        if (i < m_windowEntries.size())
+            m_windowEntries.at(i)->setIcon(marker);
     }
 }
 

@@ -107,6 +107,8 @@ TfrmZZS020::TfrmZZS020(const QString &formName, const QString &caption, QWidget 
 void TfrmZZS020::OpenList()
 {
     auto query = std::make_unique<SqlQuery>(qryQuery.sql());
+    // Footers and lookups run while the grid still fetches.
+    query->setBuffered(true);
     const QHash<QString, QString> &binds = qryQuery.binds();
     for (auto it = binds.begin(); it != binds.end(); ++it)
         query->bind(it.key(), it.value());

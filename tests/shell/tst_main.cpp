@@ -1,0 +1,368 @@
+#include "Application.h"
+#include "RecordingModal.h"
+#include "SingleInstance.h"
+#include "StartupValues.h"
+#include "TestDatabase.h"
+#include "TestScreens.h"
+#include "TfrmE0Main.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Project = u"TSTPRJ"_s;
+
+// Menus, screens, levels and personal grants of a project of the tests' own.
+const QString PermissionFixture = uR"(
+INSERT INTO za040ms (project_id, menu_id, menu_name, display_seq) VALUES
+    ('TSTPRJ', 'M1', '시험메뉴(&T)', 1), ('TSTPRJ', 'M2', '빈메뉴', 2),
+    ('TSTPRJ', 'M3', '숨은메뉴', 0), ('TSTPRJ', 'M4', '시험화면', 3);
+INSERT INTO za050ms (project_id, menu_id, program_id, program_name, display_seq) VALUES
+    ('TSTPRJ', 'M1', 'ZXA002', '화면2', 2), ('TSTPRJ', 'M1', 'ZXA001', '화면1', 1),
+    ('TSTPRJ', 'M1', 'ZXA003', '숨은화면', 0), ('TSTPRJ', 'M2', 'ZXB001', '화면B', 1),
+    ('TSTPRJ', 'M3', 'ZXC001', '화면C', 1),
+    ('TSTPRJ', 'M4', 'ZXI010', '장비등록(&A)', 1), ('TSTPRJ', 'M4', 'ZXS010', '공통코드 조회', 2),
+    ('TSTPRJ', 'M4', 'ZXI011', '등록2', 3), ('TSTPRJ', 'M4', 'ZXI012', '등록3', 4),
+    ('TSTPRJ', 'M4', 'EBI040', '장비 대여/반납', 5);
+INSERT INTO za130ms (emp_no, project_id, project_level) VALUES
+    ('P01', 'TSTPRJ', 'L1'), ('P03', 'TSTPRJ', 'L2'), ('P04', 'TSTPRJ', 'L1'), ('T0001', 'TSTPRJ', 'L9'),
+    ('P02', 'OTHER', 'L2');
+INSERT INTO za140ms (project_id, project_level, program_id) VALUES
+    ('TSTPRJ', 'L1', 'ZXA001'), ('TSTPRJ', 'L1', 'ZXA003'), ('TSTPRJ', 'L1', 'ZXC001'),
+    ('TSTPRJ', 'L2', 'ZXA001'), ('TSTPRJ', 'L2', 'ZXA002'), ('TSTPRJ', 'L2', 'ZXB001'),
+    ('TSTPRJ', 'L9', 'ZXI010'), ('TSTPRJ', 'L9', 'ZXS010'), ('TSTPRJ', 'L9', 'ZXI011'),
+    ('TSTPRJ', 'L9', 'ZXI012'), ('TSTPRJ', 'L9', 'EBI040');
+INSERT INTO za150ms (emp_no, project_id, program_id, add_yn) VALUES
+    ('P02', 'TSTPRJ', 'ZXA002', 'Y'), ('P02', 'OTHER', 'ZXA001', 'Y'),
+    ('P03', 'TSTPRJ', 'ZXA002', 'N'), ('P03', 'TSTPRJ', 'ZXB001', 'N'),
+    ('P04', 'TSTPRJ', 'ZXB001', 'Y'), ('P04', 'TSTPRJ', 'ZXA002', 'Y'),
+    ('P05', 'TSTPRJ', 'ZXA001', 'N');
+)"_s;
+
+void setEmployee(const QString &employeeNo)
+{
+    StartupValues values = Startup();
+    values.employeeNo = employeeNo;
+    SetStartupValues(values);
+}
+
+// The program menus as "title: id id ...", in menu order.
+QStringList programMenus(const QMainWindow &main)
+{
+    QStringList menus;
+    for (QAction *action : main.menuBar()->actions()) {
+        QMenu *menu = action->menu();
+        if (!menu || menu->objectName() == u"mnuWindow"_s)
+            continue;
+        QStringList ids;
+        for (QAction *entry : menu->actions())
+            ids.append(entry->data().toString());
+        menus.append(menu->title() + u": "_s + ids.join(u' '));
+    }
+    return menus;
+}
+
+QTabWidget *tabsOf(QMainWindow &main)
+{
+    return main.findChild<QTabWidget *>(u"pgcTabs"_s);
+}
+
+// The window menu's entries after the hidden "종료": caption|id.
+QStringList windowEntries(QMainWindow &main)
+{
+    QStringList entries;
+    const QList<QAction *> actions = main.findChild<QMenu *>(u"mnuWindow"_s)->actions();
+    for (qsizetype i = 1; i < actions.size(); ++i)
+        entries.append(actions.at(i)->text() + u'|' + actions.at(i)->data().toString());
+    return entries;
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestMain_ : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_db = std::make_unique<TestDatabase>();
+        m_db->adminExec(PermissionFixture);
+        QVERIFY(m_dir.isValid());
+        QFile ini(m_dir.filePath(u"Main.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[MAIN]\nPROGRAM_COUNT=3\n");
+        ini.close();
+        StartupValues values = Startup();
+        values.exeDir = m_dir.path() + u'/';
+        SetStartupValues(values);
+        qputenv("KEST_LAUNCHER_NAME", "kest-launcher-" + QByteArray::number(QCoreApplication::applicationPid()));
+    }
+
+    void init() { setEmployee(QString::fromLatin1(TestDatabase::EmployeeNo)); }
+
+    void menuShowsPermittedScreens_data()
+    {
+        QTest::addColumn<QString>("employee");
+        QTest::addColumn<QStringList>("menus");
+        QTest::newRow("level grant; hidden menu and screen left out")
+            << u"P01"_s << QStringList{u"시험메뉴(&T): ZXA001"_s};
+        QTest::newRow("personal Y without a level")
+            << u"P02"_s << QStringList{u"시험메뉴(&T): ZXA002"_s};
+        QTest::newRow("personal N over a level grant; menu with nothing permitted")
+            << u"P03"_s << QStringList{u"시험메뉴(&T): ZXA001"_s};
+        QTest::newRow("level and personal grants in display order")
+            << u"P04"_s << QStringList{u"시험메뉴(&T): ZXA001 ZXA002"_s, u"빈메뉴: ZXB001"_s};
+        QTest::newRow("withdrawal alone grants nothing") << u"P05"_s << QStringList{};
+    }
+    void menuShowsPermittedScreens()
+    {
+        QFETCH(QString, employee);
+        QFETCH(QStringList, menus);
+        setEmployee(employee);
+        RecordingModal boxes;
+        TestMain main(Project);
+        QCOMPARE(programMenus(main), menus);
+        QCOMPARE(main.menuBar()->actions().constLast()->text(), u"창(&W)"_s);
+        QCOMPARE(main.windowTitle(), u"스포츠관리(스포츠운영)"_s);
+        QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    void menuEntryOpensScreenInTabCutBeforeMnemonic()
+    {
+        RecordingModal boxes;
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QVERIFY(!tabsOf(main)->isVisible());
+
+        main.findChild<QAction *>(u"mniZXI010"_s)->trigger();
+        QTabWidget *tabs = tabsOf(main);
+        QVERIFY(tabs->isVisible());
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->tabText(0), u"장비등록"_s);
+        QCOMPARE(tabs->tabToolTip(0), u"ZXI010"_s);
+        QCOMPARE(windowEntries(main), QStringList{u"장비등록|ZXI010"_s});
+        auto *screen = qobject_cast<TfrmZXI010 *>(tabs->widget(0));
+        QVERIFY(screen);
+        QCOMPARE(screen->objectName(), u"frmZXI010"_s);
+        // Search mode: the first search field has the focus.
+        QCOMPARE(QApplication::focusWidget(), screen->edtKey);
+        QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    void limitStopsNewScreensButOpenOnesComeToFront()
+    {
+        RecordingModal boxes;
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QCOMPARE(main.ProgramLimit(), 3);
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        QTabWidget *tabs = tabsOf(main);
+        QCOMPARE(tabs->count(), 3);
+        QVERIFY(boxes.boxes.isEmpty());
+
+        main.OpenScreen(u"등록3"_s, u"ZXI012"_s);
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(boxes.texts(), QStringList{u"최대 3개의 프로그램만 동시에 실행할 수 있습니다."_s});
+        QCOMPARE(boxes.boxes.constFirst().kind, BoxKind::Error);
+
+        boxes.clear();
+        main.findChild<QAction *>(u"mniZXI010"_s)->trigger();
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QVERIFY(boxes.boxes.isEmpty());
+        // The window menu's entry does the same.
+        main.findChild<QMenu *>(u"mnuWindow"_s)->actions().at(2)->trigger();
+        QCOMPARE(tabs->currentIndex(), 1);
+    }
+
+    void markersFollowTheActiveTab()
+    {
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
+        QTabWidget *tabs = tabsOf(main);
+        const QList<QAction *> entries = main.findChild<QMenu *>(u"mnuWindow"_s)->actions();
+        const qint64 active = TfrmZZMain::MarkerImage(1).cacheKey();
+        const qint64 other = TfrmZZMain::MarkerImage(0).cacheKey();
+        QVERIFY(active != other);
+        QCOMPARE(tabs->tabIcon(0).cacheKey(), other);
+        QCOMPARE(tabs->tabIcon(1).cacheKey(), active);
+        QCOMPARE(entries.at(1)->icon().cacheKey(), other);
+        QCOMPARE(entries.at(2)->icon().cacheKey(), active);
+        tabs->setCurrentIndex(0);
+        QCOMPARE(tabs->tabIcon(0).cacheKey(), active);
+        QCOMPARE(entries.at(2)->icon().cacheKey(), other);
+    }
+
+    void unknownScreenIdRemovesTheTabSilently()
+    {
+        RecordingModal boxes;
+        TfrmE0Main main(nullptr, Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.findChild<QAction *>(u"mniEBI040"_s)->trigger();
+        main.OpenScreen(u"없는 화면"_s, u"ebi040"_s);
+        QCOMPARE(tabsOf(main)->count(), 0);
+        QVERIFY(!tabsOf(main)->isVisible());
+        QVERIFY(windowEntries(main).isEmpty());
+        QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    void f12AndCloseButtonCloseTheActiveScreen()
+    {
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        QTabWidget *tabs = tabsOf(main);
+        QPointer<QWidget> second = tabs->widget(1);
+        QPointer<QWidget> first = tabs->widget(0);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+        flushDeletes();
+        QVERIFY(second.isNull());
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(windowEntries(main), QStringList{u"등록1|ZXI010"_s});
+
+        auto *refusing = qobject_cast<TfrmZXI010 *>(first.data());
+        refusing->refuseClose = true;
+        QTest::mouseClick(refusing->findChild<QPushButton *>(u"bbtClose"_s), Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(!first.isNull());
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(refusing->closeQuestions, 1);
+
+        refusing->refuseClose = false;
+        QTest::mouseClick(refusing->findChild<QPushButton *>(u"bbtClose"_s), Qt::LeftButton);
+        flushDeletes();
+        QVERIFY(first.isNull());
+        QCOMPARE(tabs->count(), 0);
+        QVERIFY(!tabs->isVisible());
+        QVERIFY(windowEntries(main).isEmpty());
+    }
+
+    void leavingClosesEveryScreenThenTellsTheLauncher()
+    {
+        QLocalServer launcher;
+        QLocalServer::removeServer(qEnvironmentVariable("KEST_LAUNCHER_NAME"));
+        QVERIFY(launcher.listen(qEnvironmentVariable("KEST_LAUNCHER_NAME")));
+
+        auto main = std::make_unique<TestMain>(Project);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main->OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        QList<QPointer<QWidget>> screens;
+        for (int i = 0; i < 3; ++i)
+            screens.append(tabsOf(*main)->widget(i));
+
+        QVERIFY(main->close());
+        flushDeletes();
+        for (const QPointer<QWidget> &screen : std::as_const(screens))
+            QVERIFY(screen.isNull());
+        QVERIFY(!main->isVisible());
+
+        QVERIFY(launcher.waitForNewConnection(5000));
+        QLocalSocket *socket = launcher.nextPendingConnection();
+        QTRY_VERIFY(socket->canReadLine() || socket->waitForReadyRead(100));
+        QCOMPARE(socket->readLine(), QByteArray("closed\tTSTPRJ\n"));
+    }
+
+    void aScreenThatRefusesKeepsTheWindowOpen()
+    {
+        QLocalServer launcher;
+        QLocalServer::removeServer(qEnvironmentVariable("KEST_LAUNCHER_NAME"));
+        QVERIFY(launcher.listen(qEnvironmentVariable("KEST_LAUNCHER_NAME")));
+
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        auto *first = qobject_cast<TfrmZXI010 *>(tabsOf(main)->widget(0));
+        auto *active = qobject_cast<TfrmZXI010 *>(tabsOf(main)->widget(1));
+        active->refuseClose = true;
+
+        QVERIFY(!main.close());
+        QVERIFY(main.isVisible());
+        QCOMPARE(tabsOf(main)->count(), 2);
+        QCOMPARE(active->closeQuestions, 1); // asked once, not once per tab
+        QCOMPARE(first->closeQuestions, 0);
+        QVERIFY(!launcher.waitForNewConnection(300)); // the module did not close
+
+        active->refuseClose = false;
+        QVERIFY(main.close());
+    }
+
+    void resizingGivesEveryScreenTheTabSize()
+    {
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main.resize(1300, 900);
+        QTabWidget *tabs = tabsOf(main);
+        QTRY_COMPARE(tabs->currentWidget()->width(), tabs->width());
+        const QSize size = tabs->currentWidget()->size();
+        QCOMPARE(tabs->widget(0)->size(), size);
+        main.resize(1100, 800);
+        QTRY_VERIFY(tabs->currentWidget()->size() != size);
+        QCOMPARE(tabs->widget(0)->size(), tabs->currentWidget()->size());
+    }
+
+    void launcherOpenRequestOpensTheScreen()
+    {
+        const QString name = u"kest-open-"_s + QString::number(QCoreApplication::applicationPid());
+        SingleInstance instance;
+        QVERIFY(instance.claim(name));
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        Application::ConnectInstance(instance, &main);
+
+        QLocalSocket launcher;
+        launcher.connectToServer(name);
+        QVERIFY(launcher.waitForConnected(2000));
+        launcher.write("open\tbroken\nopen\t");
+        launcher.write(u"공통코드 조회(&S)\tZXS010\n"_s.toUtf8());
+        QVERIFY(launcher.waitForBytesWritten(2000));
+        QTRY_COMPARE(tabsOf(main)->count(), 1);
+        QCOMPARE(tabsOf(main)->tabText(0), u"공통코드 조회"_s);
+        QCOMPARE(tabsOf(main)->tabToolTip(0), u"ZXS010"_s);
+    }
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestMain_)
+#include "tst_main.moc"
