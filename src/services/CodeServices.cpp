@@ -6,6 +6,7 @@
 #include "SqlQuery.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 

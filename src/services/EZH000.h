@@ -7,6 +7,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <initializer_list>
+
 class TextEdit;
 
 // A search field of a lookup: what the operator types is looked for

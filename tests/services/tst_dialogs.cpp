@@ -7,10 +7,12 @@
 #include "RecordingModal.h"
 #include "TestDatabase.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 
@@ -202,6 +204,31 @@ private slots:
         QVERIFY(modal.boxes.isEmpty());
     }
 
+    // The focused input takes the tooltip colour, the others are white and
+    // read-only edits grey.
+    void inputColouring()
+    {
+        RecordingModal modal;
+        QColor focused, left, readOnly;
+        modal.dialogScript = [&](QDialog &dialog) {
+            if (!Activate(dialog))
+                return 0;
+            auto *name = dialog.findChild<QLineEdit *>(u"edtMemberName"_s);
+            focused = name->palette().color(QPalette::Base);
+            readOnly = dialog.findChild<QLineEdit *>(u"edtHomeTel"_s)->palette().color(QPalette::Base);
+            name->setText(u"홍길"_s);
+            Press(dialog, Qt::Key_F3); // the focus goes to the grid
+            left = name->palette().color(QPalette::Base);
+            Press(dialog, Qt::Key_Escape);
+            return dialog.result();
+        };
+        QString memberNo, memberName;
+        QVERIFY(!PickMember(QString(), memberNo, memberName));
+        QCOMPARE(focused, QToolTip::palette().color(QPalette::ToolTipBase));
+        QCOMPARE(left, QColor(Qt::white));
+        QCOMPARE(readOnly, QColor(0x80, 0x80, 0x80));
+    }
+
     void postalCodeComesWithoutDash()
     {
         RecordingModal modal;
@@ -359,12 +386,17 @@ private slots:
     {
         RecordingModal modal;
         QStringList rows;
+        QList<int> visited;
         bool codesHidden = false;
         modal.dialogScript = [&](QDialog &dialog) {
             if (!Activate(dialog))
                 return 0;
             rows = Shown(GridOf(dialog));
             codesHidden = GridOf(dialog)->isColumnHidden(5) && GridOf(dialog)->isColumnHidden(6);
+            for (const char *button : {"sbtLast", "sbtFirst", "sbtNext", "sbtNext", "sbtPrior"}) {
+                QTest::mouseClick(dialog.findChild<QAbstractButton *>(QString::fromLatin1(button)), Qt::LeftButton);
+                visited << GridOf(dialog)->currentRow();
+            }
             Press(dialog, Qt::Key_F10);
             return dialog.result();
         };
@@ -373,6 +405,19 @@ private slots:
         QCOMPARE(rows, (QStringList{u"I001|강사일|1조|정강사|상용직"_s, u"L003|계약강사|2조|보조강사|A/B"_s,
                                     u"L001|알바강사|2조|보조강사|A/B"_s}));
         QVERIFY(codesHidden);
+        QCOMPARE(visited, (QList<int>{2, 0, 1, 2, 1}));
+        QCOMPARE((QStringList{instructor.empNo, instructor.name, instructor.workGroupCode, instructor.workGroupName,
+                              instructor.gradeCode, instructor.gradeName}),
+                 (QStringList{u"L003"_s, u"계약강사"_s, u"02"_s, u"2조"_s, u"03"_s, u"보조강사"_s}));
+
+        // An employee's record comes whole too, with the hidden codes.
+        modal.dialogScript = [&](QDialog &dialog) {
+            if (!Activate(dialog))
+                return 0;
+            Press(dialog, Qt::Key_F10);
+            return dialog.result();
+        };
+        QVERIFY(PickInstructor(u"강사일"_s, instructor));
         QCOMPARE((QStringList{instructor.empNo, instructor.name, instructor.workGroupCode, instructor.workGroupName,
                               instructor.gradeCode, instructor.gradeName}),
                  (QStringList{u"I001"_s, u"강사일"_s, u"01"_s, u"1조"_s, u"02"_s, u"정강사"_s}));
