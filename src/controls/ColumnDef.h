@@ -18,6 +18,7 @@ struct ColumnDef
     bool readOnly = false;
     QString codeGroup;      // common-code group of a pick-list column
     bool footer = false;    // the column shows a footer value
+    bool key = false;       // identifies a row: entry screens lock it on stored rows
 };
 
 // The labels shown and the codes kept of a pick-list column or a code list,

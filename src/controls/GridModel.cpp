@@ -87,6 +87,12 @@ void GridModel::setQuery(std::unique_ptr<SqlQuery> query)
     endResetModel();
 }
 
+void GridModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
 void GridModel::close()
 {
     beginResetModel();

@@ -42,6 +42,9 @@ public:
     // Reads the rows of an executed query: its fields become the record
     // fields, columns' fields not in the query are added as empty fields.
     void setQuery(std::unique_ptr<SqlQuery> query);
+    // Tells the views that rows changed wholesale (after edits made with
+    // signals blocked).
+    void refresh();
     // Drops every row and the query; the grid is closed.
     void close();
     // Open: a query was read (possibly with no row) or rows were added.

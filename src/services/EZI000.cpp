@@ -299,6 +299,7 @@ bool TfrmEZI000::LoadRows()
     m_rows->close();
     if (!qryQuery.sql().isEmpty()) {
         auto query = std::make_unique<SqlQuery>(qryQuery.sql());
+        query->setBuffered(true);
         for (auto it = qryQuery.binds().begin(); it != qryQuery.binds().end(); ++it)
             query->bind(it.key(), it.value());
         query->exec();
@@ -571,16 +572,17 @@ void TfrmEZI000::SelectRow(int row)
 
 bool TfrmEZI000::RowExit(int row)
 {
+    // With the focus on Cancel, Delete or Save the row is left unchecked,
+    // but a change made to it is still logged.
     QWidget *focus = QApplication::focusWidget();
-    if (focus == bbtCancel || focus == bbtDelete || focus == bbtSave)
-        return true;
-    if (IsBlankRow(row)) {
+    const bool check = focus != bbtCancel && focus != bbtDelete && focus != bbtSave;
+    if (check && IsBlankRow(row)) {
         m_rows->removeRecord(row);
         m_rowChanged = false;
         return true;
     }
     TReturn result;
-    if (!ValidateRow(result)) {
+    if (check && !ValidateRow(result)) {
         InfoBox(result.message);
         if (result.focus)
             result.focus->setFocus();
