@@ -27,3 +27,22 @@ EXCEPTION WHEN others THEN
     RETURN p;
 END
 $$;
+
+-- Numbers the server issues (rental, storage, item numbers) come from a
+-- counter row per series. The row stays locked until the caller's
+-- transaction ends, so two counters never get the same number; a rolled back
+-- save gives its number back.
+CREATE TABLE kest_private.counters (
+    series  text PRIMARY KEY,
+    last_no bigint NOT NULL
+);
+
+-- The next number of a series. `in_use` is the highest number already
+-- stored, so that a series starts above rows written before it existed.
+CREATE FUNCTION kest_private.next_number(series text, in_use bigint) RETURNS bigint
+LANGUAGE sql SECURITY DEFINER
+SET search_path = kest_private, pg_temp AS $$
+    INSERT INTO counters AS c (series, last_no) VALUES (series, COALESCE(in_use, 0) + 1)
+    ON CONFLICT (series) DO UPDATE SET last_no = GREATEST(c.last_no, COALESCE(in_use, 0)) + 1
+    RETURNING last_no
+$$;
