@@ -1,0 +1,3 @@
+#pragma once
+
+// The rental and storage counters' screens.
