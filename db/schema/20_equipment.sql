@@ -23,6 +23,8 @@ CREATE TABLE eb020ms (
     equip_rent_yn    char(1)     NOT NULL DEFAULT 'Y' CHECK (equip_rent_yn IN ('Y', 'N')),
     svrl_rent_yn     char(1)     NOT NULL DEFAULT 'N' CHECK (svrl_rent_yn IN ('Y', 'N')),
     svrl_from_date   varchar(8)  CHECK (svrl_from_date <> ''),
+    buy_date         varchar(8)  CHECK (buy_date ~ '^[0-9]{8}$'),
+    remark           varchar(60) CHECK (remark <> ''),
     au_emp_no        varchar(20),
     au_ip            varchar(40),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
@@ -72,4 +74,15 @@ CREATE TABLE eb020tm (
     au_ip       varchar(40),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (rent_date, area_gubun, equip_gubun, equip_no)
+);
+
+-- Base stock of rental boots per area and boot size ("E0011").
+CREATE TABLE eb030ms (
+    area_gubun       varchar(2)  NOT NULL,
+    boots_size_gubun varchar(10) NOT NULL,
+    stock_qty        integer     NOT NULL DEFAULT 0 CHECK (stock_qty BETWEEN 0 AND 9999),
+    au_emp_no        varchar(20),
+    au_ip            varchar(40),
+    au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    PRIMARY KEY (area_gubun, boots_size_gubun)
 );
