@@ -5,6 +5,9 @@
 
 #include <QSqlRecord>
 
+#include <algorithm>
+#include <numeric>
+
 GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 GridModel::~GridModel() = default;
@@ -267,6 +270,44 @@ void GridModel::removeRecord(int row)
     beginRemoveRows({}, row, row);
     m_rows.removeAt(row);
     endRemoveRows();
+}
+
+void GridModel::sortRecords(int column, Qt::SortOrder order)
+{
+    const int f = m_columnFields.value(column, -1);
+    if (f < 0)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<int> positions(m_rows.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    const auto less = [&](int a, int b) {
+        const QString &x = m_rows.at(a).at(f);
+        const QString &y = m_rows.at(b).at(f);
+        bool xNumber = false;
+        bool yNumber = false;
+        const double xValue = x.toDouble(&xNumber);
+        const double yValue = y.toDouble(&yNumber);
+        if (xNumber && yNumber)
+            return xValue < yValue;
+        return x.localeAwareCompare(y) < 0;
+    };
+    std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
+        return order == Qt::AscendingOrder ? less(a, b) : less(b, a);
+    });
+    QList<QStringList> sorted;
+    sorted.reserve(m_rows.size());
+    QList<int> newPosition(m_rows.size());
+    for (int i = 0; i < positions.size(); ++i) {
+        sorted.append(m_rows.at(positions.at(i)));
+        newPosition[positions.at(i)] = i;
+    }
+    m_rows = sorted;
+    QModelIndexList after;
+    for (const QModelIndex &index : before)
+        after.append(index.isValid() ? this->index(newPosition.at(index.row()), index.column()) : index);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void GridModel::setFooter(int column, const QString &text)

@@ -77,6 +77,9 @@ public:
     // Adds an empty record at `row` (-1: at the end) and returns its position.
     int insertRecord(int row = -1);
     void removeRecord(int row);
+    // Reorders the records by a column's stored text (numbers by value when
+    // both texts are numbers); records with equal texts keep their order.
+    void sortRecords(int column, Qt::SortOrder order);
     QStringList record(int row) const { return m_rows.at(row); }
 
     // Footer texts, one per column; empty when none.

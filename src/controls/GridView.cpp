@@ -36,7 +36,8 @@ protected:
             const QRect cell(offset + header->sectionViewportPosition(c) + m_view->frameWidth(), 0,
                              header->sectionSize(c), height() - 1);
             painter.drawRect(cell);
-            painter.setPen(palette().color(QPalette::WindowText));
+            const QColor text = m_view->colours().footerText;
+            painter.setPen(text.isValid() ? text : palette().color(QPalette::WindowText));
             painter.drawText(cell.adjusted(3, 0, -3, 0), int(model->column(c).alignment | Qt::AlignVCenter),
                              model->footer(c));
             painter.setPen(palette().color(QPalette::Mid));
@@ -107,6 +108,11 @@ public:
         if (!view || !model)
             return;
         const GridColours &colours = view->colours();
+        if (view->markedCells().contains(index.column(), index.row())) {
+            option->backgroundBrush = view->palette().brush(QPalette::Highlight);
+            option->palette.setBrush(QPalette::Text, view->palette().brush(QPalette::HighlightedText));
+            return;
+        }
         if (model->column(index.column()).readOnly && colours.readOnlyBackground.isValid())
             option->backgroundBrush = colours.readOnlyBackground;
         else if (colours.cellBackground.isValid())
@@ -208,6 +214,32 @@ void GridView::setColours(const GridColours &colours)
     viewport()->update();
 }
 
+void GridView::setEditable(bool on)
+{
+    m_editable = on;
+    setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                             | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                       : QAbstractItemView::NoEditTriggers);
+}
+
+void GridView::commitEdit()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void GridView::setMarkedCells(const QRect &cells)
+{
+    if (m_marked == cells)
+        return;
+    m_marked = cells;
+    viewport()->update();
+}
+
 int GridView::currentRow() const
 {
     return currentIndex().isValid() ? currentIndex().row() : -1;
@@ -266,7 +298,9 @@ void GridView::keyPressEvent(QKeyEvent *event)
         const QModelIndex current = currentIndex();
         if (current.isValid()) {
             int column = current.column() + 1;
-            while (column < m_model->columnCount() && isColumnHidden(column))
+            while (column < m_model->columnCount()
+                   && (isColumnHidden(column)
+                       || (m_editable && !(m_model->flags(m_model->index(current.row(), column)) & Qt::ItemIsEditable))))
                 ++column;
             if (column < m_model->columnCount())
                 setCurrentIndex(m_model->index(current.row(), column));

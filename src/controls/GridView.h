@@ -14,6 +14,7 @@ struct GridColours
     QColor titleText;
     QColor cellBackground;
     QColor readOnlyBackground; // cells of read-only columns
+    QColor footerText;
 };
 
 // The grid of every screen: a table view over a GridModel with column widths,
@@ -47,6 +48,18 @@ public:
     void setColours(const GridColours &colours);
     const GridColours &colours() const { return m_colours; }
 
+    // Cells edited in place: typing, a double click or a click on the
+    // current cell opens the editor; Enter skips read-only columns.
+    void setEditable(bool on);
+    bool isEditable() const { return m_editable; }
+    // Writes an open editor's text into the model and closes it.
+    void commitEdit();
+
+    // A block of cells (x: columns, y: rows) drawn in the highlight colours;
+    // a null rectangle marks nothing.
+    void setMarkedCells(const QRect &cells);
+    const QRect &markedCells() const { return m_marked; }
+
     int currentRow() const;
     // Makes a row current, keeping the current column (the first visible
     // column when there is none).
@@ -74,4 +87,6 @@ private:
     FooterBar *m_footer = nullptr;
     bool m_footerVisible = false;
     GridColours m_colours;
+    QRect m_marked;
+    bool m_editable = false;
 };
