@@ -1,5 +1,7 @@
 #include "TfrmE0Main.h"
 
+#include "EBI020.h"
+#include "EBI030.h"
 #include "TfrmZZI000.h"
 
 #include <vector>
@@ -14,7 +16,10 @@ namespace {
 // and an id without a line opens nothing.
 const std::vector<ScreenEntry> &screens()
 {
-    static const std::vector<ScreenEntry> table = {};
+    static const std::vector<ScreenEntry> table = {
+        {u"EBI020"_s, MakeScreen<TfrmEBI020>},
+        {u"EBI030"_s, MakeScreen<TfrmEBI030>},
+    };
     return table;
 }
 

@@ -70,6 +70,15 @@ void NumberEdit::setGrouping(bool on)
 
 MaskEdit::MaskEdit(QWidget *parent) : QLineEdit(parent) {}
 
+void MaskEdit::setInputMask(const QString &mask)
+{
+    const QStringList parts = mask.split(QLatin1Char(';'));
+    if (parts.size() == 3 && parts.at(1).size() == 1 && parts.at(2).size() == 1)
+        QLineEdit::setInputMask(parts.at(0) + u';' + parts.at(2));
+    else
+        QLineEdit::setInputMask(mask);
+}
+
 QString MaskEdit::plainText() const
 {
     if (inputMask().isEmpty())

@@ -47,6 +47,10 @@ class MaskEdit : public QLineEdit
 public:
     explicit MaskEdit(QWidget *parent = nullptr);
     QString plainText() const;
+    // Also takes the three-part form "mask;keep literals;blank" of the old
+    // screens ("9999-99-99;0; "), whose middle part Qt would read as the
+    // blank character.
+    void setInputMask(const QString &mask);
 };
 
 // A date picker showing 'YYYY-MM-DD' that reads and takes date keys
