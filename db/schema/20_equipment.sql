@@ -56,6 +56,17 @@ CREATE TABLE eb040dt (
     equip_gubun varchar(2),
     equip_no    varchar(5),
     rent_name   varchar(30),
+    tel_no      text,        -- personal: kest_private.enc, read with fn_za010ms_04
+    height      integer,
+    weight      integer,
+    shoes_size  varchar(10),
+    binding     integer,
+    zip_code    varchar(6),
+    addr1       text,        -- personal
+    addr2       text,        -- personal
+    svrl_rent_from_date varchar(8) CHECK (svrl_rent_from_date <> ''),
+    svrl_rent_to_date   varchar(8) CHECK (svrl_rent_to_date <> ''),
+    remark      varchar(60),
     au_emp_no   varchar(20),
     au_ip       varchar(40),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
@@ -64,14 +75,16 @@ CREATE TABLE eb040dt (
 );
 CREATE INDEX eb040dt_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no);
 
--- Items a counter has picked for a rental row that is not saved yet.
+-- Items a counter has picked for a rental row that is not saved yet. The
+-- holder is the counter (employee and address) that picked the item: only
+-- it may release the hold.
 CREATE TABLE eb020tm (
     rent_date   varchar(8)  NOT NULL,
     area_gubun  varchar(2)  NOT NULL,
     equip_gubun varchar(2)  NOT NULL,
     equip_no    varchar(5)  NOT NULL,
-    au_emp_no   varchar(20),
-    au_ip       varchar(40),
+    au_emp_no   varchar(20) NOT NULL,
+    au_ip       varchar(40) NOT NULL,
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (rent_date, area_gubun, equip_gubun, equip_no)
 );

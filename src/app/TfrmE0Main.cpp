@@ -2,6 +2,7 @@
 
 #include "EBI020.h"
 #include "EBI030.h"
+#include "EBI040.h"
 #include "TfrmZZI000.h"
 
 #include <vector>
@@ -19,6 +20,7 @@ const std::vector<ScreenEntry> &screens()
     static const std::vector<ScreenEntry> table = {
         {u"EBI020"_s, MakeScreen<TfrmEBI020>},
         {u"EBI030"_s, MakeScreen<TfrmEBI030>},
+        {u"EBI040"_s, MakeScreen<TfrmEBI040>},
     };
     return table;
 }

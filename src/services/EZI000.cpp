@@ -782,6 +782,8 @@ bool TfrmEZI000::bbtCancelClick()
     bbtCancel->setFocus();
     if (HasPendingChanges() && !ConfirmBox(u"변경된 자료가 있습니다.\r정말 취소하시겠습니까?"_s))
         return false;
+    if (!BeforeDiscard())
+        return false;
     if (!ClearChangeList())
         return false;
     ClearControls();
@@ -794,6 +796,10 @@ void TfrmEZI000::closeEvent(QCloseEvent *event)
 {
     // Every way of closing asks before changes are lost, F12 included.
     if (HasPendingChanges() && !ConfirmBox(u"변경된 자료가 있습니다.\r정말 종료하시겠습니까?"_s)) {
+        event->ignore();
+        return;
+    }
+    if (!BeforeDiscard()) {
         event->ignore();
         return;
     }

@@ -104,6 +104,10 @@ protected:
     virtual bool ValidateRow(TReturn &result);
     // After a row became current and was shown in the controls.
     virtual void RowShown() {}
+    // Cancel and every close, once the operator agreed to lose the pending
+    // changes and before anything is discarded: the place to give back what
+    // the screen took on the server. False keeps the screen as it is.
+    virtual bool BeforeDiscard() { return true; }
     // Leaving a row: nothing is checked while the focus is on Cancel,
     // Delete or Save; a blank new row is removed; any other row must pass
     // the row check. False keeps the row current.

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "EZI000.h"
+#include "TicketStream.h"
+
+#include <QList>
+#include <QPair>
+
+class CodeCombo;
+class DateEdit;
+class MaskEdit;
+class NumberEdit;
+class QToolButton;
+class TextEdit;
+class TicketPrinter;
+
+// "장비 대여/반납 작업": the rental counter. One rental (date, area, number)
+// groups a head and one row per rented item; items come from the live list
+// of free items, held on the server while their row is unsaved, and a
+// rental ticket is printed for every new row after the save.
+class TfrmEBI040 : public TfrmEZI000
+{
+    Q_OBJECT
+
+public:
+    // The ticket printer on the configured port.
+    explicit TfrmEBI040(QWidget *parent = nullptr);
+    // The ticket printer on the named serial device.
+    TfrmEBI040(const QString &printerPort, QWidget *parent);
+    ~TfrmEBI040() override;
+
+    bool bbtSearchClick() override;
+    bool bbtSaveClick() override;
+    bool bbtCancelClick() override;
+    bool bbtDeleteClick() override;
+    bool SaveRows() override;
+    bool AfterSave() override;
+    void ControlToGrid(QWidget *control) override;
+
+    bool sbtEquipOkClick();
+    bool sbtEquipCancelClick();
+    bool bbtReissueClick();
+    // Selects a state button ("D", "S", "R") as pressing it does.
+    bool SelectRentState(const QString &code);
+    QString SelectedRentState() const { return m_state; }
+    // Head edit status: "1" the rental is stored, "2" a new rental.
+    QString HeadEditStatus() const { return m_headStatus; }
+    GridModel &FreeItems() const { return *m_free; }
+    TicketPrinter &Printer() const { return *m_printer; }
+
+protected:
+    bool ValidateRow(TReturn &result) override;
+    void RowShown() override;
+    bool BeforeDiscard() override;
+    void edtExit(QWidget *control) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Hold
+    {
+        QString kind;
+        QString no;
+    };
+
+    void build();
+    void setStateButtons(const QString &code);
+    void equipKindChanged();
+    void refreshFreeItems();
+    void closeFreeItems();
+    // PR_EBI040_03 in a transaction of its own; false after the error box.
+    bool callHold(const QString &status, const QString &kind, const QString &no);
+    // Gives back the holds of rows that were never saved; false (after the
+    // error box) when one could not be released.
+    bool releaseHolds(const QString &onlyNo = {});
+    TRentTicketInfo ticketOf(int row) const;
+    void printTickets(const QList<TRentTicketInfo> &tickets);
+    void pickRental();
+    void pickPostalCode();
+    void bindSearchValues();
+
+    DateEdit *dtpDate = nullptr;
+    CodeCombo *cboArea = nullptr;
+    TextEdit *edtRentNo = nullptr;
+    TextEdit *edtDealName = nullptr;
+    CodeCombo *cboKeepKind = nullptr;
+    TextEdit *edtKeepBoxNo = nullptr;
+    QToolButton *sbtRentDay = nullptr;
+    QToolButton *sbtRentSvrl = nullptr;
+    QToolButton *sbtReturn = nullptr;
+    CodeCombo *cboRentEquip = nullptr;
+    TextEdit *edtRentEquipNo = nullptr;
+    CodeCombo *cboEquipSizeGubun = nullptr;
+    GridView *rgrEquipNo = nullptr;
+    QToolButton *sbtEquipOk = nullptr;
+    QToolButton *sbtEquipCancel = nullptr;
+    TextEdit *edtRentName = nullptr;
+    CodeCombo *cboRentBootsSize = nullptr;
+    MaskEdit *wmeRentZipCode = nullptr;
+    TextEdit *edtRentAddr1 = nullptr;
+    TextEdit *wlbRentAddr2 = nullptr;
+    CodeCombo *cboRentTicketKind = nullptr;
+    MaskEdit *wmeRentSvrlDateFrom = nullptr;
+    MaskEdit *wmeRentSvrlDateTo = nullptr;
+    QPushButton *bbtReissue = nullptr;
+    QPushButton *bbtPrintInit = nullptr;
+
+    GridModel *m_free = nullptr;
+    TicketPrinter *m_printer = nullptr;
+    StoredProc m_headProc;
+    StoredProc m_holdProc;
+    QString m_state;
+    QString m_headStatus = QStringLiteral("2");
+    QString m_issuedRentNo;          // issued inside the running save only
+    QList<Hold> m_holds;             // items this screen holds for unsaved rows
+    QList<TRentTicketInfo> m_tickets; // new rows of the last committed save
+};

@@ -1,0 +1,450 @@
+#include "CodeCombo.h"
+#include "EBI040.h"
+#include "GridModel.h"
+#include "GridView.h"
+#include "InputEdits.h"
+#include "RecordingModal.h"
+#include "Routines.h"
+#include "TestDatabase.h"
+
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+#include <QToolButton>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Two connected pseudo-terminals standing in for the printer's cable.
+class PtyPair
+{
+public:
+    PtyPair()
+    {
+        m_socat.setReadChannel(QProcess::StandardError);
+        m_socat.start(u"socat"_s, {u"-d"_s, u"-d"_s, u"pty,raw,echo=0"_s, u"pty,raw,echo=0"_s});
+        if (!m_socat.waitForStarted(5000))
+            return;
+        static const QRegularExpression ptyLine(u"PTY is (\\S+)"_s);
+        QByteArray log;
+        const QDeadlineTimer deadline(10000);
+        while (!log.contains("starting data transfer loop") && !deadline.hasExpired())
+            if (m_socat.waitForReadyRead(int(deadline.remainingTime())))
+                log += m_socat.readAllStandardError();
+        QStringList names;
+        for (auto it = ptyLine.globalMatch(QString::fromLocal8Bit(log)); it.hasNext();)
+            names << it.next().captured(1);
+        if (names.size() == 2) {
+            printerSide = names.at(0);
+            deviceSide = names.at(1);
+        }
+    }
+    ~PtyPair()
+    {
+        m_socat.terminate();
+        if (!m_socat.waitForFinished(5000))
+            m_socat.kill();
+        m_socat.waitForFinished(5000);
+    }
+
+    QString printerSide;
+    QString deviceSide;
+
+private:
+    QProcess m_socat;
+};
+
+const QString Today = QDate::currentDate().toString(u"yyyyMMdd"_s);
+
+// A connection of its own, as another counter has it.
+QSqlDatabase counterConnection(const QString &database, const QString &name)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, name);
+    db.setHostName(TestDatabase::socketDir());
+    db.setPort(TestDatabase::port());
+    db.setDatabaseName(database);
+    db.setUserName(QString::fromLatin1(TestDatabase::LoginRole));
+    db.setPassword(QString::fromLatin1(TestDatabase::LoginPassword));
+    db.open();
+    return db;
+}
+
+} // namespace
+
+class TestRental : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_db = std::make_unique<TestDatabase>();
+        m_pty = std::make_unique<PtyPair>();
+        QVERIFY2(!m_pty->deviceSide.isEmpty(), "socat gave no pseudo-terminal pair");
+        m_line.setPortName(m_pty->deviceSide);
+        QVERIFY(m_line.open(QIODevice::ReadWrite));
+    }
+    void cleanupTestCase()
+    {
+        m_line.close();
+        m_pty.reset();
+        m_db.reset();
+    }
+
+    void init()
+    {
+        m_db->adminExec(u"TRUNCATE ktuser.eb040dt, ktuser.eb040ms, ktuser.eb020tm, ktuser.eb020ms"_s);
+        m_db->adminExec(u"INSERT INTO ktuser.eb020ms (area_gubun, equip_gubun, equip_no, equip_size_gubun) VALUES "
+                        "('M', 'CS', 'C0001', '150'), ('M', 'CS', 'C0002', '150'), ('M', 'CS', 'C0003', '150'), "
+                        "('M', 'SB', 'B0001', '140'), ('M', 'SB', 'B0002', '140'), ('S', 'CS', 'C0001', '150')"_s);
+        m_boxes = std::make_unique<RecordingModal>();
+        openScreen(m_pty->printerSide);
+        m_line.readAll();
+    }
+    void cleanup()
+    {
+        m_screen.reset();
+        m_boxes.reset();
+    }
+
+    void newRentalNumberAndOneTicketPerNewRow()
+    {
+        search();
+        QCOMPARE(m_screen->HeadEditStatus(), u"2"_s);
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        save();
+        const QString rentNo = m_db->adminScalar(u"SELECT max(rent_no) FROM ktuser.eb040ms"_s);
+        QVERIFY(!rentNo.isEmpty());
+        QCOMPARE(edit(u"edtRentNo"_s)->text(), rentNo);
+        QCOMPARE(m_screen->HeadEditStatus(), u"1"_s);
+        QCOMPARE(m_screen->Rows().rowCount(), 1);
+        QVERIFY(m_screen->IsStoredRow(0));
+        QCOMPARE(ticketsPrinted(), 1);
+        // The saved row took the hold over.
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
+
+        // One changed stored row and two new rows: two tickets.
+        edit(u"edtRentName"_s)->setText(u"홍길순"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        fillRow(u"CS"_s, u"150"_s, u"임꺽정"_s, Qt::Key_F5);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        fillRow(u"SB"_s, u"140"_s, u"장길산"_s, Qt::Key_F5);
+        save();
+        QCOMPARE(ticketsPrinted(), 2);
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(rent_seq || ':' || rent_name, ',' ORDER BY rent_seq) "
+                                   "FROM ktuser.eb040dt WHERE rent_no = "_s + rentNo),
+                 u"1:홍길순,2:임꺽정,3:장길산"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040ms"_s), u"1"_s);
+    }
+
+    void rowChecks_data()
+    {
+        QTest::addColumn<int>("stateKey");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("refusal");
+        const QString later = QDate::currentDate().addDays(2).toString(u"yyyyMMdd"_s);
+        const QString period = u"연일대여기간을(를) 정확히 입력하십시오."_s;
+        QTest::newRow("multi-day without period") << int(Qt::Key_F6) << QString() << QString()
+                                                  << u"대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시요"_s;
+        QTest::newRow("period with day rental") << int(Qt::Key_F5) << Today << later
+                                                << u"연일대여기간 등록시 대여상태는 [연일대여]만 설정가능합니다"_s;
+        QTest::newRow("period when returned") << int(Qt::Key_F7) << Today << later << QString();
+        QTest::newRow("period start without end") << int(Qt::Key_F6) << Today << QString() << period;
+        QTest::newRow("period end without start") << int(Qt::Key_F5) << QString() << later << QString();
+        QTest::newRow("start not a date") << int(Qt::Key_F6) << u"20250230"_s << later << period;
+        QTest::newRow("multi-day with period") << int(Qt::Key_F6) << Today << later << QString();
+    }
+    void rowChecks()
+    {
+        QFETCH(int, stateKey);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, refusal);
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key(stateKey));
+        mask(u"wmeRentSvrlDateFrom"_s)->setText(from);
+        mask(u"wmeRentSvrlDateTo"_s)->setText(to);
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(m_boxes->lastText(), refusal);
+            QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040dt"_s), u"0"_s);
+            return;
+        }
+        QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', rent_stat, svrl_rent_from_date, svrl_rent_to_date) "
+                                   "FROM ktuser.eb040dt"_s),
+                 QStringList({m_screen->SelectedRentState(), from, to}).filter(QRegularExpression(u"."_s)).join(u'/'));
+        // Only a multi-day rental marks its item as out.
+        QCOMPARE(m_db->adminScalar(u"SELECT svrl_rent_yn FROM ktuser.eb020ms WHERE area_gubun = 'M' "
+                                   "AND equip_gubun = 'CS' AND equip_no = 'C0001'"_s),
+                 m_screen->SelectedRentState() == u"S"_s ? u"Y"_s : u"N"_s);
+    }
+
+    void selectingTakesTheItemOffTheListAndReleasePutsItBack()
+    {
+        search();
+        chooseKind(u"CS"_s, u"150"_s);
+        QCOMPARE(footer(), u"3"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F10);
+        QCOMPARE(edit(u"edtRentEquipNo"_s)->text(), u"C0001"_s);
+        QCOMPARE(footer(), u"2"_s);
+        QVERIFY(!tool(u"sbtEquipOk"_s)->isEnabled());
+        QCOMPARE(m_db->adminScalar(u"SELECT au_emp_no || ' ' || au_ip FROM ktuser.eb020tm WHERE equip_no = 'C0001'"_s),
+                 u"T0001 10.1.2.3"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F11);
+        QCOMPARE(edit(u"edtRentEquipNo"_s)->text(), QString());
+        QCOMPARE(footer(), u"3"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F11);
+        QCOMPARE(m_boxes->lastText(), u"선택된 장비가 없습니다"_s);
+    }
+
+    void holdsOfUnsavedRowsAreGivenBack_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("cancel") << u"bbtCancel"_s;
+        QTest::newRow("close") << u"bbtClose"_s;
+    }
+    void holdsOfUnsavedRowsAreGivenBack()
+    {
+        QFETCH(QString, button);
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        fillRow(u"SB"_s, u"140"_s, u"장길산"_s, Qt::Key_F5);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"2"_s);
+        m_boxes->confirmAnswers = {true};
+        QTest::mouseClick(m_screen->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
+        if (button == u"bbtCancel"_s) {
+            QCOMPARE(footer(), u"0"_s);
+            QVERIFY(m_screen->SelectedRentState().isEmpty());
+        }
+    }
+
+    void deletingANewRowReleasesItsItem()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        fillRow(u"SB"_s, u"140"_s, u"장길산"_s, Qt::Key_F5);
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(m_screen.get(), Qt::Key_F9);
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(equip_no, ',') FROM ktuser.eb020tm"_s), u"C0001"_s);
+    }
+
+    void failedSaveKeepsNoRolledBackNumber()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        // The item is withdrawn from rental after it was picked.
+        m_db->adminExec(u"UPDATE ktuser.eb020ms SET equip_rent_yn = 'N' WHERE equip_no = 'C0001'"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QVERIFY(m_boxes->lastText().contains(u"대여할 수 없는 장비입니다"_s));
+        QCOMPARE(edit(u"edtRentNo"_s)->text(), QString());
+        QCOMPARE(m_screen->HeadEditStatus(), u"2"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040ms"_s), u"0"_s);
+
+        m_db->adminExec(u"UPDATE ktuser.eb020ms SET equip_rent_yn = 'Y' WHERE equip_no = 'C0001'"_s);
+        save();
+        QCOMPARE(edit(u"edtRentNo"_s)->text(), m_db->adminScalar(u"SELECT rent_no FROM ktuser.eb040ms"_s));
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040dt"_s), u"1"_s);
+    }
+
+    void absentPrinterLosesNothingAndSendsNothingTwice()
+    {
+        m_screen.reset();
+        openScreen(u"/dev/kest-no-such-printer"_s);
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040dt"_s), u"1"_s);
+        QVERIFY(m_boxes->lastText().startsWith(u"대여증을 출력하지 못했습니다."_s));
+        QVERIFY(m_screen->IsStoredRow(0));
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040dt"_s), u"1"_s);
+        QVERIFY(!m_boxes->texts().join(u'|').contains(u"대여증"_s));
+    }
+
+    void reissuePrintsOnlyStoredRows()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        m_screen->bbtReissueClick();
+        QCOMPARE(ticketsPrinted(), 0);
+        save();
+        QCOMPARE(ticketsPrinted(), 1);
+        m_screen->bbtReissueClick();
+        QCOMPARE(ticketsPrinted(), 1);
+    }
+
+    // Two counters hold the same item at the same moment.
+    void onlyOneCounterHoldsAnItem()
+    {
+        std::atomic<int> held{0};
+        std::atomic<int> refused{0};
+        std::atomic<bool> go{false};
+        std::vector<std::thread> counters;
+        for (int c = 0; c < 2; ++c) {
+            counters.emplace_back([&, c] {
+                const QString name = u"counter%1"_s.arg(c);
+                {
+                    QSqlDatabase db = counterConnection(m_db->name(), name);
+                    QSqlQuery q(db);
+                    while (!go)
+                        std::this_thread::yield();
+                    const bool ok = q.exec(u"SELECT * FROM pr_ebi040_03(arent_date => '%1', aarea_gubun => 'M', "
+                                           "aequip_gubun => 'CS', aequip_no => 'C0002', au_emp_no => 'E%2', "
+                                           "au_ip => '10.0.0.%2', aeditstatus => '2')"_s.arg(Today).arg(c));
+                    (ok ? held : refused)++;
+                }
+                QSqlDatabase::removeDatabase(name);
+            });
+        }
+        go = true;
+        for (std::thread &t : counters)
+            t.join();
+        QCOMPARE(held.load(), 1);
+        QCOMPARE(refused.load(), 1);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"1"_s);
+    }
+
+    void aCounterReleasesOnlyItsOwnHolds()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.eb020tm VALUES ('%1', 'M', 'CS', 'C0003', 'E9', '10.0.0.9')"_s.arg(Today));
+        QSqlDatabase db = counterConnection(m_db->name(), u"releaser"_s);
+        {
+            QSqlQuery q(db);
+            const QString call = u"SELECT * FROM pr_ebi040_03(arent_date => '%1', aarea_gubun => 'M', "
+                                 "aequip_gubun => 'CS', aequip_no => %2, au_emp_no => 'E1', au_ip => '10.0.0.1', "
+                                 "aeditstatus => '3')"_s;
+            QVERIFY(!q.exec(call.arg(Today, u"'C0003'"_s)));
+            QVERIFY(q.lastError().databaseText().contains(u"해제할 수 없습니다"_s));
+            QVERIFY2(q.exec(call.arg(Today, u"NULL"_s)), qPrintable(q.lastError().text()));
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(u"releaser"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"1"_s);
+    }
+
+    void concurrentNewRentalsGetDistinctNumbers()
+    {
+        constexpr int Counters = 4;
+        constexpr int Rentals = 8;
+        std::atomic<int> failures{0};
+        std::atomic<bool> go{false};
+        std::vector<std::thread> counters;
+        for (int c = 0; c < Counters; ++c) {
+            counters.emplace_back([&, c] {
+                const QString name = u"rental%1"_s.arg(c);
+                {
+                    QSqlDatabase db = counterConnection(m_db->name(), name);
+                    while (!go)
+                        std::this_thread::yield();
+                    for (int i = 0; i < Rentals; ++i) {
+                        db.transaction();
+                        QSqlQuery q(db);
+                        const bool ok = q.exec(u"SELECT anew_rent_no FROM pr_ebi040_01(arent_date => '%1', "
+                                               "aarea_gubun => 'M', adeal_name => '동시', akeep_kind_gubun => '01', "
+                                               "akeep_box_no => '1', au_emp_no => 'E%2', au_ip => '10.0.0.%2', "
+                                               "aeditstatus => '2')"_s.arg(Today).arg(c));
+                        if (!ok || !q.next() || q.value(0).toString().isEmpty())
+                            failures++;
+                        q.finish();
+                        if (!db.commit())
+                            failures++;
+                    }
+                }
+                QSqlDatabase::removeDatabase(name);
+            });
+        }
+        go = true;
+        for (std::thread &t : counters)
+            t.join();
+        QCOMPARE(failures.load(), 0);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(DISTINCT rent_no) || '/' || count(*) FROM ktuser.eb040ms"_s),
+                 u"%1/%1"_s.arg(Counters * Rentals));
+    }
+
+private:
+    void openScreen(const QString &port)
+    {
+        m_screen = std::make_unique<TfrmEBI040>(port, nullptr);
+        m_screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+    }
+    void search()
+    {
+        QTest::keyClick(m_screen.get(), Qt::Key_F3);
+        QVERIFY(!m_screen->IsSearchMode());
+    }
+    void fillHead()
+    {
+        edit(u"edtDealName"_s)->setText(u"김대여"_s);
+        edit(u"edtKeepBoxNo"_s)->setText(u"A12"_s);
+    }
+    void chooseKind(const QString &kind, const QString &size)
+    {
+        combo(u"cboRentEquip"_s)->setCode(kind);
+        combo(u"cboEquipSizeGubun"_s)->setCode(size);
+    }
+    // Fills the current row: an item from the list, a renter and a state.
+    void fillRow(const QString &kind, const QString &size, const QString &name, Qt::Key state)
+    {
+        chooseKind(kind, size);
+        QTest::keyClick(m_screen.get(), Qt::Key_F10);
+        QVERIFY(!edit(u"edtRentEquipNo"_s)->text().isEmpty());
+        edit(u"edtRentName"_s)->setText(name);
+        QTest::keyClick(m_screen.get(), state);
+    }
+    void save()
+    {
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QCOMPARE(m_screen->StatusMessage(), u"자료를 저장했습니다."_s);
+    }
+    int ticketsPrinted()
+    {
+        QByteArray bytes;
+        while (m_line.waitForReadyRead(400))
+            bytes += m_line.readAll();
+        bytes += m_line.readAll();
+        return int(bytes.count("<CB>"));
+    }
+    QString footer() const { return m_screen->FreeItems().footer(0); }
+    QLineEdit *edit(const QString &name) const { return m_screen->findChild<QLineEdit *>(name); }
+    MaskEdit *mask(const QString &name) const { return m_screen->findChild<MaskEdit *>(name); }
+    CodeCombo *combo(const QString &name) const { return m_screen->findChild<CodeCombo *>(name); }
+    QToolButton *tool(const QString &name) const { return m_screen->findChild<QToolButton *>(name); }
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<PtyPair> m_pty;
+    QSerialPort m_line;
+    std::unique_ptr<RecordingModal> m_boxes;
+    std::unique_ptr<TfrmEBI040> m_screen;
+};
+
+QTEST_MAIN(TestRental)
+#include "tst_rental.moc"
