@@ -213,6 +213,76 @@ private slots:
                  u"1=00004,2=00005"_s);
     }
 
+    // Rules of the procedures that the screens cannot show: what another
+    // counter did meanwhile, and what a client might send.
+    void procedureRules_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("error"); // empty: accepted
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("expected");
+
+        const QString mainSkis = u"SELECT string_agg(equip_no, ',' ORDER BY equip_no) FROM eb020ms"
+                                 " WHERE area_gubun = 'M' AND equip_gubun = 'NS'"_s;
+        QTest::newRow("number sent for a new item is ignored")
+            << QString() << NewItemCall.arg(1).replace(u"aeditstatus"_s, u"aequip_no => '00002', aeditstatus"_s)
+            << QString() << mainSkis << u"00001,00002,00003,00004"_s;
+        QTest::newRow("numbers continue above the highest stored one")
+            << u"INSERT INTO eb020ms (area_gubun, equip_gubun, equip_no) VALUES ('M', 'NS', '00009'), ('M', 'NS', 'X0100')"_s
+            << NewItemCall.arg(1) << QString() << mainSkis << u"00001,00002,00003,00009,00010,X0100"_s;
+        QTest::newRow("the five digits are used up")
+            << u"INSERT INTO eb020ms (area_gubun, equip_gubun, equip_no) VALUES ('M', 'NS', '99999')"_s
+            << NewItemCall.arg(1) << u"장비번호가 모두 사용되었습니다. (지역 M, 장비 NS)"_s << mainSkis
+            << u"00001,00002,00003,99999"_s;
+        QTest::newRow("change of an item another counter deleted")
+            << u"DELETE FROM eb020ms WHERE area_gubun = 'M' AND equip_gubun = 'NS' AND equip_no = '00002'"_s
+            << u"SELECT * FROM pr_ebi020_01(aarea_gubun => 'M', aequip_gubun => 'NS', aequip_no => '00002',"
+               " aequip_size_gubun => '150', aequip_rent_yn => 'Y', abuy_date => '20240301', aeditstatus => '1')"_s
+            << u"장비번호 00002 은(는) 등록되어 있지 않습니다. 다시 조회하십시오."_s << mainSkis << u"00001,00003"_s;
+        QTest::newRow("change leaves the multi-day columns alone")
+            << u"UPDATE eb020ms SET svrl_rent_yn = 'Y', svrl_from_date = '20241201' WHERE equip_no = '00002'"_s
+            << u"SELECT * FROM pr_ebi020_01(aarea_gubun => 'M', aequip_gubun => 'NS', aequip_no => '00002',"
+               " aequip_size_gubun => '165', aequip_rent_yn => 'Y', abuy_date => '20240301', asvrl_rent_yn => 'N',"
+               " aeditstatus => '1')"_s
+            << QString()
+            << u"SELECT concat_ws('/', equip_size_gubun, svrl_rent_yn, svrl_from_date) FROM eb020ms"
+               " WHERE area_gubun = 'M' AND equip_gubun = 'NS' AND equip_no = '00002'"_s
+            << u"165/Y/20241201"_s;
+        QTest::newRow("stock size stored twice")
+            << u"INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty) VALUES ('M', '250', 4)"_s
+            << u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250', astock_qty => '7',"
+               " aeditstatus => '2')"_s
+            << u"기존 등록된 자료와 중복됩니다. (사이즈 250)"_s
+            << u"SELECT string_agg(boots_size_gubun || '=' || stock_qty, ',') FROM eb030ms"_s << u"250=4"_s;
+        QTest::newRow("stock quantity over four digits")
+            << QString()
+            << u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250', astock_qty => '10000',"
+               " aeditstatus => '2')"_s
+            << u"기준재고수량이 올바르지 않습니다: 10000"_s
+            << u"SELECT count(*) FROM eb030ms"_s << u"0"_s;
+    }
+    void procedureRules()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(QString, call);
+        QFETCH(QString, error);
+        QFETCH(QString, check);
+        QFETCH(QString, expected);
+        if (!fixture.isEmpty())
+            m_db->adminExec(fixture);
+        QString failure;
+        {
+            QSqlDatabase db = counterConnection(u"procedure_counter"_s, m_db->name());
+            QSqlQuery query(db);
+            if (!query.exec(call))
+                failure = query.lastError().databaseText().section(u'\n', 0, 0);
+        }
+        QSqlDatabase::removeDatabase(u"procedure_counter"_s);
+        QCOMPARE(failure, error.isEmpty() ? QString() : u"ERROR:  "_s + error);
+        QCOMPARE(m_db->adminScalar(check), expected);
+    }
+
     void multiDayItemShowsItsPeriodAndIsListedOnce()
     {
         // Item 00002 was rented for the day, returned, then rented again for
