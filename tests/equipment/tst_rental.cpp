@@ -195,6 +195,46 @@ private slots:
                  m_screen->SelectedRentState() == u"S"_s ? u"Y"_s : u"N"_s);
     }
 
+    void returningAStoredMultiDayRowGivesTheItemBack()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F6);
+        mask(u"wmeRentSvrlDateFrom"_s)->setText(Today);
+        mask(u"wmeRentSvrlDateTo"_s)->setText(Today);
+        save();
+        const QString rentNo = edit(u"edtRentNo"_s)->text();
+        QCOMPARE(m_db->adminScalar(u"SELECT svrl_rent_yn || svrl_from_date FROM ktuser.eb020ms "
+                                   "WHERE area_gubun = 'M' AND equip_no = 'C0001'"_s),
+                 u"Y"_s + Today);
+
+        // Searched again by its number, the rental is an update with a stored row.
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(m_screen.get(), Qt::Key_F8);
+        QVERIFY(m_screen->IsSearchMode());
+        edit(u"edtRentNo"_s)->setText(rentNo);
+        search();
+        QCOMPARE(m_screen->HeadEditStatus(), u"1"_s);
+        QCOMPARE(edit(u"edtKeepBoxNo"_s)->text(), u"A12"_s);
+        QCOMPARE(edit(u"edtRentEquipNo"_s)->text(), u"C0001"_s);
+        QCOMPARE(m_screen->SelectedRentState(), u"S"_s);
+        QVERIFY(!tool(u"sbtEquipOk"_s)->isEnabled());
+        QVERIFY(!tool(u"sbtEquipCancel"_s)->isEnabled());
+        QVERIFY(!m_screen->findChild<QPushButton *>(u"bbtDelete"_s)->isEnabled());
+
+        chooseKind(u"CS"_s, u"150"_s);
+        QCOMPARE(footer(), u"2"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F7);
+        save();
+        QCOMPARE(ticketsPrinted(), 1); // the first save's ticket only
+        QCOMPARE(m_db->adminScalar(u"SELECT rent_stat FROM ktuser.eb040dt"_s), u"R"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT svrl_rent_yn || coalesce(svrl_from_date, '-') FROM ktuser.eb020ms "
+                                   "WHERE area_gubun = 'M' AND equip_no = 'C0001'"_s),
+                 u"N-"_s);
+        chooseKind(u"CS"_s, u"150"_s);
+        QCOMPARE(footer(), u"3"_s);
+    }
+
     void selectingTakesTheItemOffTheListAndReleasePutsItBack()
     {
         search();
