@@ -708,12 +708,14 @@ bool TfrmEZI000::SaveRows()
 {
     // New rows are logged here, not kept in the change list, so that a Save
     // that failed and is tried again sends each of them once.
-    QList<ChangeEntry> calls = m_changes;
-    for (int row = 0; row < m_rows->rowCount(); ++row)
-        if (!IsStoredRow(row) && !IsBlankRow(row))
-            calls.append(entryOf(u"2"_s, row));
-    for (const ChangeEntry &entry : std::as_const(calls))
+    const QList<ChangeEntry> changes = m_changes;
+    for (const ChangeEntry &entry : changes)
         sendEntry(entry);
+    for (int row = 0; row < m_rows->rowCount(); ++row)
+        if (!IsStoredRow(row) && !IsBlankRow(row)) {
+            sendEntry(entryOf(u"2"_s, row));
+            NewRowSaved(row);
+        }
     return true;
 }
 
@@ -827,6 +829,12 @@ void TfrmEZI000::ShowChangeList()
     }
     TfrmEZH999 dialog(list, this);
     modal().runDialog(dialog);
+}
+
+void TfrmEZI000::keyPressEvent(QKeyEvent *event)
+{
+    if (!HandleEnterKey(event, bbtSearch, [this] { bbtSearchClick(); }))
+        TfrmZZI010::keyPressEvent(event);
 }
 
 bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)

@@ -108,6 +108,10 @@ protected:
     // changes and before anything is discarded: the place to give back what
     // the screen took on the server. False keeps the screen as it is.
     virtual bool BeforeDiscard() { return true; }
+    // After the procedure took a new row, inside the save's transaction:
+    // its outputs (a number the server issued) are in prcSaveData. A later
+    // failure rolls the whole save back, so keep nothing past a failed save.
+    virtual void NewRowSaved(int /*row*/) {}
     // Leaving a row: nothing is checked while the focus is on Cancel,
     // Delete or Save; a blank new row is removed; any other row must pass
     // the row check. False keeps the row current.
@@ -128,6 +132,7 @@ protected:
     void FormReady() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
     QWidget *panHead = nullptr;
     QWidget *panGrid = nullptr;

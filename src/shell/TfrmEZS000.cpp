@@ -19,13 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool takesEnterNavigation(QWidget *control)
-{
-    return qobject_cast<QLineEdit *>(control) || qobject_cast<QComboBox *>(control)
-        || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QCheckBox *>(control)
-        || qobject_cast<QRadioButton *>(control);
-}
-
 // Date pickers, code lists and the library's masked edits take the focus
 // colour and white, read-only or not.
 bool colouredAlways(QWidget *control)
@@ -115,20 +108,8 @@ bool TfrmEZS000::bbtCancelClick()
 
 void TfrmEZS000::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    QWidget *from = InputControlOf(QApplication::focusWidget());
-    if (enter && plain && from && isAncestorOf(from) && takesEnterNavigation(from)) {
-        event->accept();
-        QWidget *next = NextInTabOrder(from);
-        if (!next)
-            return;
-        next->setFocus(Qt::TabFocusReason);
-        if (next == bbtSearch)
-            RunGuarded([this] { bbtSearchClick(); });
-        return;
-    }
-    TfrmZZS020::keyPressEvent(event);
+    if (!HandleEnterKey(event, bbtSearch, [this] { bbtSearchClick(); }))
+        TfrmZZS020::keyPressEvent(event);
 }
 
 void TfrmEZS000::edtEnter(QWidget *control)

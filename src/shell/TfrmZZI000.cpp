@@ -9,13 +9,16 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -337,6 +340,26 @@ void TfrmZZI000::ArrangeTabOrder()
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order.at(i), order.at(i + 1));
     m_firstInOrder = order.value(0);
+}
+
+bool TfrmZZI000::HandleEnterKey(QKeyEvent *event, QAbstractButton *searchButton, const std::function<void()> &search)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget *from = InputControlOf(QApplication::focusWidget());
+    const bool navigates = qobject_cast<QLineEdit *>(from) || qobject_cast<QComboBox *>(from)
+                           || qobject_cast<QAbstractSpinBox *>(from) || qobject_cast<QCheckBox *>(from)
+                           || qobject_cast<QRadioButton *>(from);
+    if (!enter || !plain || !from || !isAncestorOf(from) || !navigates)
+        return false;
+    event->accept();
+    QWidget *next = NextInTabOrder(from);
+    if (!next)
+        return true;
+    next->setFocus(Qt::TabFocusReason);
+    if (next == searchButton)
+        RunGuarded(search);
+    return true;
 }
 
 void TfrmZZI000::FormReady()

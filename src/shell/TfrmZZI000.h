@@ -100,6 +100,9 @@ protected:
     QWidget *NextInTabOrder(QWidget *from) const;
     // Focuses the first control inside `area` that can take the focus.
     bool FocusFirstIn(QWidget *area);
+    // Enter in an input control moves to the next control in tab order and,
+    // when that is `searchButton`, runs `search`. True when the key was taken.
+    bool HandleEnterKey(QKeyEvent *event, QAbstractButton *searchButton, const std::function<void()> &search);
 
     // Runs once, when the screen is first shown, after every constructor:
     // here the bases finish what depends on the screen's own controls.

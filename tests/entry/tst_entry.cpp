@@ -294,6 +294,15 @@ private slots:
                  u"0001고침,0007새것"_s);
     }
 
+    void enterOnTheLastSearchFieldSearches()
+    {
+        seed(2);
+        m_screen->cboArea->setFocus();
+        QTest::keyClick(m_screen->cboArea, Qt::Key_Return);
+        QCOMPARE(rows().rowCount(), 2);
+        QVERIFY(!button(u"bbtSearch"_s)->isEnabled());
+    }
+
     void saveInSearchModeDoesNothing()
     {
         seed(1);
