@@ -3,6 +3,7 @@
 #include "EBI020.h"
 #include "EBI030.h"
 #include "EBI040.h"
+#include "EBI050.h"
 #include "TfrmZZI000.h"
 
 #include <vector>
@@ -21,6 +22,7 @@ const std::vector<ScreenEntry> &screens()
         {u"EBI020"_s, MakeScreen<TfrmEBI020>},
         {u"EBI030"_s, MakeScreen<TfrmEBI030>},
         {u"EBI040"_s, MakeScreen<TfrmEBI040>},
+        {u"EBI050"_s, MakeScreen<TfrmEBI050>},
     };
     return table;
 }
