@@ -24,6 +24,7 @@ TfrmEBI030::TfrmEBI030(QWidget *parent) : TfrmEZI000(u"frmEBI030"_s, u"부츠 �
     FillColumnCodes(Rows(), 0, u"E0011"_s);
     AddFields({{.name = u"cboBootsSize"_s, .label = u"*사이즈"_s, .column = u"사이즈"_s, .codeGroup = u"E0011"_s},
                {.name = u"wneStockQty"_s, .label = u"*기준재고수량"_s, .column = u"기준재고수량"_s, .maxBytes = 4}});
+    findChild<QWidget *>(u"wneStockQty"_s)->setFixedWidth(80);
 
     qryQuery.setSql(u"SELECT boots_size_gubun, stock_qty\n"
                     "FROM   eb030ms\n"

@@ -176,9 +176,10 @@ void TfrmEZI000::AddFields(const QList<FieldDef> &fields)
     for (const FieldDef &field : fields) {
         QWidget *control = makeControl(field, panBody);
         if (field.sameLine && line) {
+            // Before the line's closing stretch, beside the previous field.
             if (!field.label.isEmpty())
-                line->addWidget(new QLabel(field.label, panBody));
-            line->addWidget(control);
+                line->insertWidget(line->count() - 1, new QLabel(field.label, panBody));
+            line->insertWidget(line->count() - 1, control);
         } else {
             line = new QHBoxLayout;
             line->addWidget(control);
