@@ -404,6 +404,15 @@ void TfrmEBI040::equipKindChanged()
     if (focus == bbtCancel || focus == bbtClose)
         return;
     const QString kind = cboRentEquip->code();
+    // An item picked under another kind would be saved as a different item:
+    // it goes back, and the row waits for an item of the new kind.
+    const QString no = edtRentEquipNo->text().trimmed();
+    const int row = Grid()->currentRow();
+    if (!IsLoading() && !no.isEmpty() && row >= 0 && !IsStoredRow(row)
+        && std::any_of(m_holds.begin(), m_holds.end(),
+                       [&](const Hold &h) { return h.no == no && h.kind != kind; })
+        && releaseHolds(no))
+        edtRentEquipNo->clear();
     CodeFilters filter;
     if (kind == u"CS"_s)
         filter.item1 = u"Y"_s;
@@ -509,6 +518,7 @@ bool TfrmEBI040::releaseHolds(const QString &onlyNo)
 {
     // An item is released with the kind it was held under, even when the
     // kind list has moved on since.
+    bool found = false;
     for (qsizetype i = m_holds.size() - 1; i >= 0; --i) {
         const Hold hold = m_holds.at(i);
         if (!onlyNo.isEmpty() && hold.no != onlyNo)
@@ -516,8 +526,9 @@ bool TfrmEBI040::releaseHolds(const QString &onlyNo)
         if (!callHold(u"3"_s, hold.kind, hold.no))
             return false;
         m_holds.removeAt(i);
+        found = true;
     }
-    if (!onlyNo.isEmpty() && m_holds.isEmpty())
+    if (!onlyNo.isEmpty() && !found)
         return callHold(u"3"_s, cboRentEquip->code(), onlyNo);
     return true;
 }

@@ -252,6 +252,14 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
         QTest::keyClick(m_screen.get(), Qt::Key_F11);
         QCOMPARE(m_boxes->lastText(), u"선택된 장비가 없습니다"_s);
+
+        // Another kind chosen after an item was picked gives the item back.
+        QTest::keyClick(m_screen.get(), Qt::Key_F10);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"1"_s);
+        chooseKind(u"SB"_s, u"140"_s);
+        QCOMPARE(edit(u"edtRentEquipNo"_s)->text(), QString());
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
+        QCOMPARE(footer(), u"2"_s);
     }
 
     void holdsOfUnsavedRowsAreGivenBack_data()
