@@ -295,20 +295,33 @@ void GridView::keyPressEvent(QKeyEvent *event)
     // Enter moves to the next cell, as in the old grids.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState
         && event->modifiers() == Qt::NoModifier) {
-        const QModelIndex current = currentIndex();
-        if (current.isValid()) {
-            int column = current.column() + 1;
-            while (column < m_model->columnCount()
-                   && (isColumnHidden(column)
-                       || (m_editable && !(m_model->flags(m_model->index(current.row(), column)) & Qt::ItemIsEditable))))
-                ++column;
-            if (column < m_model->columnCount())
-                setCurrentIndex(m_model->index(current.row(), column));
-        }
+        moveToNextCell();
         event->accept();
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void GridView::moveToNextCell()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    int column = current.column() + 1;
+    while (column < m_model->columnCount()
+           && (isColumnHidden(column)
+               || (m_editable && !(m_model->flags(m_model->index(current.row(), column)) & Qt::ItemIsEditable))))
+        ++column;
+    if (column < m_model->columnCount())
+        setCurrentIndex(m_model->index(current.row(), column));
+}
+
+void GridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTableView::closeEditor(editor, hint);
+    // Enter in a cell's editor writes it and moves on, as Enter outside one does.
+    if (m_editable && hint == QAbstractItemDelegate::SubmitModelCache)
+        moveToNextCell();
 }
 
 void GridView::resizeEvent(QResizeEvent *event)

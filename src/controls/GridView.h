@@ -77,9 +77,11 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void updateGeometries() override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void layoutFooter();
+    void moveToNextCell();
     void updateHeaderHeight();
     int firstVisibleColumn() const;
 

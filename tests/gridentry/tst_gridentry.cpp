@@ -166,6 +166,7 @@ private slots:
         QTest::keyClick(grid(), Qt::Key_Down);
         QTest::keyClick(grid(), Qt::Key_Up);
         typeCell(0, NameColumn, u"둘째"_s);
+        QCOMPARE(grid()->currentIndex(), rows().index(0, KindColumn)); // Enter moved on
         QTest::keyClick(grid(), Qt::Key_Down);
         QCOMPARE(m_screen->Changes().entries.size(), 1);
         QCOMPARE(m_screen->Changes().entries.at(0).cells.at(NameColumn), u"둘째"_s);
@@ -220,6 +221,28 @@ private slots:
         QCOMPARE(log(), sent);
     }
 
+    void gridKeysInsertAndDeleteRows()
+    {
+        seed(1);
+        search();
+        m_screen->ShowStatus(u"안내"_s);
+        QTest::keyClick(grid(), Qt::Key_Insert);
+        QCOMPARE(rows().rowCount(), 2);
+        QCOMPARE(grid()->currentRow(), 1);
+        QCOMPARE(m_screen->RowStateOf(1), int(TfrmGridEntry::InsertedRow));
+        QTest::keyClick(grid(), Qt::Key_Up); // the untouched new row goes
+        QCOMPARE(rows().rowCount(), 1);
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QVERIFY(m_screen->StatusMessage().isEmpty());
+        m_boxes->clear();
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(grid(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(m_boxes->texts(), QStringList({u"자료를 삭제하시겠습니까?"_s}));
+        QCOMPARE(rows().rowCount(), 0);
+        save();
+        QCOMPARE(log(), QStringList({u"3/0001/이름1/1"_s}));
+    }
+
     void fillDownWithCtrl_data()
     {
         QTest::addColumn<int>("column");
@@ -228,12 +251,17 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("quantities");
         QTest::addColumn<QRect>("block");
+        QTest::addColumn<int>("readOnly");
         QTest::newRow("one column over two rows")
             << int(QtyColumn) << 0 << 2 << QStringList({u"이름1"_s, u"이름2"_s, u"이름3"_s, u"이름4"_s})
-            << QStringList({u"1"_s, u"2"_s, u"2"_s, u"2"_s}) << QRect(QPoint(QtyColumn, 1), QPoint(QtyColumn, 3));
+            << QStringList({u"1"_s, u"2"_s, u"2"_s, u"2"_s}) << QRect(QPoint(QtyColumn, 1), QPoint(QtyColumn, 3)) << -1;
         QTest::newRow("two columns over one row")
             << int(NameColumn) << 2 << 1 << QStringList({u"이름1"_s, u"이름2"_s, u"이름2"_s, u"이름4"_s})
-            << QStringList({u"1"_s, u"2"_s, u"2"_s, u"4"_s}) << QRect(QPoint(NameColumn, 1), QPoint(QtyColumn, 2));
+            << QStringList({u"1"_s, u"2"_s, u"2"_s, u"4"_s}) << QRect(QPoint(NameColumn, 1), QPoint(QtyColumn, 2)) << -1;
+        QTest::newRow("read-only column kept")
+            << int(NameColumn) << 2 << 1 << QStringList({u"이름1"_s, u"이름2"_s, u"이름3"_s, u"이름4"_s})
+            << QStringList({u"1"_s, u"2"_s, u"2"_s, u"4"_s}) << QRect(QPoint(NameColumn, 1), QPoint(QtyColumn, 2))
+            << int(NameColumn);
     }
     void fillDownWithCtrl()
     {
@@ -243,6 +271,9 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, quantities);
         QFETCH(QRect, block);
+        QFETCH(int, readOnly);
+        if (readOnly >= 0)
+            rows().setColumnReadOnly(readOnly, true);
         seed(4);
         m_db->adminExec(u"UPDATE tg020ms SET kind = 'B' WHERE code = '0002'"_s);
         search();
