@@ -250,6 +250,7 @@ bool TfrmGridEntry::bbtSearchClick()
     query.close();
     m_loading = false;
     m_changes.entries.clear();
+    rememberStoredCells();
     if (m_rows->rowCount() > 0)
         rgrGrid->setCurrentRow(0);
     m_moving = false;
@@ -306,6 +307,14 @@ void TfrmGridEntry::logEntry(const GridChangeList::Entry &entry)
         m_changes.entries[at] = entry;
     else
         m_changes.entries.append(entry);
+}
+
+void TfrmGridEntry::rememberStoredCells()
+{
+    m_storedCells.clear();
+    for (int row = 0; row < m_rows->rowCount(); ++row)
+        if (RowStateOf(row) == StoredRow && !RowId(row).isEmpty())
+            m_storedCells.insert(RowId(row), entryOf(row, StoredRow).cells);
 }
 
 void TfrmGridEntry::GridAfterPost(int row)
@@ -408,7 +417,12 @@ void TfrmGridEntry::GridBeforeDelete(int row)
             m_changes.entries.removeAt(at);
         return;
     }
-    logEntry(entryOf(row, DeletedRow));
+    // The stored row goes, whatever was typed into its cells since: its
+    // key as read says which row that is.
+    GridChangeList::Entry entry = entryOf(row, DeletedRow);
+    if (const auto stored = m_storedCells.constFind(rowId); stored != m_storedCells.cend())
+        entry.cells = *stored;
+    logEntry(entry);
     m_rowChanged = true;
 }
 
@@ -469,6 +483,7 @@ bool TfrmGridEntry::bbtSaveClick()
         }
     }
     m_sent.clear();
+    rememberStoredCells();
     m_saved = true;
     ShowStatus(u"자료를 저장했습니다."_s);
     m_rowChanged = false;
@@ -532,6 +547,7 @@ bool TfrmGridEntry::bbtCancelClick()
     m_rows->open();
     m_moving = false;
     m_changes.entries.clear();
+    m_storedCells.clear();
     m_rowIdCounter = 0;
     m_rowChanged = false;
     m_masterChanged = false;

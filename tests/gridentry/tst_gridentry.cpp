@@ -243,6 +243,19 @@ private slots:
         QCOMPARE(log(), QStringList({u"3/0001/이름1/1"_s}));
     }
 
+    void deletingAStoredRowSendsItsCellsAsStored()
+    {
+        seed(2);
+        search();
+        typeCell(0, CodeColumn, u"0002"_s); // the other row's code, typed over
+        typeCell(0, NameColumn, u"바뀜"_s);
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(m_screen.get(), Qt::Key_F9);
+        save();
+        QCOMPARE(log(), QStringList({u"3/0001/이름1/1"_s}));
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(code, ',') FROM ktuser.tg020ms"_s), u"0002"_s);
+    }
+
     void fillDownWithCtrl_data()
     {
         QTest::addColumn<int>("column");
