@@ -181,6 +181,21 @@ private slots:
         QCOMPARE(rows().rowCount(), 2); // not read again
     }
 
+    void saveWritesTheCellStillBeingEdited()
+    {
+        seed(1);
+        search();
+        const QModelIndex cell = rows().index(0, NameColumn);
+        grid()->setCurrentIndex(cell);
+        grid()->edit(cell);
+        QWidget *editor = grid()->indexWidget(cell);
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, u"typed"_s);
+        save();
+        QCOMPARE(log(), QStringList({u"1/0001/typed/1"_s}));
+    }
+
     void deleting_data()
     {
         QTest::addColumn<QString>("how");
