@@ -6,9 +6,12 @@
 #include "RecordingModal.h"
 #include "StartupValues.h"
 #include "TestDatabase.h"
+#include "TicketPrinter.h"
 #include "TicketStream.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -165,6 +168,73 @@ private slots:
         QCOMPARE(m_boxes->texts(), QStringList{message});
         QVERIFY(m_screen->IsSearchMode());
         QCOMPARE(QApplication::focusWidget(), edit);
+    }
+
+    void seasonLookup_data()
+    {
+        QTest::addColumn<bool>("pick");
+        QTest::addColumn<QString>("season");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("picked") << true << u"24"_s << u"2024-2025 시즌"_s << u"cboArea"_s;
+        QTest::newRow("closed") << false << u"2"_s << QString() << u"edtSeason"_s;
+    }
+    void seasonLookup()
+    {
+        QFETCH(bool, pick);
+        QFETCH(QString, season);
+        QFETCH(QString, name);
+        QFETCH(QString, focus);
+        openScreen(u"/dev/kest-no-such-port"_s);
+        QString caption;
+        m_boxes->dialogScript = [&](QDialog &dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog); // offscreen leaves its parent active
+            if (!QTest::qWaitForWindowActive(&dialog))
+                return 0;
+            caption = dialog.windowTitle();
+            QTest::keyClick(&dialog, pick ? Qt::Key_F10 : Qt::Key_Escape);
+            return dialog.result();
+        };
+        auto *edit = find<TextEdit>(u"edtSeason"_s);
+        edit->setFocus();
+        QTest::keyClicks(edit, u"2"_s);
+        QTest::keyClick(edit, Qt::Key_F1);
+        QCOMPARE(caption, u"스키 시즌구분"_s);
+        QCOMPARE(edit->text(), season);
+        QCOMPARE(find<QLabel>(u"wlbSeason"_s)->text(), name);
+        QCOMPARE(InputControlOf(m_screen->focusWidget()), find<QWidget>(focus));
+    }
+
+    // A port held elsewhere leaves the screen without a printer until
+    // "프린터초기화" finds it free.
+    void printerInitialisationRetriesThePort()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        m_db->adminExec(QString::fromLatin1(InsertSql).arg(u"'OLD-1'"_s, u"'갑'"_s));
+        auto holder = std::make_unique<TicketPrinter>(m_pair->printerSide);
+        holder->OpenPrinter();
+        QVERIFY(holder->isOpen());
+        openScreen(m_pair->printerSide);
+        search(u"26"_s);
+        find<QPushButton>(u"bbtReissue"_s)->click();
+        QCOMPARE(m_boxes->boxes.size(), 1);
+        QCOMPARE(m_boxes->boxes.at(0).kind, BoxKind::Error);
+
+        holder.reset();
+        m_boxes->clear();
+        find<QPushButton>(u"bbtPrintInit"_s)->click();
+        find<QPushButton>(u"bbtReissue"_s)->click();
+        QVERIFY(m_boxes->boxes.isEmpty());
+        QVERIFY(ReadUntilQuiet(m_device, 1).contains("26-0000000001"));
+
+        // The screen gives the port up when it goes.
+        m_screen.reset();
+        TicketPrinter next(m_pair->printerSide);
+        next.OpenPrinter();
+        QVERIFY(next.isOpen());
     }
 
     void searchShowsTheSeasonAndRowsInNumberOrder()
