@@ -211,7 +211,7 @@ void TfrmEBI040::build()
     rgrEquipNo->setGridModel(m_free);
     rgrEquipNo->applyColumns();
     rgrEquipNo->setFooterVisible(true);
-    rgrEquipNo->setFixedSize(140, 130);
+    rgrEquipNo->setFixedSize(140, 150);
     m_free->setFooter(0, u"0"_s);
     freeLine->addWidget(rgrEquipNo);
     auto *freeButtons = new QVBoxLayout;
@@ -300,6 +300,7 @@ void TfrmEBI040::build()
 
     bbtReissue = AddButton(u"bbtReissue"_s, u"대여증 재발급(F99)"_s, bbtAdd);
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtReissue);
+    bbtReissue->setFixedWidth(140);
     OnClick(bbtReissue, [this] { bbtReissueClick(); });
     OnClick(bbtPrintInit, [this] { m_printer->InitPrinter(); });
 
