@@ -19,6 +19,10 @@ struct ColumnDef
     QString codeGroup;      // common-code group of a pick-list column
     bool footer = false;    // the column shows a footer value
     bool key = false;       // identifies a row: entry screens lock it on stored rows
+    // How the stored text is shown, such as "9999-99-99" for a date key: each
+    // 9 takes the next stored character, anything else is shown as written.
+    // A text with another number of characters is shown as stored.
+    QString displayMask;
 };
 
 // The labels shown and the codes kept of a pick-list column or a code list,

@@ -198,7 +198,16 @@ QString GridModel::displayText(int row, int column) const
         return {};
     const QString &stored = m_rows.at(row).at(f);
     const PickList &list = m_pickLists.at(column);
-    return list.isEmpty() ? stored : list.labelOf(stored);
+    if (!list.isEmpty())
+        return list.labelOf(stored);
+    const QString &mask = m_columns.at(column).displayMask;
+    if (mask.isEmpty() || mask.count(QLatin1Char('9')) != stored.size())
+        return stored;
+    QString shown;
+    qsizetype next = 0;
+    for (QChar c : mask)
+        shown += c == QLatin1Char('9') ? stored.at(next++) : c;
+    return shown;
 }
 
 QVariant GridModel::data(const QModelIndex &index, int role) const

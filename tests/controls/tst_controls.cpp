@@ -90,6 +90,26 @@ private slots:
         QCOMPARE(edit.text(), kept);
     }
 
+    void displayMaskShapesTheShownText_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("date key") << u"20261201"_s << u"2026-12-01"_s;
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("other length") << u"202612"_s << u"202612"_s;
+    }
+    void displayMaskShapesTheShownText()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        GridModel model;
+        model.setColumns({{.title = u"일자"_s, .field = u"DAY"_s, .displayMask = u"9999-99-99"_s}});
+        const int row = model.insertRecord();
+        model.setValue(row, u"DAY"_s, stored);
+        QCOMPARE(model.data(model.index(row, 0)).toString(), shown);
+        QCOMPARE(model.data(model.index(row, 0), Qt::EditRole).toString(), stored);
+    }
+
     void valueChangesAreSignalledOnce()
     {
         GridModel model;

@@ -251,6 +251,9 @@ private slots:
         QCOMPARE(rows().value(0, u"KEEP_NO"_s), u"0000000001"_s);
         QCOMPARE(rows().value(1, u"KEEP_NO"_s), u"0000000002"_s);
         QCOMPARE(find<QLabel>(u"wlbKeepNo"_s)->text(), u"0000000001"_s);
+        QCOMPARE(rows().data(rows().index(0, rows().columnOf(u"IPGO_DATE"_s))).toString(), u"2026-12-01"_s);
+        QCOMPARE(rows().data(rows().index(0, rows().columnOf(u"CHULGO_DATE"_s))).toString(), QString());
+        QCOMPARE(rows().data(rows().index(0, rows().columnOf(u"KEEP_STAT"_s))).toString(), u"보관"_s);
         QCOMPARE(find<TextEdit>(u"edtKeepTel"_s)->text(), u"031-000-0000"_s); // read back decrypted
         QCOMPARE(m_screen->SelectedState(), u"K"_s);
         QVERIFY(find<QToolButton>(u"sbtKeep"_s)->isChecked());
