@@ -6,6 +6,7 @@
 #include "RecordingModal.h"
 #include "Routines.h"
 #include "TestDatabase.h"
+#include "TicketStream.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -148,6 +149,56 @@ private slots:
                                    "FROM ktuser.eb040dt WHERE rent_no = "_s + rentNo),
                  u"1:홍길순,2:임꺽정,3:장길산"_s);
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040ms"_s), u"1"_s);
+    }
+
+    void ticketCarriesTheRowAndPersonalColumnsAreStoredEncrypted()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.zx030ms VALUES ('123456', 1, '강원도', '평창군', '대관령면', NULL) "
+                        "ON CONFLICT DO NOTHING"_s);
+        const QString later = QDate::currentDate().addDays(2).toString(u"yyyyMMdd"_s);
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F6);
+        edit(u"edtRentTel"_s)->setText(u"010-1111-2222"_s);
+        m_screen->findChild<NumberEdit *>(u"wneRentHeight"_s)->setValue(175);
+        m_screen->findChild<NumberEdit *>(u"wneRentWeight"_s)->setValue(70);
+        mask(u"wmeRentSvrlDateFrom"_s)->setText(Today);
+        mask(u"wmeRentSvrlDateTo"_s)->setText(later);
+        // Leaving a postal code fills its address.
+        mask(u"wmeRentZipCode"_s)->setFocus();
+        mask(u"wmeRentZipCode"_s)->setText(u"123456"_s);
+        edit(u"wlbRentAddr2"_s)->setFocus();
+        QCOMPARE(edit(u"edtRentAddr1"_s)->text(), u"강원도 평창군 대관령면 "_s);
+        edit(u"wlbRentAddr2"_s)->setText(u"101호"_s);
+        save();
+
+        const TRentTicketInfo expected{.ticketKindName = u"주간권"_s,
+                                       .equipKindName = u"카빙스키"_s,
+                                       .rentStatName = u"연일대여"_s,
+                                       .areaName = u"본관"_s,
+                                       .rentDate = Today,
+                                       .rentName = u"홍길동"_s,
+                                       .height = u"175"_s,
+                                       .weight = u"70"_s,
+                                       .bootsSizeName = u"220"_s,
+                                       .periodFrom = Today,
+                                       .periodTo = later,
+                                       .rentNo = edit(u"edtRentNo"_s)->text(),
+                                       .boxNo = u"A12"_s};
+        QCOMPARE(printed(), RentTicketStream(expected));
+        QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', tel_no = '010-1111-2222', fn_za010ms_04(tel_no), zip_code, "
+                                   "fn_za010ms_04(addr1), addr2 = '101호', fn_za010ms_04(addr2)) FROM ktuser.eb040dt"_s),
+                 u"f/010-1111-2222/123456/강원도 평창군 대관령면 /f/101호"_s);
+        QCOMPARE(edit(u"edtRentTel"_s)->text(), u"010-1111-2222"_s);
+
+        // A postal code without an address is refused.
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        fillRow(u"CS"_s, u"150"_s, u"임꺽정"_s, Qt::Key_F5);
+        mask(u"wmeRentZipCode"_s)->setText(u"999999"_s);
+        edit(u"edtRentAddr1"_s)->clear();
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QCOMPARE(m_boxes->lastText(), u"주소을(를) 정확히 입력하십시오."_s);
     }
 
     void rowChecks_data()
@@ -441,7 +492,8 @@ private:
     {
         m_screen = std::make_unique<TfrmEBI040>(port, nullptr);
         m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+        m_screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
     }
     void search()
     {
@@ -473,14 +525,14 @@ private:
         QTest::keyClick(m_screen.get(), Qt::Key_F2);
         QCOMPARE(m_screen->StatusMessage(), u"자료를 저장했습니다."_s);
     }
-    int ticketsPrinted()
+    QByteArray printed()
     {
         QByteArray bytes;
         while (m_line.waitForReadyRead(400))
             bytes += m_line.readAll();
-        bytes += m_line.readAll();
-        return int(bytes.count("<CB>"));
+        return bytes + m_line.readAll();
     }
+    int ticketsPrinted() { return int(printed().count("<CB>")); }
     QString footer() const { return m_screen->FreeItems().footer(0); }
     QLineEdit *edit(const QString &name) const { return m_screen->findChild<QLineEdit *>(name); }
     MaskEdit *mask(const QString &name) const { return m_screen->findChild<MaskEdit *>(name); }
