@@ -532,18 +532,25 @@ void TfrmEBI050::printNewTickets(const QStringList &numbers)
 {
     // The records are saved whatever happens here; a ticket that failed is
     // reprinted with "보관증 재발급", never by saving again.
+    const QString advice = u"보관증을 출력하지 못했습니다.\r보관증 재발급으로 다시 출력하십시오.\r\r"_s;
+    QStringList unseen;
     try {
         for (const QString &number : numbers) {
-            for (int row = 0; row < Rows().rowCount(); ++row)
-                if (IsStoredRow(row) && Rows().value(row, u"KEEP_NO"_s) == number) {
-                    m_printer->PrintKeepTicket(ticketOf(row));
-                    break;
-                }
+            int found = -1;
+            for (int row = 0; row < Rows().rowCount() && found < 0; ++row)
+                if (IsStoredRow(row) && Rows().value(row, u"KEEP_NO"_s) == number)
+                    found = row;
+            if (found < 0)
+                unseen.append(m_season + u"-"_s + number); // the reload failed or missed it
+            else
+                m_printer->PrintKeepTicket(ticketOf(found));
         }
     } catch (const ServerError &error) {
-        ErrorBox(u"보관증을 출력하지 못했습니다.\r보관증 재발급으로 다시 출력하십시오.\r\r에러내용:\r"_s
-                 + error.message());
+        ErrorBox(advice + u"에러내용:\r"_s + error.message());
+        return;
     }
+    if (!unseen.isEmpty())
+        ErrorBox(advice + u"보관번호: "_s + unseen.join(u", "_s));
 }
 
 bool TfrmEBI050::bbtReissueClick()

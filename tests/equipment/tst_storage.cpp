@@ -466,6 +466,27 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb050ms"_s), u"1"_s);
     }
 
+    // A saved row the reload does not bring back cannot be printed from:
+    // the operator is told which ticket is missing.
+    void ticketOfARowTheReloadMissesIsReported()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        m_db->adminExec(u"ALTER TABLE eb050ms ENABLE ROW LEVEL SECURITY;"
+                        " CREATE POLICY hide_one ON eb050ms FOR SELECT USING (native_no <> 'SN-401')"_s);
+        openScreen(m_pair->printerSide);
+        search(u"26"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F5);
+        fill(ValidRow(u"SN-401"_s, u"유재석"_s));
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        m_db->adminExec(u"DROP POLICY hide_one ON eb050ms; ALTER TABLE eb050ms DISABLE ROW LEVEL SECURITY"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb050ms"_s), u"1"_s);
+        QCOMPARE(m_boxes->boxes.last().kind, BoxKind::Error);
+        QVERIFY2(m_boxes->lastText().contains(u"26-0000000001"_s), qPrintable(m_boxes->lastText()));
+        QCOMPARE(ReadUntilQuiet(m_device, 0), QByteArray());
+    }
+
     // A refused save keeps the row new and gives no ticket; the retry
     // prints it once, under the number of the save that committed.
     void refusedSavePrintsNothing()
