@@ -375,21 +375,44 @@ private slots:
         QCOMPARE(find<MaskEdit>(u"wmeKeepOutDate"_s)->plainText(), due);
     }
 
-    void memberNumberFillsTheKeeper()
+    // Leaving a number fills what it stands for; typing over it empties
+    // that again, in the control and in the row.
+    void fieldExitsFillWhatTheNumberNames_data()
     {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("filled");
+        QTest::newRow("member") << u"edtKeepMemberNo"_s << u"2000000101"_s << u"edtKeepName"_s << u"KEEP_NAME"_s
+                                << u"김민준"_s;
+        QTest::newRow("unknown member") << u"edtKeepMemberNo"_s << u"2999999999"_s << u"edtKeepName"_s
+                                        << u"KEEP_NAME"_s << QString();
+        QTest::newRow("postal code") << u"wmeKeepZipCode"_s << u"135080"_s << u"edtKeepAddr1"_s << u"ADDR1"_s
+                                     << u"서울특별시 강남구 역삼동 "_s;
+    }
+    void fieldExitsFillWhatTheNumberNames()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, typed);
+        QFETCH(QString, target);
+        QFETCH(QString, field);
+        QFETCH(QString, filled);
         m_db->adminExec(u"INSERT INTO bb010ms (member_no, member_name, member_group_code) "
-                        "VALUES ('2000000101', '김민준', '20') ON CONFLICT DO NOTHING"_s);
+                        "VALUES ('2000000101', '김민준', '20') ON CONFLICT DO NOTHING;"
+                        "INSERT INTO zx030ms (zip_code, zip_seq, address1, address2, address3) "
+                        "VALUES ('135080', 1, '서울특별시', '강남구', '역삼동') ON CONFLICT DO NOTHING"_s);
         openScreen(u"/dev/kest-no-such-port"_s);
         search(u"26"_s);
-        auto *member = find<TextEdit>(u"edtKeepMemberNo"_s);
-        member->setFocus();
-        QTest::keyClicks(member, u"2000000101"_s);
+        find<QLineEdit>(target)->setText(u"이전 값"_s);
+        auto *edit = find<QLineEdit>(source);
+        edit->setFocus();
+        edit->home(false);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(find<QLineEdit>(target)->text(), QString()); // typing drops the old one
         find<QWidget>(u"edtKeepTel"_s)->setFocus();
-        QCOMPARE(find<TextEdit>(u"edtKeepName"_s)->text(), u"김민준"_s);
-        QCOMPARE(rows().value(0, u"KEEP_NAME"_s), u"김민준"_s);
-        member->setFocus();
-        QTest::keyClick(member, Qt::Key_Backspace);
-        QCOMPARE(find<TextEdit>(u"edtKeepName"_s)->text(), QString());
+        QCOMPARE(find<QLineEdit>(target)->text(), filled);
+        QCOMPARE(rows().value(0, field), filled);
     }
 
     // Tickets go to the records by the numbers the server gave them, even
