@@ -52,8 +52,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
     cboEquipGubun = new CodeCombo(this);
     cboEquipGubun->setObjectName(u"cboEquipGubun"_s);
     FillCodeList(*cboEquipGubun, u"E0009"_s);
-    for (QWidget *widget : {static_cast<QWidget *>(areaLabel), static_cast<QWidget *>(cboAreaGubun),
-                            static_cast<QWidget *>(kindLabel), static_cast<QWidget *>(cboEquipGubun)})
+    for (QWidget *widget : std::initializer_list<QWidget *>{areaLabel, cboAreaGubun, kindLabel, cboEquipGubun})
         AddToSearchBar(widget);
     cboAreaGubun->setCurrentIndex(cboAreaGubun->count() > 0 ? 0 : -1);
     cboEquipGubun->setCurrentIndex(cboEquipGubun->count() > 0 ? 0 : -1);

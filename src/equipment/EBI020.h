@@ -21,8 +21,8 @@ protected:
 private:
     CodeCombo *cboAreaGubun = nullptr;
     CodeCombo *cboEquipGubun = nullptr;
-    // The search values the rows were read for: the operator may not change
-    // them before Save, but the rows belong to these.
+    // The search values the rows were read for; their changes are saved
+    // under these, whatever the search bar shows by then.
     QString m_area;
     QString m_kind;
 };
