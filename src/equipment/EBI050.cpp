@@ -324,13 +324,13 @@ void TfrmEBI050::lookupZipCode()
     control<TextEdit>(this, u"wlbKeepAddr2"_s)->setFocus();
 }
 
-void TfrmEBI050::edtExit(QWidget *control)
+void TfrmEBI050::edtExit(QWidget *left)
 {
-    TfrmEZI000::edtExit(control);
+    TfrmEZI000::edtExit(left);
     if (IsLoading())
         return;
-    const QString name = control->objectName();
-    if (control == edtSeason) {
+    const QString name = left->objectName();
+    if (left == edtSeason) {
         if (!edtSeason->text().trimmed().isEmpty())
             wlbSeason->setText(CodeName(u"E0004"_s, edtSeason->text().trimmed()));
     } else if (name == u"wmeKeepInDate"_s) {
@@ -340,16 +340,16 @@ void TfrmEBI050::edtExit(QWidget *control)
         const QString deposit = maskText(this, name);
         if (deposit.isEmpty() || m_keepStat == Released || !IsValidYmd(deposit))
             return;
-        const QString due = ReleaseDate(deposit, ::control<CodeCombo>(this, u"cboKeep"_s)->code());
-        ::control<MaskEdit>(this, u"wmeKeepOutDate"_s)->setText(due);
+        const QString due = ReleaseDate(deposit, control<CodeCombo>(this, u"cboKeep"_s)->code());
+        control<MaskEdit>(this, u"wmeKeepOutDate"_s)->setText(due);
     } else if (name == u"edtKeepMemberNo"_s) {
-        const QString memberNo = ::control<TextEdit>(this, name)->text().trimmed();
+        const QString memberNo = control<TextEdit>(this, name)->text().trimmed();
         if (!memberNo.isEmpty())
-            ::control<TextEdit>(this, u"edtKeepName"_s)->setText(MemberName(memberNo));
+            control<TextEdit>(this, u"edtKeepName"_s)->setText(MemberName(memberNo));
     } else if (name == u"wmeKeepZipCode"_s) {
         const QString zip = maskText(this, name);
         if (!zip.isEmpty())
-            ::control<TextEdit>(this, u"edtKeepAddr1"_s)->setText(PostalAddress(zip));
+            control<TextEdit>(this, u"edtKeepAddr1"_s)->setText(PostalAddress(zip));
     }
 }
 

@@ -34,7 +34,7 @@ public:
     bool sbtKeepReturnClick();
 
     void ControlToGrid(QWidget *control) override;
-    void edtExit(QWidget *control) override;
+    void edtExit(QWidget *left) override;
 
     // "K", "R" or empty: the state button drawn selected.
     QString SelectedState() const { return m_keepStat; }
