@@ -100,8 +100,8 @@ INSERT INTO eb040dt (rent_date, area_gubun, rent_no, rent_seq, ticket_kind, rent
     ('20040110', 'M', 21, 2, '77', 'D', 'SB', '00001', '최동행'),
     ('20040111', 'M', 1, 1, '01', 'D', 'CS', '00001', '김대여');
 
-INSERT INTO eb020tm (rent_date, area_gubun, equip_gubun, equip_no) VALUES
-    ('20040110', 'M', 'CS', '00005');
+INSERT INTO eb020tm (rent_date, area_gubun, equip_gubun, equip_no, au_emp_no, au_ip) VALUES
+    ('20040110', 'M', 'CS', '00005', 'E9', '10.0.0.9');
 
 INSERT INTO ec040ms (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture_detail_gubun, yaeyak_ability_cnt) VALUES
     ('20040120', '01', '04', '01', 10);

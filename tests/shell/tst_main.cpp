@@ -36,7 +36,7 @@ INSERT INTO za050ms (project_id, menu_id, program_id, program_name, display_seq)
     ('TSTPRJ', 'M3', 'ZXC001', '화면C', 1),
     ('TSTPRJ', 'M4', 'ZXI010', '장비등록(&A)', 1), ('TSTPRJ', 'M4', 'ZXS010', '공통코드 조회', 2),
     ('TSTPRJ', 'M4', 'ZXI011', '등록2', 3), ('TSTPRJ', 'M4', 'ZXI012', '등록3', 4),
-    ('TSTPRJ', 'M4', 'EBI040', '장비 대여/반납', 5);
+    ('TSTPRJ', 'M4', 'EXX999', '없는 화면', 5);
 INSERT INTO za130ms (emp_no, project_id, project_level) VALUES
     ('P01', 'TSTPRJ', 'L1'), ('P03', 'TSTPRJ', 'L2'), ('P04', 'TSTPRJ', 'L1'), ('T0001', 'TSTPRJ', 'L9'),
     ('P02', 'OTHER', 'L2');
@@ -44,7 +44,7 @@ INSERT INTO za140ms (project_id, project_level, program_id) VALUES
     ('TSTPRJ', 'L1', 'ZXA001'), ('TSTPRJ', 'L1', 'ZXA003'), ('TSTPRJ', 'L1', 'ZXC001'),
     ('TSTPRJ', 'L2', 'ZXA001'), ('TSTPRJ', 'L2', 'ZXA002'), ('TSTPRJ', 'L2', 'ZXB001'),
     ('TSTPRJ', 'L9', 'ZXI010'), ('TSTPRJ', 'L9', 'ZXS010'), ('TSTPRJ', 'L9', 'ZXI011'),
-    ('TSTPRJ', 'L9', 'ZXI012'), ('TSTPRJ', 'L9', 'EBI040');
+    ('TSTPRJ', 'L9', 'ZXI012'), ('TSTPRJ', 'L9', 'EXX999');
 INSERT INTO za150ms (emp_no, project_id, program_id, add_yn) VALUES
     ('P02', 'TSTPRJ', 'ZXA002', 'Y'), ('P02', 'OTHER', 'ZXA001', 'Y'),
     ('P03', 'TSTPRJ', 'ZXA002', 'N'), ('P03', 'TSTPRJ', 'ZXB001', 'N'),
@@ -225,7 +225,7 @@ private slots:
         TfrmE0Main main(nullptr, Project);
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.findChild<QAction *>(u"mniEBI040"_s)->trigger();
+        main.findChild<QAction *>(u"mniEXX999"_s)->trigger();
         main.OpenScreen(u"없는 화면"_s, u"ebi040"_s);
         QCOMPARE(tabsOf(main)->count(), 0);
         QVERIFY(!tabsOf(main)->isVisible());
