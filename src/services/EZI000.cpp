@@ -23,30 +23,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "WaitCursor.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Hourglass for the length of a scope.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-QToolButton *speedButton(QWidget *parent, const QString &name, const QString &hint, Qt::ArrowType arrow)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 QWidget *makeControl(const FieldDef &field, QWidget *parent)
 {
@@ -123,12 +104,10 @@ TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget 
     m_bodyLayout->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     work->addWidget(panBody);
 
-    sbtFirst = speedButton(panButtons, u"sbtFirst"_s, u"처음 자료"_s, Qt::UpArrow);
-    sbtPrior = speedButton(panButtons, u"sbtPrior"_s, u"앞 자료"_s, Qt::LeftArrow);
-    sbtNext = speedButton(panButtons, u"sbtNext"_s, u"다음 자료"_s, Qt::RightArrow);
-    sbtLast = speedButton(panButtons, u"sbtLast"_s, u"마지막 자료"_s, Qt::DownArrow);
-    for (QToolButton *button : {sbtFirst, sbtPrior, sbtNext, sbtLast})
-        AddToButtonPanelLeft(button);
+    sbtFirst = AddSpeedButton(u"sbtFirst"_s, u"처음 자료"_s, Qt::UpArrow);
+    sbtPrior = AddSpeedButton(u"sbtPrior"_s, u"앞 자료"_s, Qt::LeftArrow);
+    sbtNext = AddSpeedButton(u"sbtNext"_s, u"다음 자료"_s, Qt::RightArrow);
+    sbtLast = AddSpeedButton(u"sbtLast"_s, u"마지막 자료"_s, Qt::DownArrow);
     connect(sbtFirst, &QToolButton::clicked, this, [this] { SelectRow(0); });
     connect(sbtPrior, &QToolButton::clicked, this, [this] { SelectRow(rgrGrid->currentRow() - 1); });
     connect(sbtNext, &QToolButton::clicked, this, [this] { SelectRow(rgrGrid->currentRow() + 1); });

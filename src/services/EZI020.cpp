@@ -29,6 +29,8 @@
 #include <cmath>
 #include <functional>
 
+#include "WaitCursor.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -36,26 +38,6 @@ namespace {
 const QString RowIdField = u"ROWID"_s;
 const QString StateField = u"ROWSTATE"_s;
 const QString EditedField = u"ROWEDITED"_s; // "1" while the row has an edit not posted yet
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-QToolButton *speedButton(QWidget *parent, const QString &name, const QString &hint, Qt::ArrowType arrow)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 // "#,##0": a whole number, half away from zero, with thousands separators.
 QString WholeWithSeparators(double value)
@@ -114,12 +96,10 @@ TfrmGridEntry::TfrmGridEntry(const QString &formName, const QString &caption, co
 
     bbtSearch->setText(u"Search(F3)"_s);
     bbtSearch->setFixedSize(93, 34);
-    sbtFirst = speedButton(panButtons, u"sbtFirst"_s, u"처음 자료"_s, Qt::UpArrow);
-    sbtPrior = speedButton(panButtons, u"sbtPrior"_s, u"앞 자료"_s, Qt::LeftArrow);
-    sbtNext = speedButton(panButtons, u"sbtNext"_s, u"다음 자료"_s, Qt::RightArrow);
-    sbtLast = speedButton(panButtons, u"sbtLast"_s, u"마지막 자료"_s, Qt::DownArrow);
-    for (QToolButton *button : {sbtFirst, sbtPrior, sbtNext, sbtLast})
-        AddToButtonPanelLeft(button);
+    sbtFirst = AddSpeedButton(u"sbtFirst"_s, u"처음 자료"_s, Qt::UpArrow);
+    sbtPrior = AddSpeedButton(u"sbtPrior"_s, u"앞 자료"_s, Qt::LeftArrow);
+    sbtNext = AddSpeedButton(u"sbtNext"_s, u"다음 자료"_s, Qt::RightArrow);
+    sbtLast = AddSpeedButton(u"sbtLast"_s, u"마지막 자료"_s, Qt::DownArrow);
     connect(sbtFirst, &QToolButton::clicked, this, [this] { selectRow(0); });
     connect(sbtPrior, &QToolButton::clicked, this, [this] { selectRow(rgrGrid->currentRow() - 1); });
     connect(sbtNext, &QToolButton::clicked, this, [this] { selectRow(rgrGrid->currentRow() + 1); });

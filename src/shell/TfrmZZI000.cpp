@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -227,6 +228,18 @@ void TfrmZZI000::AddToButtonPanelLeft(QWidget *widget)
 {
     widget->setParent(panButtons);
     m_buttonLayout->insertWidget(m_leftCount++, widget);
+}
+
+QToolButton *TfrmZZI000::AddSpeedButton(const QString &name, const QString &hint, Qt::ArrowType arrow)
+{
+    auto *button = new QToolButton(panButtons);
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setArrowType(arrow);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    AddToButtonPanelLeft(button);
+    return button;
 }
 
 void TfrmZZI000::OnClick(QAbstractButton *button, const std::function<void()> &handler)

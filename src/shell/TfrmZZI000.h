@@ -14,6 +14,7 @@ class QFrame;
 class QHBoxLayout;
 class QMenu;
 class QPushButton;
+class QToolButton;
 class QVBoxLayout;
 class StatusPanels;
 
@@ -87,6 +88,9 @@ protected:
     QPushButton *AddButton(const QString &name, const QString &caption, QWidget *leftOf = nullptr);
     // Puts a widget at the left end of the button panel, after those put there before.
     void AddToButtonPanelLeft(QWidget *widget);
+    // A flat record-navigation button at the left of the button panel; it
+    // never takes the focus.
+    QToolButton *AddSpeedButton(const QString &name, const QString &hint, Qt::ArrowType arrow);
     // Runs `handler` on a click, with server errors shown in the default error box.
     void OnClick(QAbstractButton *button, const std::function<void()> &handler);
     // The search bar along the top with the Search button at its right, as

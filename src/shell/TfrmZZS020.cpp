@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "WaitCursor.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -24,15 +26,6 @@ namespace {
 // Cell rows and columns are 16-bit words; the first record row is 3.
 constexpr int FirstRecordRow = 3;
 constexpr int MaxRows = 0x10000;
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 
