@@ -1,3 +1,4 @@
+#include "PtyPair.h"
 #include "CodeCombo.h"
 #include "EBI040.h"
 #include "GridModel.h"
@@ -27,45 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Two connected pseudo-terminals standing in for the printer's cable.
-class PtyPair
-{
-public:
-    PtyPair()
-    {
-        m_socat.setReadChannel(QProcess::StandardError);
-        m_socat.start(u"socat"_s, {u"-d"_s, u"-d"_s, u"pty,raw,echo=0"_s, u"pty,raw,echo=0"_s});
-        if (!m_socat.waitForStarted(5000))
-            return;
-        static const QRegularExpression ptyLine(u"PTY is (\\S+)"_s);
-        QByteArray log;
-        const QDeadlineTimer deadline(10000);
-        while (!log.contains("starting data transfer loop") && !deadline.hasExpired())
-            if (m_socat.waitForReadyRead(int(deadline.remainingTime())))
-                log += m_socat.readAllStandardError();
-        QStringList names;
-        for (auto it = ptyLine.globalMatch(QString::fromLocal8Bit(log)); it.hasNext();)
-            names << it.next().captured(1);
-        if (names.size() == 2) {
-            printerSide = names.at(0);
-            deviceSide = names.at(1);
-        }
-    }
-    ~PtyPair()
-    {
-        m_socat.terminate();
-        if (!m_socat.waitForFinished(5000))
-            m_socat.kill();
-        m_socat.waitForFinished(5000);
-    }
-
-    QString printerSide;
-    QString deviceSide;
-
-private:
-    QProcess m_socat;
-};
 
 const QString Today = QDate::currentDate().toString(u"yyyyMMdd"_s);
 
