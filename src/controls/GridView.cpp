@@ -188,8 +188,7 @@ void GridView::setFooterVisible(bool visible)
 {
     m_footerVisible = visible;
     m_footer->setVisible(visible);
-    setViewportMargins(0, 0, 0, visible ? FooterHeight : 0);
-    layoutFooter();
+    updateGeometries();
 }
 
 void GridView::setColours(const GridColours &colours)
@@ -333,6 +332,14 @@ void GridView::resizeEvent(QResizeEvent *event)
 void GridView::updateGeometries()
 {
     QTableView::updateGeometries();
+    // The table sets the margins for its headers here; the footer row takes
+    // the bottom one.
+    QMargins margins = viewportMargins();
+    const int bottom = m_footerVisible ? FooterHeight : 0;
+    if (margins.bottom() != bottom) {
+        margins.setBottom(bottom);
+        setViewportMargins(margins);
+    }
     layoutFooter();
 }
 

@@ -5,6 +5,7 @@
 #include "SqlQuery.h"
 #include "TestDatabase.h"
 
+#include <QHeaderView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -139,6 +140,19 @@ private slots:
         QCOMPARE(model.footer(1), u"0"_s);
         view.setColumnShown(2, true);
         QVERIFY(!view.isColumnHidden(2));
+
+        // The footer row lies under the cells, inside the grid, and the
+        // column titles keep their place above them.
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QWidget *bar = view.findChild<QWidget *>(u"footer"_s);
+        QVERIFY(bar && bar->isVisible());
+        const QRect footer = bar->geometry();
+        QCOMPARE(footer.height(), GridView::FooterHeight);
+        QVERIFY(view.rect().contains(footer));
+        QVERIFY(footer.top() > view.viewport()->geometry().bottom());
+        QVERIFY(view.viewport()->geometry().top() >= view.horizontalHeader()->height());
     }
 
     void codeComboKeepsCodes()
