@@ -34,18 +34,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// What arrives on the line until nothing more comes for a moment.
-QByteArray ReadUntilQuiet(QSerialPort &port, qsizetype expected)
-{
-    QByteArray bytes;
-    const QDeadlineTimer deadline(10000);
-    while (bytes.size() < expected && !deadline.hasExpired())
-        if (port.waitForReadyRead(100))
-            bytes += port.readAll();
-    while (port.waitForReadyRead(300))
-        bytes += port.readAll();
-    return bytes + port.readAll();
-}
 
 // A row that passes every check: control name and value. A code list
 // takes a code; an empty value empties the control.

@@ -22,18 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Everything that arrives until nothing more comes for a moment.
-QByteArray ReadUntilQuiet(QSerialPort &port, qsizetype expected)
-{
-    QByteArray bytes;
-    const QDeadlineTimer deadline(10000);
-    while (bytes.size() < expected && !deadline.hasExpired())
-        if (port.waitForReadyRead(100))
-            bytes += port.readAll();
-    while (port.waitForReadyRead(300))
-        bytes += port.readAll();
-    return bytes + port.readAll();
-}
 
 TRentTicketInfo RentTicket()
 {

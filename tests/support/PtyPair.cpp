@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <QSerialPort>
 
 using namespace Qt::StringLiterals;
 
@@ -25,4 +26,16 @@ PtyPair::PtyPair()
         printerSide = names.at(0);
         deviceSide = names.at(1);
     }
+}
+
+QByteArray ReadUntilQuiet(QSerialPort &port, qsizetype expected)
+{
+    QByteArray bytes;
+    const QDeadlineTimer deadline(10000);
+    while (bytes.size() < expected && !deadline.hasExpired())
+        if (port.waitForReadyRead(100))
+            bytes += port.readAll();
+    while (port.waitForReadyRead(300))
+        bytes += port.readAll();
+    return bytes + port.readAll();
 }

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QString>
 
+class QSerialPort;
+
 // Two connected pseudo-terminals standing in for the printer's cable: the
 // printer opens one end, the test reads and answers on the other.
 class PtyPair
@@ -28,3 +30,7 @@ public:
 private:
     QProcess m_socat;
 };
+
+// What arrives on a port until at least `expected` bytes came (or ten seconds
+// passed) and then nothing more for a moment.
+QByteArray ReadUntilQuiet(QSerialPort &port, qsizetype expected);
