@@ -1,6 +1,8 @@
 #include "Application.h"
 
 #include "DataModule.h"
+#include "Guard.h"
+#include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
 #include "SingleInstance.h"
@@ -104,7 +106,7 @@ bool Application::createDataModule()
         return false;
     }
     m_dataModule->setParameters(values.databaseName, values.databaseUser, pass);
-    return m_dataModule->Connect();
+    return RunGuarded([this] { m_dataModule->Connect(); });
 }
 
 QString Application::password() const

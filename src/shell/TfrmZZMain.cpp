@@ -2,7 +2,9 @@
 
 #include "Application.h"
 #include "DataModule.h"
+#include "Guard.h"
 #include "LauncherLink.h"
+#include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
 #include "SqlQuery.h"

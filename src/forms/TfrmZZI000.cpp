@@ -1,5 +1,6 @@
 #include "TfrmZZI000.h"
 
+#include "Guard.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
 #include "StartupValues.h"

@@ -1,6 +1,5 @@
 #include "DataModule.h"
 
-#include "Routines.h"
 #include "ServerError.h"
 #include "StartupValues.h"
 
@@ -47,19 +46,15 @@ void DataModule::setParameters(const QString &databaseName, const QString &userN
     db.setPassword(password);
 }
 
-bool DataModule::Connect()
+void DataModule::Connect()
 {
     QSqlDatabase db = database();
-    if (db.isOpen())
-        return true;
-    if (db.open())
-        return true;
+    if (db.isOpen() || db.open())
+        return;
     const QString text = db.lastError().text();
     if (IsConnectionLimitError(text))
-        ErrorBox(u"현재 너무 많은 사용자가 사용 중이므로 연결할 수 없습니다.\r잠시 후 다시 시도하십시오."_s);
-    else
-        ErrorBox(u"데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r"_s + text);
-    return false;
+        throw ServerError(u"현재 너무 많은 사용자가 사용 중이므로 연결할 수 없습니다.\r잠시 후 다시 시도하십시오."_s);
+    throw ServerError(u"데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r"_s + text);
 }
 
 void DataModule::Disconnect()

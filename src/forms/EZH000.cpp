@@ -3,6 +3,7 @@
 #include "CodeServices.h"
 #include "GridModel.h"
 #include "GridView.h"
+#include "Guard.h"
 #include "InputEdits.h"
 #include "Modal.h"
 #include "Routines.h"

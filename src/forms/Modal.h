@@ -43,3 +43,12 @@ public:
 private:
     ModalHandler *m_previous;
 };
+
+// The three boxes of the system, with the application title as caption.
+void InfoBox(const QString &text);
+void ErrorBox(const QString &text);
+// True when the operator chose Yes.
+bool ConfirmBox(const QString &text);
+
+// Sends one key press and release to the widget that has the focus.
+void PressKey(int key);

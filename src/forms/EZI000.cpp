@@ -6,6 +6,7 @@
 #include "EZH999.h"
 #include "GridModel.h"
 #include "GridView.h"
+#include "Guard.h"
 #include "InputEdits.h"
 #include "Modal.h"
 #include "Routines.h"

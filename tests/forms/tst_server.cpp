@@ -1,4 +1,6 @@
 #include "DataModule.h"
+#include "Guard.h"
+#include "Modal.h"
 #include "RecordingModal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
@@ -215,6 +217,20 @@ private slots:
 
 private:
     std::unique_ptr<TestDatabase> m_db;
+
+    void confirmBoxAnswers()
+    {
+        RecordingModal boxes;
+        boxes.confirmAnswers = {false, true};
+        QVERIFY(!ConfirmBox(u"삭제하시겠습니까?"_s));
+        QVERIFY(ConfirmBox(u"삭제하시겠습니까?"_s));
+        ErrorBox(u"오류"_s);
+        InfoBox(u"안내"_s);
+        QCOMPARE(boxes.boxes.size(), 4);
+        QCOMPARE(boxes.boxes.at(2).kind, BoxKind::Error);
+        QCOMPARE(boxes.boxes.at(3).kind, BoxKind::Information);
+        QCOMPARE(boxes.lastText(), u"안내"_s);
+    }
 };
 
 QTEST_MAIN(TestServer)

@@ -2,6 +2,7 @@
 
 #include "GridModel.h"
 #include "GridView.h"
+#include "Guard.h"
 #include "InputEdits.h"
 #include "Modal.h"
 #include "Routines.h"

@@ -1,5 +1,6 @@
 #include "ZZH000.h"
 
+#include "Guard.h"
 #include "InputColouring.h"
 #include "SaveTransaction.h"
 

@@ -1,7 +1,6 @@
 #include "SaveTransaction.h"
 
 #include "DataModule.h"
-#include "Routines.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
 
@@ -45,28 +44,5 @@ void SaveTransaction::commit()
         db.rollback();
         const QString primary = PrimaryMessage(error.databaseText());
         throw ServerError(primary.isEmpty() ? error.text() : primary, error.nativeErrorCode());
-    }
-}
-
-void RunSave(const std::function<void()> &work)
-{
-    try {
-        SaveTransaction transaction;
-        work();
-        transaction.commit();
-    } catch (const ServerError &error) {
-        ErrorBox(u"자료를 저장하지 못했습니다.\r\r에러내용:\r"_s + error.message());
-        throw;
-    }
-}
-
-bool RunGuarded(const std::function<void()> &handler)
-{
-    try {
-        handler();
-        return true;
-    } catch (const ServerError &error) {
-        ErrorBox(error.message());
-        return false;
     }
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -123,4 +124,33 @@ ModalHandlerScope::ModalHandlerScope(ModalHandler &handler) : m_previous(install
 ModalHandlerScope::~ModalHandlerScope()
 {
     installed = m_previous;
+}
+
+void InfoBox(const QString &text)
+{
+    modal().showBox(BoxKind::Information, text);
+}
+
+void ErrorBox(const QString &text)
+{
+    modal().showBox(BoxKind::Error, text);
+}
+
+bool ConfirmBox(const QString &text)
+{
+    return modal().showBox(BoxKind::Confirmation, text);
+}
+
+void PressKey(int key)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    // The press may have moved the focus; the release goes where it landed.
+    if (QWidget *now = QApplication::focusWidget()) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(now, &release);
+    }
 }

@@ -19,8 +19,9 @@ public:
     static DataModule *instance();
 
     void setParameters(const QString &databaseName, const QString &userName, const QString &password);
-    // Opens the connection unless it is open; false after the failure was shown.
-    bool Connect();
+    // Opens the connection unless it is open; throws ServerError with the
+    // operator's message when the server cannot be reached.
+    void Connect();
     void Disconnect();
     bool isConnected() const;
 

@@ -51,5 +51,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestXls)
+QTEST_GUILESS_MAIN(TestXls)
 #include "tst_xls.moc"

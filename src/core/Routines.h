@@ -4,17 +4,11 @@
 
 #include <stdexcept>
 
-// Small stateless routines every screen uses: message boxes, date texts,
-// digits and numbers, day names, the synthesised key press, the client
-// address and the password unscrambling.
+// Small stateless routines every screen uses: date texts, digits and
+// numbers, day names, the client address and the password unscrambling.
 
 // Caption of every message box and the name on the splash.
 QString ApplicationTitle();
-
-void InfoBox(const QString &text);
-void ErrorBox(const QString &text);
-// True when the operator chose Yes.
-bool ConfirmBox(const QString &text);
 
 // Digits 0-9, and a minus sign in the first position.
 QString DigitsOnly(const QString &text);
@@ -32,8 +26,6 @@ qint64 TextToInt64(const QString &text);
 QString Int64ToText(qint64 value);
 // Edit-status text of a grid row state 0..3 ("0".."3").
 QString EditStatusText(int state);
-// Sends one key press and release to the widget that has the focus.
-void PressKey(int key);
 // The local host's first IPv4 address as dotted text; empty when the host
 // name cannot be resolved.
 QString ClientAddress();

@@ -1,5 +1,4 @@
 #include "Cp949.h"
-#include "RecordingModal.h"
 #include "Routines.h"
 
 #include <QProcess>
@@ -180,21 +179,7 @@ private slots:
         QCOMPARE(ToCp949(u"가"_s), QByteArray("\xB0\xA1"));
         QCOMPARE(ToCp949(u"€x"_s).right(1), QByteArray("x"));
     }
-
-    void confirmBoxAnswers()
-    {
-        RecordingModal boxes;
-        boxes.confirmAnswers = {false, true};
-        QVERIFY(!ConfirmBox(u"삭제하시겠습니까?"_s));
-        QVERIFY(ConfirmBox(u"삭제하시겠습니까?"_s));
-        ErrorBox(u"오류"_s);
-        InfoBox(u"안내"_s);
-        QCOMPARE(boxes.boxes.size(), 4);
-        QCOMPARE(boxes.boxes.at(2).kind, BoxKind::Error);
-        QCOMPARE(boxes.boxes.at(3).kind, BoxKind::Information);
-        QCOMPARE(boxes.lastText(), u"안내"_s);
-    }
 };
 
-QTEST_MAIN(TestRoutines)
+QTEST_GUILESS_MAIN(TestRoutines)
 #include "tst_routines.moc"

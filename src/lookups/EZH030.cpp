@@ -3,6 +3,7 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "Lookups.h"
+#include "Modal.h"
 #include "Routines.h"
 
 #include <QGridLayout>

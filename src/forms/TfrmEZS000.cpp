@@ -4,6 +4,7 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "InputEdits.h"
+#include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
 

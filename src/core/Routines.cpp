@@ -1,13 +1,9 @@
 #include "Routines.h"
 
-#include "Modal.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QKeyEvent>
-#include <QWidget>
 
 #include <array>
 
@@ -16,21 +12,6 @@ using namespace Qt::StringLiterals;
 QString ApplicationTitle()
 {
     return u"스포츠 관리"_s;
-}
-
-void InfoBox(const QString &text)
-{
-    modal().showBox(BoxKind::Information, text);
-}
-
-void ErrorBox(const QString &text)
-{
-    modal().showBox(BoxKind::Error, text);
-}
-
-bool ConfirmBox(const QString &text)
-{
-    return modal().showBox(BoxKind::Confirmation, text);
 }
 
 QString DigitsOnly(const QString &text)
@@ -118,20 +99,6 @@ QString Int64ToText(qint64 value)
 QString EditStatusText(int state)
 {
     return state >= 0 && state <= 3 ? QString::number(state) : QString();
-}
-
-void PressKey(int key)
-{
-    QWidget *target = QApplication::focusWidget();
-    if (!target)
-        return;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    // The press may have moved the focus; the release goes where it landed.
-    if (QWidget *now = QApplication::focusWidget()) {
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-        QApplication::sendEvent(now, &release);
-    }
 }
 
 QString ClientAddress()
