@@ -53,6 +53,13 @@ BEGIN
 END
 $$;
 
+-- A text without surrounding white space (also the full-width space of
+-- Korean input and no-break space); NULL when nothing is left.
+CREATE OR REPLACE FUNCTION kest_private.clean(value text) RETURNS text
+LANGUAGE sql IMMUTABLE AS $$
+    SELECT NULLIF(btrim(value, E' \t\r\n\v\f\u00a0\u3000'), '')
+$$;
+
 -- The audit stamp of a write: who (employee number), where (the counter's
 -- workstation identity) and when.
 -- Use: INSERT ... (..., au_emp_no, au_ip, au_date) VALUES (..., au.emp_no, au.ip, au.at)
@@ -61,8 +68,8 @@ CREATE OR REPLACE FUNCTION kest_private.audit(au_emp_no text, au_ip text,
                                               OUT emp_no text, OUT ip text, OUT at timestamp)
 LANGUAGE plpgsql STABLE AS $$
 BEGIN
-    emp_no := kest_private.check_text(NULLIF(trim(au_emp_no), ''), 20, '작업자 사번');
-    ip := kest_private.check_text(NULLIF(trim(au_ip), ''), 60, '작업대 주소');
+    emp_no := kest_private.check_text(kest_private.clean(au_emp_no), 20, '작업자 사번');
+    ip := kest_private.check_text(kest_private.clean(au_ip), 60, '작업대 주소');
     at := LOCALTIMESTAMP(0);
 END
 $$;
@@ -97,7 +104,7 @@ CREATE OR REPLACE FUNCTION kest_private.check_text(value text, width integer, la
 RETURNS text
 LANGUAGE plpgsql IMMUTABLE AS $$
 BEGIN
-    IF required AND NULLIF(trim(value), '') IS NULL THEN
+    IF required AND kest_private.clean(value) IS NULL THEN
         RAISE EXCEPTION '%을(를) 입력하십시오.', label;
     END IF;
     -- UTF-8 never takes fewer bytes than CP949: most texts need no conversion.
@@ -111,7 +118,7 @@ $$;
 -- A key or code: trimmed and required.
 CREATE OR REPLACE FUNCTION kest_private.check_key(value text, width integer, label text) RETURNS text
 LANGUAGE sql IMMUTABLE AS $$
-    SELECT kest_private.check_text(trim(value), width, label, true)
+    SELECT kest_private.check_text(kest_private.clean(value), width, label, true)
 $$;
 
 -- One of a few fixed codes.
@@ -120,7 +127,7 @@ CREATE OR REPLACE FUNCTION kest_private.check_code(value text, allowed text[], l
 RETURNS text
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
-    v text := NULLIF(trim(value), '');
+    v text := kest_private.clean(value);
 BEGIN
     IF v IS NULL THEN
         IF required THEN
@@ -139,7 +146,7 @@ CREATE OR REPLACE FUNCTION kest_private.check_int(value text, lo bigint, hi bigi
 RETURNS bigint
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
-    v text   := NULLIF(trim(value), '');
+    v text   := kest_private.clean(value);
     n bigint := CASE WHEN v ~ '^[+-]?[0-9]{1,18}$' THEN v::bigint END;
 BEGIN
     IF v IS NULL THEN
@@ -168,7 +175,7 @@ CREATE OR REPLACE FUNCTION kest_private.check_date(value text, label text, requi
 RETURNS text
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
-    v text := NULLIF(trim(value), '');
+    v text := kest_private.clean(value);
 BEGIN
     IF v IS NULL THEN
         IF required THEN
@@ -185,7 +192,7 @@ $$;
 CREATE OR REPLACE FUNCTION kest_private.check_moment(value text, label text) RETURNS timestamp
 LANGUAGE plpgsql IMMUTABLE AS $$
 DECLARE
-    v text := NULLIF(trim(value), '');
+    v text := kest_private.clean(value);
 BEGIN
     IF v IS NULL THEN
         RETURN NULL;

@@ -268,8 +268,8 @@ DECLARE
 BEGIN
     IF st = '3' THEN
         DELETE FROM eb020tm h
-         WHERE h.rent_date = trim(arent_date) AND h.area_gubun = trim(aarea_gubun)
-           AND h.equip_gubun = trim(aequip_gubun) AND h.equip_no = trim(aequip_no)
+         WHERE h.rent_date = clean(arent_date) AND h.area_gubun = clean(aarea_gubun)
+           AND h.equip_gubun = clean(aequip_gubun) AND h.equip_no = clean(aequip_no)
            AND h.au_emp_no = au.emp_no AND h.au_ip IS NOT DISTINCT FROM au.ip;
         RETURN;
     END IF;
