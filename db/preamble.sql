@@ -1,4 +1,5 @@
--- Runs first when a database is loaded, as an administrator.
+-- Runs first when a database is loaded or upgraded, as an administrator.
+SET client_min_messages = warning;
 CREATE EXTENSION IF NOT EXISTS pgcrypto SCHEMA public;
 ALTER DATABASE :"DBNAME" SET timezone = 'Asia/Seoul';
 ALTER DATABASE :"DBNAME" SET search_path = ktuser, public;

@@ -4,7 +4,7 @@
 -- here from a counter per area and kind, whatever the screen sent. The
 -- multi-day columns belong to the rental procedures: the values the screen
 -- loaded may be stale by now, so they are never written back.
-CREATE FUNCTION pr_ebi020_01(
+CREATE OR REPLACE FUNCTION pr_ebi020_01(
     aarea_gubun          text DEFAULT NULL,
     aequip_gubun         text DEFAULT NULL,
     aequip_no            text DEFAULT NULL,
@@ -22,58 +22,50 @@ RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_area  text := NULLIF(TRIM(aarea_gubun), '');
-    v_kind  text := NULLIF(TRIM(aequip_gubun), '');
-    v_no    text := NULLIF(TRIM(aequip_no), '');
-    v_next  bigint;
+    st     text   := edit_status(aeditstatus);
+    au     record := audit(au_emp_no, au_ip);
+    v_area text   := check_key(aarea_gubun, 2, '지역구분');
+    v_kind text   := check_key(aequip_gubun, 2, '장비구분');
+    v_no   text;
+    v_size text;
+    v_rent text;
+    v_buy  text;
+    v_rmk  text;
+    v_next bigint;
 BEGIN
-    IF v_area IS NULL OR v_kind IS NULL THEN
-        RAISE EXCEPTION '지역구분과 장비구분을 선택하십시오.' USING ERRCODE = 'P0001';
+    IF st IN ('1', '3') THEN
+        v_no := check_key(aequip_no, 5, '장비번호');
+    END IF;
+    IF st IN ('1', '2') THEN
+        v_size := check_key(aequip_size_gubun, 10, '사이즈');
+        v_rent := check_code(aequip_rent_yn, '{Y,N}', '장비대여 가능여부', true);
+        v_buy  := check_date(abuy_date, '구입일자');
+        v_rmk  := check_text(aremark, 60, '비고');
     END IF;
 
-    IF aeditstatus IN ('1', '2') THEN
-        IF NULLIF(TRIM(aequip_size_gubun), '') IS NULL THEN
-            RAISE EXCEPTION '사이즈를 입력하십시오.' USING ERRCODE = 'P0001';
-        END IF;
-        IF COALESCE(aequip_rent_yn, '') NOT IN ('Y', 'N') THEN
-            RAISE EXCEPTION '장비대여 가능여부를 입력하십시오.' USING ERRCODE = 'P0001';
-        END IF;
-        IF NULLIF(abuy_date, '') IS NOT NULL AND abuy_date !~ '^[0-9]{8}$' THEN
-            RAISE EXCEPTION '구입일자가 올바르지 않습니다: %', abuy_date USING ERRCODE = 'P0001';
-        END IF;
-    END IF;
-
-    IF aeditstatus = '2' THEN
-        v_next := next_number('EB020MS/' || v_area || '/' || v_kind,
-                              (SELECT max(to_num(equip_no))::bigint FROM eb020ms
-                                WHERE area_gubun = v_area AND equip_gubun = v_kind
-                                  AND equip_no ~ '^[0-9]+$'));
+    CASE st
+    WHEN '2' THEN
+        v_next := next_number('eb020ms',
+                              (SELECT max(equip_no::bigint) FROM eb020ms
+                                WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no ~ '^[0-9]+$'),
+                              v_area, v_kind);
         IF v_next > 99999 THEN
-            RAISE EXCEPTION '장비번호가 모두 사용되었습니다. (지역 %, 장비 %)', v_area, v_kind
-                USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '장비번호가 모두 사용되었습니다. (지역 %, 장비 %)', v_area, v_kind;
         END IF;
         INSERT INTO eb020ms (area_gubun, equip_gubun, equip_no, equip_size_gubun, equip_rent_yn,
                              buy_date, remark, au_emp_no, au_ip, au_date)
-        VALUES (v_area, v_kind, lpad(v_next::text, 5, '0'), TRIM(aequip_size_gubun), aequip_rent_yn,
-                NULLIF(abuy_date, ''), NULLIF(aremark, ''), NULLIF(au_emp_no, ''), NULLIF(au_ip, ''),
-                LOCALTIMESTAMP(0));
+        VALUES (v_area, v_kind, lpad(v_next::text, 5, '0'), v_size, v_rent, v_buy, v_rmk, au.emp_no, au.ip, au.at);
 
-    ELSIF aeditstatus = '1' THEN
+    WHEN '1' THEN
         UPDATE eb020ms
-           SET equip_size_gubun = TRIM(aequip_size_gubun),
-               equip_rent_yn    = aequip_rent_yn,
-               buy_date         = NULLIF(abuy_date, ''),
-               remark           = NULLIF(aremark, ''),
-               au_emp_no        = NULLIF(pr_ebi020_01.au_emp_no, ''),
-               au_ip            = NULLIF(pr_ebi020_01.au_ip, ''),
-               au_date          = LOCALTIMESTAMP(0)
+           SET (equip_size_gubun, equip_rent_yn, buy_date, remark) = (v_size, v_rent, v_buy, v_rmk),
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
          WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no;
         IF NOT FOUND THEN
-            RAISE EXCEPTION '장비번호 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', COALESCE(v_no, '')
-                USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '장비번호 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', v_no;
         END IF;
 
-    ELSIF aeditstatus = '3' THEN
+    WHEN '3' THEN
         -- Locked first, so that a rental saved meanwhile waits for this decision.
         PERFORM 1 FROM eb020ms
           WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
@@ -87,24 +79,21 @@ BEGIN
            OR EXISTS (SELECT 1 FROM eb040dt
                        WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
                          AND rent_stat IN ('D', 'S')) THEN
-            RAISE EXCEPTION '장비번호 % 은(는) 대여중인 장비이므로 삭제할 수 없습니다.', v_no
-                USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '장비번호 % 은(는) 대여중인 장비이므로 삭제할 수 없습니다.', v_no;
         END IF;
-        IF EXISTS (SELECT 1 FROM eb020tm
+        IF EXISTS (SELECT 1 FROM eb020tm_live
                     WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no) THEN
-            RAISE EXCEPTION '장비번호 % 은(는) 대여 작업중인 장비이므로 삭제할 수 없습니다.', v_no
-                USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '장비번호 % 은(는) 대여 작업중인 장비이므로 삭제할 수 없습니다.', v_no;
         END IF;
+        -- Lapsed holds would otherwise outlive their item.
+        DELETE FROM eb020tm WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no;
         DELETE FROM eb020ms WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no;
-
-    ELSE
-        RAISE EXCEPTION '알 수 없는 작업구분입니다: %', COALESCE(aeditstatus, '') USING ERRCODE = 'P0001';
-    END IF;
+    END CASE;
 END
 $$;
 
 -- One row change of the boot base stock.
-CREATE FUNCTION pr_ebi030_01(
+CREATE OR REPLACE FUNCTION pr_ebi030_01(
     aarea_gubun       text DEFAULT NULL,
     aboots_size_gubun text DEFAULT NULL,
     astock_qty        text DEFAULT NULL,
@@ -115,45 +104,29 @@ RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_area text := NULLIF(TRIM(aarea_gubun), '');
-    v_size text := NULLIF(TRIM(aboots_size_gubun), '');
-    v_qty  integer;
+    st     text    := edit_status(aeditstatus);
+    au     record  := audit(au_emp_no, au_ip);
+    v_area text    := check_key(aarea_gubun, 2, '지역구분');
+    v_size text    := check_key(aboots_size_gubun, 10, '사이즈');
+    v_qty  integer := COALESCE(check_int(astock_qty, 0, 9999, '기준재고수량'), 0);
 BEGIN
-    IF v_area IS NULL OR v_size IS NULL THEN
-        RAISE EXCEPTION '지역구분과 사이즈를 입력하십시오.' USING ERRCODE = 'P0001';
-    END IF;
-    IF aeditstatus IN ('1', '2') THEN
-        IF NULLIF(TRIM(astock_qty), '') IS NULL THEN
-            v_qty := 0;
-        ELSIF TRIM(astock_qty) ~ '^[0-9]{1,4}$' THEN
-            v_qty := TRIM(astock_qty)::integer;
-        ELSE
-            RAISE EXCEPTION '기준재고수량이 올바르지 않습니다: %', astock_qty USING ERRCODE = 'P0001';
-        END IF;
-    END IF;
-
-    IF aeditstatus = '2' THEN
+    CASE st
+    WHEN '2' THEN
         INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty, au_emp_no, au_ip, au_date)
-        VALUES (v_area, v_size, v_qty, NULLIF(au_emp_no, ''), NULLIF(au_ip, ''), LOCALTIMESTAMP(0))
+        VALUES (v_area, v_size, v_qty, au.emp_no, au.ip, au.at)
         ON CONFLICT DO NOTHING;
         IF NOT FOUND THEN
-            RAISE EXCEPTION '기존 등록된 자료와 중복됩니다. (사이즈 %)', v_size USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '기존 등록된 자료와 중복됩니다. (사이즈 %)', v_size;
         END IF;
-    ELSIF aeditstatus = '1' THEN
+    WHEN '1' THEN
         UPDATE eb030ms
-           SET stock_qty = v_qty,
-               au_emp_no = NULLIF(pr_ebi030_01.au_emp_no, ''),
-               au_ip     = NULLIF(pr_ebi030_01.au_ip, ''),
-               au_date   = LOCALTIMESTAMP(0)
+           SET stock_qty = v_qty, (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
          WHERE area_gubun = v_area AND boots_size_gubun = v_size;
         IF NOT FOUND THEN
-            RAISE EXCEPTION '사이즈 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', v_size
-                USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '사이즈 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', v_size;
         END IF;
-    ELSIF aeditstatus = '3' THEN
+    WHEN '3' THEN
         DELETE FROM eb030ms WHERE area_gubun = v_area AND boots_size_gubun = v_size;
-    ELSE
-        RAISE EXCEPTION '알 수 없는 작업구분입니다: %', COALESCE(aeditstatus, '') USING ERRCODE = 'P0001';
-    END IF;
+    END CASE;
 END
 $$;

@@ -1,12 +1,20 @@
 -- Rental and return at the counter: rental heads, rental rows and the
 -- counters' item holds.
 
+-- The holds still in force: what the free-item lists read instead of
+-- eb020tm. A hold lapses kest_private.settings.hold_minutes after it was
+-- taken.
+CREATE OR REPLACE VIEW eb020tm_live AS
+SELECT h.rent_date, h.area_gubun, h.equip_gubun, h.equip_no, h.au_emp_no, h.au_ip, h.au_date
+  FROM eb020tm h
+ WHERE h.au_date > LOCALTIMESTAMP(0) - (SELECT make_interval(mins => s.hold_minutes) FROM kest_private.settings s);
+
 -- Why an item of the date cannot go out; NULL when it is free. A counter's
 -- own hold does not keep the item from that counter, and a row that is
 -- being changed does not keep its own item out.
-CREATE FUNCTION kest_private.rent_refusal(arent_date text, aarea_gubun text, aequip_gubun text, aequip_no text,
-                                          au_emp_no text, au_ip text,
-                                          self_no bigint DEFAULT NULL, self_seq integer DEFAULT NULL)
+CREATE OR REPLACE FUNCTION kest_private.rent_refusal(arent_date text, aarea_gubun text, aequip_gubun text,
+                                                     aequip_no text, au_emp_no text, au_ip text,
+                                                     self_no bigint DEFAULT NULL, self_seq integer DEFAULT NULL)
 RETURNS text
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
@@ -33,7 +41,7 @@ BEGIN
                   AND (self_no IS NULL OR (d.rent_no, d.rent_seq) <> (self_no, self_seq))) THEN
         RETURN format('장비번호 [%s]은(는) 이미 대여된 장비입니다.', aequip_no);
     END IF;
-    IF EXISTS (SELECT 1 FROM eb020tm h
+    IF EXISTS (SELECT 1 FROM eb020tm_live h
                 WHERE h.rent_date = arent_date AND h.area_gubun = aarea_gubun
                   AND h.equip_gubun = aequip_gubun AND h.equip_no = aequip_no
                   AND (h.au_emp_no, h.au_ip) IS DISTINCT FROM (rent_refusal.au_emp_no, rent_refusal.au_ip)) THEN
@@ -46,223 +54,262 @@ $$;
 -- The rental head. A new rental (status 2) gets the next number of its date
 -- and area from a locked counter, so that concurrent counters never share
 -- one; the number is returned in anew_rent_no.
-CREATE FUNCTION pr_ebi040_01(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
-                             arent_no text DEFAULT NULL, adeal_name text DEFAULT NULL,
-                             akeep_kind_gubun text DEFAULT NULL, akeep_box_no text DEFAULT NULL,
-                             au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
-                             aeditstatus text DEFAULT NULL, OUT anew_rent_no text)
+CREATE OR REPLACE FUNCTION pr_ebi040_01(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
+                                        arent_no text DEFAULT NULL, adeal_name text DEFAULT NULL,
+                                        akeep_kind_gubun text DEFAULT NULL, akeep_box_no text DEFAULT NULL,
+                                        au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
+                                        aeditstatus text DEFAULT NULL, OUT anew_rent_no text)
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_no bigint;
+    st     text   := edit_status(aeditstatus, '12');
+    au     record := audit(au_emp_no, au_ip);
+    v_date text   := check_date(arent_date, '대여일자', true);
+    v_area text   := check_key(aarea_gubun, 2, '지역구분');
+    v_deal text   := check_text(adeal_name, 30, '취급자');
+    v_kind text   := check_text(akeep_kind_gubun, 10, '보관내용구분');
+    v_box  text   := check_text(akeep_box_no, 5, '보관함번호');
+    v_no   bigint;
 BEGIN
-    IF NULLIF(arent_date, '') IS NULL OR NULLIF(aarea_gubun, '') IS NULL THEN
-        RAISE EXCEPTION '대여일자와 지역구분을 입력하십시오.' USING ERRCODE = 'P0001';
-    END IF;
-    IF aeditstatus = '2' THEN
-        v_no := kest_private.next_number('EB040MS/' || arent_date || '/' || aarea_gubun,
-                                         (SELECT max(rent_no) FROM eb040ms
-                                           WHERE rent_date = arent_date AND area_gubun = aarea_gubun));
+    CASE st
+    WHEN '2' THEN
+        v_no := next_number('eb040ms', (SELECT max(rent_no) FROM eb040ms
+                                         WHERE rent_date = v_date AND area_gubun = v_area),
+                            v_date, v_area);
         INSERT INTO eb040ms (rent_date, area_gubun, rent_no, deal_name, keep_kind_gubun, keep_box_no,
                              au_emp_no, au_ip, au_date)
-        VALUES (arent_date, aarea_gubun, v_no, NULLIF(adeal_name, ''), NULLIF(akeep_kind_gubun, ''),
-                NULLIF(akeep_box_no, ''), NULLIF(au_emp_no, ''), NULLIF(au_ip, ''), LOCALTIMESTAMP(0));
+        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at);
         anew_rent_no := v_no::text;
-    ELSIF aeditstatus = '1' THEN
+    WHEN '1' THEN
+        v_no := check_int(arent_no, 1, 9999999999, '대여번호', true);
         UPDATE eb040ms
-           SET deal_name = NULLIF(adeal_name, ''), keep_kind_gubun = NULLIF(akeep_kind_gubun, ''),
-               keep_box_no = NULLIF(akeep_box_no, ''),
-               au_emp_no = NULLIF(pr_ebi040_01.au_emp_no, ''), au_ip = NULLIF(pr_ebi040_01.au_ip, ''),
-               au_date = LOCALTIMESTAMP(0)
-         WHERE rent_date = arent_date AND area_gubun = aarea_gubun
-           AND rent_no = NULLIF(trim(arent_no), '')::bigint;
+           SET (deal_name, keep_kind_gubun, keep_box_no) = (v_deal, v_kind, v_box),
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
+         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no;
         IF NOT FOUND THEN
-            RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no;
         END IF;
         anew_rent_no := arent_no;
-    ELSE
-        RAISE EXCEPTION '작업구분이 올바르지 않습니다.' USING ERRCODE = 'P0001';
-    END IF;
+    END CASE;
 END
 $$;
 
--- One rental row: 2 new, 1 changed, 3 deleted. The head row is locked first,
--- so the row numbers of one rental are issued one counter at a time. An
--- item going out (a new row, or a returned row taken out again) is checked
--- to be free, and the counter's hold on it is taken over by the row. A row
--- in state S marks its item as out on a multi-day rental; leaving S or
--- being deleted gives the item back.
-CREATE FUNCTION pr_ebi040_02(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
-                             arent_no text DEFAULT NULL, arent_seq text DEFAULT NULL,
-                             aticket_kind text DEFAULT NULL, arent_stat text DEFAULT NULL,
-                             aequip_gubun text DEFAULT NULL, aequip_no text DEFAULT NULL,
-                             arent_name text DEFAULT NULL, atel_no text DEFAULT NULL,
-                             aheight text DEFAULT NULL, aweight text DEFAULT NULL,
-                             ashoes_size text DEFAULT NULL, abinding text DEFAULT NULL,
-                             azip_code text DEFAULT NULL, aaddr1 text DEFAULT NULL, aaddr2 text DEFAULT NULL,
-                             asvrl_rent_from_date text DEFAULT NULL, asvrl_rent_to_date text DEFAULT NULL,
-                             aremark text DEFAULT NULL, au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
-                             aeditstatus text DEFAULT NULL)
+-- One rental row. The head row is locked first, so the row numbers of one
+-- rental are issued one counter at a time. An item going out (a new row, or
+-- a returned row taken out again) is checked to be free, and the counter's
+-- hold on it is taken over by the row. A row in state S marks its item as
+-- out on a multi-day rental; leaving S or being deleted gives the item back.
+-- Limits: height 0..250 cm, weight 0..250 kg, binding setting 0..30 (the
+-- DIN scale ends at 20 on race bindings); 0 is what an unknown value reads as.
+CREATE OR REPLACE FUNCTION pr_ebi040_02(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
+                                        arent_no text DEFAULT NULL, arent_seq text DEFAULT NULL,
+                                        aticket_kind text DEFAULT NULL, arent_stat text DEFAULT NULL,
+                                        aequip_gubun text DEFAULT NULL, aequip_no text DEFAULT NULL,
+                                        arent_name text DEFAULT NULL, atel_no text DEFAULT NULL,
+                                        aheight text DEFAULT NULL, aweight text DEFAULT NULL,
+                                        ashoes_size text DEFAULT NULL, abinding text DEFAULT NULL,
+                                        azip_code text DEFAULT NULL, aaddr1 text DEFAULT NULL,
+                                        aaddr2 text DEFAULT NULL,
+                                        asvrl_rent_from_date text DEFAULT NULL,
+                                        asvrl_rent_to_date text DEFAULT NULL,
+                                        aremark text DEFAULT NULL, au_emp_no text DEFAULT NULL,
+                                        au_ip text DEFAULT NULL, aeditstatus text DEFAULT NULL)
 RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_no   bigint := NULLIF(trim(arent_no), '')::bigint;
-    v_seq  integer := NULLIF(trim(arent_seq), '')::integer;
-    v_old  record;
-    v_why  text;
-    v_emp  text := NULLIF(pr_ebi040_02.au_emp_no, '');
-    v_ip   text := NULLIF(pr_ebi040_02.au_ip, '');
+    st       text    := edit_status(aeditstatus);
+    au       record  := audit(au_emp_no, au_ip);
+    v_date   text    := check_date(arent_date, '대여일자', true);
+    v_area   text    := check_key(aarea_gubun, 2, '지역구분');
+    v_no     bigint  := check_int(arent_no, 1, 9999999999, '대여번호', true);
+    v_seq    integer;
+    v_kind   text;
+    v_item   text;
+    v_stat   text;
+    v_ticket text;
+    v_name   text;
+    v_tel    text;
+    v_height integer;
+    v_weight integer;
+    v_shoes  text;
+    v_bind   integer;
+    v_zip    text;
+    v_addr1  text;
+    v_addr2  text;
+    v_from   text;
+    v_to     text;
+    v_rmk    text;
+    v_old    record;
+    v_why    text;
 BEGIN
+    IF st IN ('1', '3') THEN
+        v_seq := check_int(arent_seq, 1, 9999, '대여순번', true);
+    END IF;
+    IF st IN ('1', '2') THEN
+        v_kind   := check_key(aequip_gubun, 2, '장비구분');
+        v_item   := check_key(aequip_no, 5, '장비번호');
+        v_stat   := check_code(arent_stat, '{D,S,R}', '대여상태', true);
+        v_ticket := check_text(aticket_kind, 10, '권종');
+        v_name   := check_text(arent_name, 30, '대여자명', true);
+        v_tel    := check_text(atel_no, 20, '연락처');
+        v_height := check_int(aheight, 0, 250, '신장');
+        v_weight := check_int(aweight, 0, 250, '체중');
+        v_shoes  := check_text(ashoes_size, 10, '부츠사이즈');
+        v_bind   := check_int(abinding, 0, 30, '바인딩강도');
+        v_zip    := check_text(azip_code, 6, '우편번호');
+        v_addr1  := check_text(aaddr1, 60, '주소');
+        v_addr2  := check_text(aaddr2, 60, '상세주소');
+        v_from   := check_date(asvrl_rent_from_date, '연일대여 시작일');
+        v_to     := check_date(asvrl_rent_to_date, '연일대여 종료일');
+        PERFORM check_period(v_from, v_to, '연일대여 시작일', '연일대여 종료일');
+        v_rmk    := check_text(aremark, 60, '비고');
+        IF v_stat = 'S' AND (v_from IS NULL OR v_to IS NULL) THEN
+            RAISE EXCEPTION '대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시오.';
+        END IF;
+    END IF;
+
     PERFORM 1 FROM eb040ms
-      WHERE rent_date = arent_date AND area_gubun = aarea_gubun AND rent_no = v_no
+      WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no
         FOR UPDATE;
     IF NOT FOUND THEN
-        RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no USING ERRCODE = 'P0001';
+        RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no;
     END IF;
 
-    IF aeditstatus IN ('1', '2') THEN
-        IF NULLIF(aequip_gubun, '') IS NULL OR NULLIF(aequip_no, '') IS NULL THEN
-            RAISE EXCEPTION '장비구분과 장비번호를 입력하십시오.' USING ERRCODE = 'P0001';
-        END IF;
-        IF arent_stat IS NULL OR arent_stat NOT IN ('D', 'S', 'R') THEN
-            RAISE EXCEPTION '대여상태를 선택하십시오.' USING ERRCODE = 'P0001';
-        END IF;
-        IF arent_stat = 'S' AND (NULLIF(asvrl_rent_from_date, '') IS NULL OR NULLIF(asvrl_rent_to_date, '') IS NULL) THEN
-            RAISE EXCEPTION '대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시오.' USING ERRCODE = 'P0001';
-        END IF;
-    END IF;
-
-    IF aeditstatus = '2' THEN
-        v_why := kest_private.rent_refusal(arent_date, aarea_gubun, aequip_gubun, aequip_no, v_emp, v_ip);
+    IF st = '2' THEN
+        v_why := rent_refusal(v_date, v_area, v_kind, v_item, au.emp_no, au.ip);
         IF v_why IS NOT NULL THEN
-            RAISE EXCEPTION '%', v_why USING ERRCODE = 'P0001';
+            RAISE EXCEPTION '%', v_why;
         END IF;
         SELECT COALESCE(max(rent_seq), 0) + 1 INTO v_seq FROM eb040dt
-         WHERE rent_date = arent_date AND area_gubun = aarea_gubun AND rent_no = v_no;
+         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no;
         INSERT INTO eb040dt (rent_date, area_gubun, rent_no, rent_seq, ticket_kind, rent_stat, equip_gubun,
                              equip_no, rent_name, tel_no, height, weight, shoes_size, binding, zip_code,
                              addr1, addr2, svrl_rent_from_date, svrl_rent_to_date, remark,
                              au_emp_no, au_ip, au_date)
-        VALUES (arent_date, aarea_gubun, v_no, v_seq, NULLIF(aticket_kind, ''), arent_stat, aequip_gubun,
-                aequip_no, NULLIF(arent_name, ''), kest_private.enc(atel_no),
-                NULLIF(trim(aheight), '')::integer, NULLIF(trim(aweight), '')::integer,
-                NULLIF(ashoes_size, ''), NULLIF(trim(abinding), '')::integer, NULLIF(azip_code, ''),
-                kest_private.enc(aaddr1), kest_private.enc(aaddr2),
-                NULLIF(asvrl_rent_from_date, ''), NULLIF(asvrl_rent_to_date, ''), NULLIF(aremark, ''),
-                v_emp, v_ip, LOCALTIMESTAMP(0));
+        VALUES (v_date, v_area, v_no, v_seq, v_ticket, v_stat, v_kind, v_item, v_name, enc(v_tel),
+                v_height, v_weight, v_shoes, v_bind, v_zip, enc(v_addr1), enc(v_addr2), v_from, v_to, v_rmk,
+                au.emp_no, au.ip, au.at);
         DELETE FROM eb020tm
-         WHERE rent_date = arent_date AND area_gubun = aarea_gubun
-           AND equip_gubun = aequip_gubun AND equip_no = aequip_no;
-        IF arent_stat = 'S' THEN
-            UPDATE eb020ms SET svrl_rent_yn = 'Y', svrl_from_date = arent_date
-             WHERE area_gubun = aarea_gubun AND equip_gubun = aequip_gubun AND equip_no = aequip_no;
+         WHERE rent_date = v_date AND area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_item;
+        IF v_stat = 'S' THEN
+            UPDATE eb020ms SET svrl_rent_yn = 'Y', svrl_from_date = v_date
+             WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_item;
         END IF;
         RETURN;
     END IF;
 
     SELECT * INTO v_old FROM eb040dt
-     WHERE rent_date = arent_date AND area_gubun = aarea_gubun AND rent_no = v_no AND rent_seq = v_seq
+     WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no AND rent_seq = v_seq
        FOR UPDATE;
     IF NOT FOUND THEN
-        RAISE EXCEPTION '대여순번 [%]의 대여 자료가 없습니다.', arent_seq USING ERRCODE = 'P0001';
+        RAISE EXCEPTION '대여순번 [%]의 대여 자료가 없습니다.', arent_seq;
     END IF;
 
-    IF aeditstatus = '1' THEN
-        IF (v_old.equip_gubun, v_old.equip_no) IS DISTINCT FROM (aequip_gubun, aequip_no) THEN
-            RAISE EXCEPTION '저장된 대여 자료의 장비는 바꿀 수 없습니다.' USING ERRCODE = 'P0001';
+    CASE st
+    WHEN '1' THEN
+        IF (v_old.equip_gubun, v_old.equip_no) IS DISTINCT FROM (v_kind, v_item) THEN
+            RAISE EXCEPTION '저장된 대여 자료의 장비는 바꿀 수 없습니다.';
         END IF;
-        IF v_old.rent_stat = 'S' AND arent_stat <> 'S' THEN
+        IF v_old.rent_stat = 'S' AND v_stat <> 'S' THEN
             UPDATE eb020ms SET svrl_rent_yn = 'N', svrl_from_date = NULL
-             WHERE area_gubun = aarea_gubun AND equip_gubun = aequip_gubun AND equip_no = aequip_no
-               AND svrl_from_date = arent_date;
+             WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_item
+               AND svrl_from_date = v_date;
         END IF;
         -- A returned item taken out again must still be free.
-        IF v_old.rent_stat = 'R' AND arent_stat IN ('D', 'S') THEN
-            v_why := kest_private.rent_refusal(arent_date, aarea_gubun, aequip_gubun, aequip_no, v_emp, v_ip,
-                                               v_no, v_seq);
+        IF v_old.rent_stat = 'R' AND v_stat IN ('D', 'S') THEN
+            v_why := rent_refusal(v_date, v_area, v_kind, v_item, au.emp_no, au.ip, v_no, v_seq);
             IF v_why IS NOT NULL THEN
-                RAISE EXCEPTION '%', v_why USING ERRCODE = 'P0001';
+                RAISE EXCEPTION '%', v_why;
             END IF;
         END IF;
-        IF arent_stat = 'S' AND v_old.rent_stat IS DISTINCT FROM 'S' THEN
-            UPDATE eb020ms SET svrl_rent_yn = 'Y', svrl_from_date = arent_date
-             WHERE area_gubun = aarea_gubun AND equip_gubun = aequip_gubun AND equip_no = aequip_no;
+        IF v_stat = 'S' AND v_old.rent_stat IS DISTINCT FROM 'S' THEN
+            UPDATE eb020ms SET svrl_rent_yn = 'Y', svrl_from_date = v_date
+             WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_item;
         END IF;
         UPDATE eb040dt
-           SET ticket_kind = NULLIF(aticket_kind, ''), rent_stat = arent_stat, rent_name = NULLIF(arent_name, ''),
-               tel_no = kest_private.enc(atel_no), height = NULLIF(trim(aheight), '')::integer,
-               weight = NULLIF(trim(aweight), '')::integer, shoes_size = NULLIF(ashoes_size, ''),
-               binding = NULLIF(trim(abinding), '')::integer, zip_code = NULLIF(azip_code, ''),
-               addr1 = kest_private.enc(aaddr1), addr2 = kest_private.enc(aaddr2),
-               svrl_rent_from_date = NULLIF(asvrl_rent_from_date, ''),
-               svrl_rent_to_date = NULLIF(asvrl_rent_to_date, ''), remark = NULLIF(aremark, ''),
-               au_emp_no = v_emp, au_ip = v_ip, au_date = LOCALTIMESTAMP(0)
-         WHERE rent_date = arent_date AND area_gubun = aarea_gubun AND rent_no = v_no AND rent_seq = v_seq;
-    ELSIF aeditstatus = '3' THEN
+           SET (ticket_kind, rent_stat, rent_name, tel_no, height, weight, shoes_size, binding, zip_code,
+                addr1, addr2, svrl_rent_from_date, svrl_rent_to_date, remark)
+             = (v_ticket, v_stat, v_name, enc(v_tel), v_height, v_weight, v_shoes, v_bind, v_zip,
+                enc(v_addr1), enc(v_addr2), v_from, v_to, v_rmk),
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
+         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no AND rent_seq = v_seq;
+    WHEN '3' THEN
         IF v_old.rent_stat = 'S' THEN
             UPDATE eb020ms SET svrl_rent_yn = 'N', svrl_from_date = NULL
              WHERE area_gubun = v_old.area_gubun AND equip_gubun = v_old.equip_gubun
-               AND equip_no = v_old.equip_no AND svrl_from_date = arent_date;
+               AND equip_no = v_old.equip_no AND svrl_from_date = v_date;
         END IF;
         DELETE FROM eb040dt
-         WHERE rent_date = arent_date AND area_gubun = aarea_gubun AND rent_no = v_no AND rent_seq = v_seq;
-    ELSE
-        RAISE EXCEPTION '작업구분이 올바르지 않습니다.' USING ERRCODE = 'P0001';
-    END IF;
+         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no AND rent_seq = v_seq;
+    END CASE;
 END
 $$;
 
 -- A counter's hold on an item (2) or its release (3). A hold is unique per
 -- date, area, kind and item and refused for an item that is held or out; a
--- counter releases only its own holds. Releasing no item is a no-op.
-CREATE FUNCTION pr_ebi040_03(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
-                             aequip_gubun text DEFAULT NULL, aequip_no text DEFAULT NULL,
-                             au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
-                             aeditstatus text DEFAULT NULL)
+-- lapsed hold gives way. A counter releases only its own holds: releasing
+-- anything else is a no-op, so that Cancel and Close always work.
+CREATE OR REPLACE FUNCTION pr_ebi040_03(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
+                                        aequip_gubun text DEFAULT NULL, aequip_no text DEFAULT NULL,
+                                        au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
+                                        aeditstatus text DEFAULT NULL)
 RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_emp text := NULLIF(pr_ebi040_03.au_emp_no, '');
-    v_ip  text := NULLIF(pr_ebi040_03.au_ip, '');
-    v_why text;
+    st     text   := edit_status(aeditstatus, '23');
+    au     record := audit(au_emp_no, au_ip);
+    v_date text;
+    v_area text;
+    v_kind text;
+    v_item text;
+    v_why  text;
 BEGIN
-    IF aeditstatus = '3' THEN
-        IF NULLIF(trim(aequip_no), '') IS NULL THEN
-            RETURN;
-        END IF;
-        IF EXISTS (SELECT 1 FROM eb020tm h
-                    WHERE h.rent_date = arent_date AND h.area_gubun = aarea_gubun
-                      AND h.equip_gubun = aequip_gubun AND h.equip_no = aequip_no
-                      AND (h.au_emp_no, h.au_ip) IS DISTINCT FROM (v_emp, v_ip)) THEN
-            RAISE EXCEPTION '장비번호 [%]은(는) 다른 작업대에서 선택한 장비이므로 해제할 수 없습니다.', aequip_no
-                USING ERRCODE = 'P0001';
-        END IF;
+    IF st = '3' THEN
         DELETE FROM eb020tm h
-         WHERE h.rent_date = arent_date AND h.area_gubun = aarea_gubun
-           AND h.equip_gubun = aequip_gubun AND h.equip_no = aequip_no;
-    ELSIF aeditstatus = '2' THEN
-        IF NULLIF(trim(aequip_no), '') IS NULL OR NULLIF(aequip_gubun, '') IS NULL
-           OR NULLIF(arent_date, '') IS NULL OR NULLIF(aarea_gubun, '') IS NULL THEN
-            RAISE EXCEPTION '선택할 장비가 없습니다.' USING ERRCODE = 'P0001';
-        END IF;
-        IF v_emp IS NULL OR v_ip IS NULL THEN
-            RAISE EXCEPTION '작업자와 작업대 주소가 없습니다.' USING ERRCODE = 'P0001';
-        END IF;
-        v_why := kest_private.rent_refusal(arent_date, aarea_gubun, aequip_gubun, aequip_no, v_emp, v_ip);
-        IF v_why IS NULL AND EXISTS (SELECT 1 FROM eb020tm h
-                                      WHERE h.rent_date = arent_date AND h.area_gubun = aarea_gubun
-                                        AND h.equip_gubun = aequip_gubun AND h.equip_no = aequip_no) THEN
-            v_why := format('장비번호 [%s]은(는) 이미 선택된 장비입니다.', aequip_no);
-        END IF;
-        IF v_why IS NOT NULL THEN
-            RAISE EXCEPTION '%', v_why USING ERRCODE = 'P0001';
-        END IF;
-        INSERT INTO eb020tm (rent_date, area_gubun, equip_gubun, equip_no, au_emp_no, au_ip, au_date)
-        VALUES (arent_date, aarea_gubun, aequip_gubun, aequip_no, v_emp, v_ip, LOCALTIMESTAMP(0));
-    ELSE
-        RAISE EXCEPTION '작업구분이 올바르지 않습니다.' USING ERRCODE = 'P0001';
+         WHERE h.rent_date = clean(arent_date) AND h.area_gubun = clean(aarea_gubun)
+           AND h.equip_gubun = clean(aequip_gubun) AND h.equip_no = clean(aequip_no)
+           AND h.au_emp_no = au.emp_no AND h.au_ip IS NOT DISTINCT FROM au.ip;
+        RETURN;
     END IF;
+
+    v_date := check_date(arent_date, '대여일자', true);
+    v_area := check_key(aarea_gubun, 2, '지역구분');
+    v_kind := check_key(aequip_gubun, 2, '장비구분');
+    v_item := check_key(aequip_no, 5, '장비번호');
+    PERFORM check_text(au.emp_no, 20, '작업자 사번', true);
+    v_why := rent_refusal(v_date, v_area, v_kind, v_item, au.emp_no, au.ip);
+    IF v_why IS NULL AND EXISTS (SELECT 1 FROM eb020tm_live h
+                                  WHERE (h.rent_date, h.area_gubun, h.equip_gubun, h.equip_no)
+                                      = (v_date, v_area, v_kind, v_item)) THEN
+        v_why := format('장비번호 [%s]은(는) 이미 선택된 장비입니다.', v_item);
+    END IF;
+    IF v_why IS NOT NULL THEN
+        RAISE EXCEPTION '%', v_why;
+    END IF;
+    -- What is left of the item's holds has lapsed and gives way.
+    DELETE FROM eb020tm h
+     WHERE (h.rent_date, h.area_gubun, h.equip_gubun, h.equip_no) = (v_date, v_area, v_kind, v_item);
+    INSERT INTO eb020tm (rent_date, area_gubun, equip_gubun, equip_no, au_emp_no, au_ip, au_date)
+    VALUES (v_date, v_area, v_kind, v_item, au.emp_no, au.ip, au.at);
+END
+$$;
+
+-- Releases every hold one counter (employee and workstation) took before a
+-- moment (YYYYMMDDHH24MISS; empty: now): the rental screen calls it when it
+-- opens, so holds a crashed session left behind go at once.
+CREATE OR REPLACE FUNCTION pr_ebi040_04(au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
+                                        aheld_before text DEFAULT NULL)
+RETURNS void
+LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+DECLARE
+    au       record    := audit(au_emp_no, au_ip);
+    v_emp    text      := check_text(au.emp_no, 20, '작업자 사번', true);
+    v_before timestamp := COALESCE(check_moment(aheld_before, '해제 기준시각'), au.at);
+BEGIN
+    DELETE FROM eb020tm h
+     WHERE h.au_emp_no = v_emp AND h.au_ip IS NOT DISTINCT FROM au.ip AND h.au_date <= v_before;
 END
 $$;

@@ -1,7 +1,7 @@
 -- Storage records of the ski-storage counter, one call per row change:
 -- AEDITSTATUS '2' new (the server issues KEEP_NO and returns it in
 -- ANEW_KEEP_NO as the screen shows it, ten digits), '1' changed, '3' deleted.
-CREATE FUNCTION pr_ebi050_01(
+CREATE OR REPLACE FUNCTION pr_ebi050_01(
     aseason_gubun text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
     akeep_no text DEFAULT NULL, akeep_stat text DEFAULT NULL,
     aipgo_date text DEFAULT NULL, achulgo_date text DEFAULT NULL,
@@ -19,84 +19,84 @@ CREATE FUNCTION pr_ebi050_01(
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_season text := upper(NULLIF(TRIM(aseason_gubun), ''));
-    v_area   text := NULLIF(TRIM(aarea_gubun), '');
+    st       text   := edit_status(aeditstatus);
+    au       record := audit(au_emp_no, au_ip);
+    v_season text   := upper(check_key(aseason_gubun, 2, '시즌'));
+    v_area   text   := check_key(aarea_gubun, 2, '지역구분');
     v_no     bigint;
+    r        record;
 BEGIN
-    IF v_season IS NULL OR v_area IS NULL THEN
-        RAISE EXCEPTION '시즌과 지역구분이 없습니다.' USING ERRCODE = 'P0001';
+    IF st IN ('1', '3') THEN
+        v_no := check_int(akeep_no, 1, 9999999999, '보관번호', true);
     END IF;
-    IF aeditstatus NOT IN ('1', '2', '3') OR aeditstatus IS NULL THEN
-        RAISE EXCEPTION '알 수 없는 편집상태입니다: %', aeditstatus USING ERRCODE = 'P0001';
-    END IF;
-
-    IF aeditstatus IN ('1', '3') THEN
-        IF NULLIF(TRIM(akeep_no), '') IS NULL OR TRIM(akeep_no) !~ '^[0-9]+$' THEN
-            RAISE EXCEPTION '보관번호가 올바르지 않습니다: %', akeep_no USING ERRCODE = 'P0001';
-        END IF;
-        v_no := TRIM(akeep_no)::bigint;
-    END IF;
-
-    IF aeditstatus = '3' THEN
+    IF st = '3' THEN
         DELETE FROM eb050ms
          WHERE season_gubun = v_season AND area_gubun = v_area AND keep_no = v_no;
         RETURN;
     END IF;
 
-    -- Dates reach the table only as real dates.
-    IF NULLIF(aipgo_date, '') IS NULL OR aipgo_date !~ '^[0-9]{8}$'
-       OR to_char(to_date(aipgo_date, 'YYYYMMDD'), 'YYYYMMDD') <> aipgo_date THEN
-        RAISE EXCEPTION '입고일자가 올바르지 않습니다: %', aipgo_date USING ERRCODE = 'P0001';
-    END IF;
-    IF NULLIF(achulgo_date, '') IS NOT NULL AND (achulgo_date !~ '^[0-9]{8}$'
-       OR to_char(to_date(achulgo_date, 'YYYYMMDD'), 'YYYYMMDD') <> achulgo_date) THEN
-        RAISE EXCEPTION '출고일자가 올바르지 않습니다: %', achulgo_date USING ERRCODE = 'P0001';
-    END IF;
-    IF akeep_stat = 'R' AND NULLIF(achulgo_date, '') IS NULL THEN
-        RAISE EXCEPTION '보관상태가 [불출]일 경우 출고일을 입력하십시요' USING ERRCODE = 'P0001';
+    SELECT check_code(akeep_stat, '{K,R}', '보관상태', true) AS keep_stat,
+           check_date(aipgo_date, '입고일자', true) AS ipgo_date,
+           check_date(achulgo_date, '출고일자') AS chulgo_date,
+           check_text(aguest_no, 10, '우대번호') AS guest_no,
+           check_text(aguest_name, 30, '우대명') AS guest_name,
+           check_key(akeep_gubun, 2, '보관구분') AS keep_gubun,
+           check_key(aequip_gubun, 2, '장비구분') AS equip_gubun,
+           check_key(aequip_name_gubun, 2, '장비명') AS equip_name_gubun,
+           check_text(aequip_name_etc, 40, '장비명기타') AS equip_name_etc,
+           check_text(anative_no, 40, '고유번호', true) AS native_no,
+           check_code(apoels_yn, '{Y,N}', '폴유무') AS poels_yn,
+           check_text(apoels_name, 40, '폴명') AS poels_name,
+           check_text(amember_no, 10, '회원번호') AS member_no,
+           check_text(akeep_name, 30, '보관자명', true) AS keep_name,
+           check_text(azip_code, 6, '우편번호') AS zip_code,
+           enc(check_text(aaddr1, 60, '주소')) AS addr1,
+           enc(check_text(aaddr2, 60, '상세주소')) AS addr2,
+           enc(check_text(atel_no, 20, '연락처(자택)')) AS tel_no,
+           enc(check_text(amobile_no, 20, '연락처(핸드폰)')) AS mobile_no,
+           check_text(akeep_box_no, 10, '보관함번호', true) AS keep_box_no,
+           check_text(aremark, 60, '비고') AS remark,
+           check_text(aconf_question, 80, '질문') AS conf_question,
+           check_text(aconf_answer, 80, '답변') AS conf_answer
+      INTO r;
+    PERFORM check_period(r.ipgo_date, r.chulgo_date, '입고일자', '출고일자');
+    IF r.keep_stat = 'R' AND r.chulgo_date IS NULL THEN
+        RAISE EXCEPTION '보관상태가 [불출]일 경우 출고일을 입력하십시요';
     END IF;
 
-    IF aeditstatus = '2' THEN
+    CASE st
+    WHEN '2' THEN
         -- The counter row of the season and area stays locked until the
         -- caller's transaction ends: concurrent counters wait, never share.
-        v_no := kest_private.next_number('eb050ms:' || v_season || ':' || v_area,
-                    (SELECT max(keep_no) FROM eb050ms WHERE season_gubun = v_season AND area_gubun = v_area));
+        v_no := next_number('eb050ms', (SELECT max(keep_no) FROM eb050ms
+                                         WHERE season_gubun = v_season AND area_gubun = v_area),
+                            v_season, v_area);
         INSERT INTO eb050ms (season_gubun, area_gubun, keep_no, keep_stat, ipgo_date, chulgo_date,
                              guest_no, guest_name, keep_gubun, equip_gubun, equip_name_gubun,
                              equip_name_etc, native_no, poels_yn, poels_name, member_no, keep_name,
                              zip_code, addr1, addr2, tel_no, mobile_no, keep_box_no, remark,
                              conf_question, conf_answer, au_emp_no, au_ip, au_date)
-        VALUES (v_season, v_area, v_no, NULLIF(akeep_stat, ''), aipgo_date, NULLIF(achulgo_date, ''),
-                NULLIF(aguest_no, ''), NULLIF(aguest_name, ''), NULLIF(akeep_gubun, ''),
-                NULLIF(aequip_gubun, ''), NULLIF(aequip_name_gubun, ''), NULLIF(aequip_name_etc, ''),
-                NULLIF(anative_no, ''), NULLIF(apoels_yn, ''), NULLIF(apoels_name, ''),
-                NULLIF(amember_no, ''), NULLIF(akeep_name, ''), NULLIF(azip_code, ''),
-                enc(aaddr1), enc(aaddr2), enc(atel_no), enc(amobile_no),
-                NULLIF(akeep_box_no, ''), NULLIF(aremark, ''), NULLIF(aconf_question, ''),
-                NULLIF(aconf_answer, ''), NULLIF(au_emp_no, ''), NULLIF(au_ip, ''), LOCALTIMESTAMP(0));
+        VALUES (v_season, v_area, v_no, r.keep_stat, r.ipgo_date, r.chulgo_date,
+                r.guest_no, r.guest_name, r.keep_gubun, r.equip_gubun, r.equip_name_gubun,
+                r.equip_name_etc, r.native_no, r.poels_yn, r.poels_name, r.member_no, r.keep_name,
+                r.zip_code, r.addr1, r.addr2, r.tel_no, r.mobile_no, r.keep_box_no, r.remark,
+                r.conf_question, r.conf_answer, au.emp_no, au.ip, au.at);
         anew_keep_no := to_char(v_no, 'FM0000000000');
-        RETURN;
-    END IF;
-
-    UPDATE eb050ms
-       SET keep_stat = NULLIF(akeep_stat, ''), ipgo_date = aipgo_date,
-           chulgo_date = NULLIF(achulgo_date, ''), guest_no = NULLIF(aguest_no, ''),
-           guest_name = NULLIF(aguest_name, ''), keep_gubun = NULLIF(akeep_gubun, ''),
-           equip_gubun = NULLIF(aequip_gubun, ''), equip_name_gubun = NULLIF(aequip_name_gubun, ''),
-           equip_name_etc = NULLIF(aequip_name_etc, ''), native_no = NULLIF(anative_no, ''),
-           poels_yn = NULLIF(apoels_yn, ''), poels_name = NULLIF(apoels_name, ''),
-           member_no = NULLIF(amember_no, ''), keep_name = NULLIF(akeep_name, ''),
-           zip_code = NULLIF(azip_code, ''), addr1 = enc(aaddr1), addr2 = enc(aaddr2),
-           tel_no = enc(atel_no), mobile_no = enc(amobile_no),
-           keep_box_no = NULLIF(akeep_box_no, ''), remark = NULLIF(aremark, ''),
-           conf_question = NULLIF(aconf_question, ''), conf_answer = NULLIF(aconf_answer, ''),
-           au_emp_no = NULLIF(pr_ebi050_01.au_emp_no, ''), au_ip = NULLIF(pr_ebi050_01.au_ip, ''),
-           au_date = LOCALTIMESTAMP(0)
-     WHERE season_gubun = v_season AND area_gubun = v_area AND keep_no = v_no;
-    -- Another counter deleted it meanwhile: the change must not pass as saved.
-    IF NOT FOUND THEN
-        RAISE EXCEPTION '보관번호 % 의 자료가 없습니다. 다시 조회하십시오.', to_char(v_no, 'FM0000000000')
-            USING ERRCODE = 'P0001';
-    END IF;
+    WHEN '1' THEN
+        UPDATE eb050ms
+           SET (keep_stat, ipgo_date, chulgo_date, guest_no, guest_name, keep_gubun, equip_gubun,
+                equip_name_gubun, equip_name_etc, native_no, poels_yn, poels_name, member_no, keep_name,
+                zip_code, addr1, addr2, tel_no, mobile_no, keep_box_no, remark, conf_question, conf_answer)
+             = (r.keep_stat, r.ipgo_date, r.chulgo_date, r.guest_no, r.guest_name, r.keep_gubun, r.equip_gubun,
+                r.equip_name_gubun, r.equip_name_etc, r.native_no, r.poels_yn, r.poels_name, r.member_no,
+                r.keep_name, r.zip_code, r.addr1, r.addr2, r.tel_no, r.mobile_no, r.keep_box_no, r.remark,
+                r.conf_question, r.conf_answer),
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
+         WHERE season_gubun = v_season AND area_gubun = v_area AND keep_no = v_no;
+        -- Another counter deleted it meanwhile: the change must not pass as saved.
+        IF NOT FOUND THEN
+            RAISE EXCEPTION '보관번호 % 의 자료가 없습니다. 다시 조회하십시오.', to_char(v_no, 'FM0000000000');
+        END IF;
+    END CASE;
 END
 $$;

@@ -11,7 +11,7 @@ CREATE TABLE zx010ms (
     item10 varchar(100), item11 varchar(100), item12 varchar(100),
     item13 varchar(100), item14 varchar(100), item15 varchar(100),
     au_emp_no   varchar(20),
-    au_ip       varchar(40),
+    au_ip       varchar(60),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (head, detail)
 );

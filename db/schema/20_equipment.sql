@@ -8,7 +8,7 @@ CREATE TABLE eb010ms (
     fac_detail_gubun varchar(10) NOT NULL,
     run_yn           varchar(2),
     au_emp_no        varchar(20),
-    au_ip            varchar(40),
+    au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (run_date, fac_gubun, fac_detail_gubun)
 );
@@ -26,7 +26,7 @@ CREATE TABLE eb020ms (
     buy_date         varchar(8)  CHECK (buy_date ~ '^[0-9]{8}$'),
     remark           varchar(60) CHECK (remark <> ''),
     au_emp_no        varchar(20),
-    au_ip            varchar(40),
+    au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (area_gubun, equip_gubun, equip_no)
 );
@@ -40,7 +40,7 @@ CREATE TABLE eb040ms (
     keep_kind_gubun varchar(10),
     keep_box_no     varchar(5),
     au_emp_no       varchar(20),
-    au_ip           varchar(40),
+    au_ip           varchar(60),
     au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (rent_date, area_gubun, rent_no)
 );
@@ -68,7 +68,7 @@ CREATE TABLE eb040dt (
     svrl_rent_to_date   varchar(8) CHECK (svrl_rent_to_date <> ''),
     remark      varchar(60),
     au_emp_no   varchar(20),
-    au_ip       varchar(40),
+    au_ip       varchar(60),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (rent_date, area_gubun, rent_no, rent_seq),
     FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms
@@ -76,16 +76,18 @@ CREATE TABLE eb040dt (
 CREATE INDEX eb040dt_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no);
 
 -- Items a counter has picked for a rental row that is not saved yet. The
--- holder is the counter (employee and address) that picked the item: only
--- it may release the hold.
+-- holder is the counter (employee and workstation) that picked the item:
+-- only it may release the hold. AU_DATE is when the hold was taken; an old
+-- hold lapses (kest_private.settings), so a counter that died keeps nothing.
+-- Screens read the holds in force through eb020tm_live.
 CREATE TABLE eb020tm (
     rent_date   varchar(8)  NOT NULL,
     area_gubun  varchar(2)  NOT NULL,
     equip_gubun varchar(2)  NOT NULL,
     equip_no    varchar(5)  NOT NULL,
     au_emp_no   varchar(20) NOT NULL,
-    au_ip       varchar(40) NOT NULL,
-    au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    au_ip       varchar(60),
+    au_date     timestamp(0) NOT NULL DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (rent_date, area_gubun, equip_gubun, equip_no)
 );
 
@@ -95,7 +97,7 @@ CREATE TABLE eb030ms (
     boots_size_gubun varchar(10) NOT NULL,
     stock_qty        integer     NOT NULL DEFAULT 0 CHECK (stock_qty BETWEEN 0 AND 9999),
     au_emp_no        varchar(20),
-    au_ip            varchar(40),
+    au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (area_gubun, boots_size_gubun)
 );

@@ -32,7 +32,7 @@ CREATE TABLE eb050ms (
     conf_question    varchar(80),
     conf_answer      varchar(80),
     au_emp_no        varchar(20),
-    au_ip            varchar(40),
+    au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (season_gubun, area_gubun, keep_no)
 );

@@ -22,7 +22,7 @@ CREATE TABLE ec020dt (
     lecture_rec_gubun    varchar(2),
     lecture_detail_gubun varchar(2),
     au_emp_no            varchar(20),
-    au_ip                varchar(40),
+    au_ip                varchar(60),
     au_date              timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (season_gubun, receipt_no, receipt_seq),
     FOREIGN KEY (season_gubun, receipt_no) REFERENCES ec020ms
@@ -37,7 +37,7 @@ CREATE TABLE ec040ms (
     yaeyak_ability_cnt   integer     NOT NULL DEFAULT 0,
     remark               varchar(500),
     au_emp_no            varchar(20),
-    au_ip                varchar(40),
+    au_ip                varchar(60),
     au_date              timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture_detail_gubun)
 );
@@ -53,7 +53,7 @@ CREATE TABLE ec050ms (
     yaeyak_cnt           integer     NOT NULL DEFAULT 0,
     remark               varchar(500),
     au_emp_no            varchar(20),
-    au_ip                varchar(40),
+    au_ip                varchar(60),
     au_date              timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture_detail_gubun, emp_no)
 );

@@ -11,7 +11,7 @@ CREATE TABLE ed020ms (
     id_no          text,
     apply_class    varchar(2),
     au_emp_no      varchar(20),
-    au_ip          varchar(40),
+    au_ip          varchar(60),
     au_date        timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     PRIMARY KEY (season_gubun, recv_no)
 );

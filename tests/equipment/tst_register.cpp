@@ -259,7 +259,7 @@ private slots:
             << QString()
             << u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250', astock_qty => '10000',"
                " aeditstatus => '2')"_s
-            << u"기준재고수량이 올바르지 않습니다: 10000"_s
+            << u"기준재고수량은(는) 0부터 9999까지의 숫자로 입력하십시오."_s
             << u"SELECT count(*) FROM eb030ms"_s << u"0"_s;
     }
     void procedureRules()

@@ -1,0 +1,302 @@
+-- Bad input through every procedure, called as the login role calls them.
+-- Each case starts from a valid call on the fixture's rows and changes one
+-- parameter. Expected: the Korean refusal (SQLSTATE P0001, the client shows
+-- the primary message) with the tables unchanged; or, where no refusal is
+-- given, the value stored verbatim (SQL metacharacters are data, never
+-- code), or for a release that is not this counter's, no change at all.
+\set ON_ERROR_STOP on
+DO $test$
+DECLARE
+    state_sql constant text := $$
+        SELECT md5(string_agg(r, E'\n' ORDER BY r)) FROM (
+            SELECT 'eb020ms' || t::text AS r FROM eb020ms t UNION ALL
+            SELECT 'eb030ms' || t::text FROM eb030ms t UNION ALL
+            SELECT 'eb040ms' || t::text FROM eb040ms t UNION ALL
+            SELECT 'eb040dt' || t::text FROM eb040dt t UNION ALL
+            SELECT 'eb020tm' || t::text FROM eb020tm t UNION ALL
+            SELECT 'eb050ms' || t::text FROM eb050ms t) x $$;
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    unchanged boolean;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        me(args) AS (VALUES (jsonb_build_object('au_emp_no', 'T0001', 'au_ip', 'T0001 COUNTER-01'))),
+        -- A valid call per procedure and edit status.
+        base(proc, status, args) AS (
+            SELECT b.proc, b.status, me.args || b.args FROM me, (VALUES
+            ('pr_ebi020_01', '1', '{"aarea_gubun": "M", "aequip_gubun": "NS", "aequip_no": "00001",
+                                    "aequip_size_gubun": "150", "aequip_rent_yn": "Y", "abuy_date": "20240301",
+                                    "aremark": "비고"}'::jsonb),
+            ('pr_ebi030_01', '1', '{"aarea_gubun": "M", "aboots_size_gubun": "250", "astock_qty": "7"}'),
+            ('pr_ebi040_01', '1', '{"arent_date": "20250110", "aarea_gubun": "M", "arent_no": "1",
+                                    "adeal_name": "김대여", "akeep_kind_gubun": "01", "akeep_box_no": "A1"}'),
+            ('pr_ebi040_01', '2', '{"arent_date": "20250110", "aarea_gubun": "M", "adeal_name": "김대여",
+                                    "akeep_kind_gubun": "01", "akeep_box_no": "A1"}'),
+            ('pr_ebi040_02', '1', '{"arent_date": "20250110", "aarea_gubun": "M", "arent_no": "1", "arent_seq": "1",
+                                    "aticket_kind": "01", "arent_stat": "D", "aequip_gubun": "NS",
+                                    "aequip_no": "00001", "arent_name": "홍길동", "atel_no": "010-1111-2222",
+                                    "aheight": "170", "aweight": "60", "ashoes_size": "250", "abinding": "5",
+                                    "azip_code": "123456", "aaddr1": "강원도 평창군", "aaddr2": "101호",
+                                    "aremark": "비고"}'),
+            ('pr_ebi040_02', '2', '{"arent_date": "20250110", "aarea_gubun": "M", "arent_no": "1",
+                                    "aticket_kind": "01", "arent_stat": "D", "aequip_gubun": "CS",
+                                    "aequip_no": "C0001", "arent_name": "임꺽정", "ashoes_size": "250"}'),
+            ('pr_ebi040_03', '2', '{"arent_date": "20250110", "aarea_gubun": "M", "aequip_gubun": "CS",
+                                    "aequip_no": "C0001"}'),
+            -- The item another counter holds: releasing it is a no-op here.
+            ('pr_ebi040_03', '3', '{"arent_date": "20250110", "aarea_gubun": "M", "aequip_gubun": "CS",
+                                    "aequip_no": "C0002"}'),
+            ('pr_ebi040_04', NULL, '{}'),
+            ('pr_ebi050_01', '1', '{"aseason_gubun": "26", "aarea_gubun": "M", "akeep_no": "0000000001",
+                                    "akeep_stat": "K", "aipgo_date": "20261201", "achulgo_date": "20270430",
+                                    "akeep_gubun": "01", "aequip_gubun": "CS", "aequip_name_gubun": "01",
+                                    "anative_no": "SN-1", "akeep_name": "김보관", "atel_no": "02-555-1234",
+                                    "akeep_box_no": "A-1"}'),
+            ('pr_ebi050_01', '2', '{"aseason_gubun": "26", "aarea_gubun": "M", "akeep_stat": "K",
+                                    "aipgo_date": "20261201", "akeep_gubun": "01", "aequip_gubun": "CS",
+                                    "aequip_name_gubun": "01", "anative_no": "SN-2", "akeep_name": "이보관",
+                                    "atel_no": "02-555-1234", "akeep_box_no": "A-2"}')
+            ) AS b(proc, status, args)),
+        dates(proc, status, arg, label) AS (VALUES
+            ('pr_ebi020_01', '1', 'abuy_date', '구입일자'),
+            ('pr_ebi040_01', '2', 'arent_date', '대여일자'),
+            ('pr_ebi040_02', '1', 'arent_date', '대여일자'),
+            ('pr_ebi040_02', '1', 'asvrl_rent_from_date', '연일대여 시작일'),
+            ('pr_ebi040_02', '1', 'asvrl_rent_to_date', '연일대여 종료일'),
+            ('pr_ebi040_03', '2', 'arent_date', '대여일자'),
+            ('pr_ebi050_01', '2', 'aipgo_date', '입고일자'),
+            ('pr_ebi050_01', '1', 'achulgo_date', '출고일자')),
+        bad_dates(val) AS (VALUES ('20250230'), ('20230229'), ('20251301'), ('20250100'), ('00000000'),
+                                  ('abcdefgh'), ('2025011'), ('202501101'), ('2025-1-10'), ('２０２５０１１０')),
+        -- Keys, codes and names that may not be blank.
+        required(proc, status, arg, label) AS (VALUES
+            ('pr_ebi020_01', '1', 'aarea_gubun', '지역구분'), ('pr_ebi020_01', '1', 'aequip_gubun', '장비구분'),
+            ('pr_ebi020_01', '1', 'aequip_no', '장비번호'), ('pr_ebi020_01', '1', 'aequip_size_gubun', '사이즈'),
+            ('pr_ebi020_01', '1', 'aequip_rent_yn', '장비대여 가능여부'),
+            ('pr_ebi030_01', '1', 'aarea_gubun', '지역구분'), ('pr_ebi030_01', '1', 'aboots_size_gubun', '사이즈'),
+            ('pr_ebi040_01', '1', 'arent_date', '대여일자'), ('pr_ebi040_01', '1', 'aarea_gubun', '지역구분'),
+            ('pr_ebi040_01', '1', 'arent_no', '대여번호'),
+            ('pr_ebi040_02', '1', 'arent_date', '대여일자'), ('pr_ebi040_02', '1', 'aarea_gubun', '지역구분'),
+            ('pr_ebi040_02', '1', 'arent_no', '대여번호'), ('pr_ebi040_02', '1', 'arent_seq', '대여순번'),
+            ('pr_ebi040_02', '1', 'aequip_gubun', '장비구분'), ('pr_ebi040_02', '1', 'aequip_no', '장비번호'),
+            ('pr_ebi040_02', '1', 'arent_stat', '대여상태'), ('pr_ebi040_02', '2', 'arent_name', '대여자명'),
+            ('pr_ebi040_03', '2', 'arent_date', '대여일자'), ('pr_ebi040_03', '2', 'aarea_gubun', '지역구분'),
+            ('pr_ebi040_03', '2', 'aequip_gubun', '장비구분'), ('pr_ebi040_03', '2', 'aequip_no', '장비번호'),
+            ('pr_ebi040_03', '2', 'au_emp_no', '작업자 사번'),
+            ('pr_ebi040_04', NULL, 'au_emp_no', '작업자 사번'),
+            ('pr_ebi050_01', '1', 'aseason_gubun', '시즌'), ('pr_ebi050_01', '1', 'aarea_gubun', '지역구분'),
+            ('pr_ebi050_01', '1', 'akeep_no', '보관번호'), ('pr_ebi050_01', '1', 'akeep_stat', '보관상태'),
+            ('pr_ebi050_01', '2', 'aipgo_date', '입고일자'), ('pr_ebi050_01', '2', 'akeep_gubun', '보관구분'),
+            ('pr_ebi050_01', '2', 'aequip_gubun', '장비구분'), ('pr_ebi050_01', '2', 'aequip_name_gubun', '장비명'),
+            ('pr_ebi050_01', '2', 'anative_no', '고유번호'), ('pr_ebi050_01', '2', 'akeep_name', '보관자명'),
+            ('pr_ebi050_01', '2', 'akeep_box_no', '보관함번호')),
+        blanks(val) AS (VALUES (NULL), (''), ('   '), (E'\t'), (E'\u3000')),
+        -- Texts with their widths in CP949 bytes; read: the stored text
+        -- after a call that passed (NULL for keys, which are not read back).
+        texts(proc, status, arg, label, width, read) AS (VALUES
+            ('pr_ebi020_01', '1', 'aarea_gubun', '지역구분', 2, NULL),
+            ('pr_ebi020_01', '1', 'aequip_no', '장비번호', 5, NULL),
+            ('pr_ebi020_01', '1', 'aremark', '비고', 60, $$SELECT remark FROM eb020ms WHERE equip_no = '00001'$$),
+            ('pr_ebi030_01', '1', 'aboots_size_gubun', '사이즈', 10, NULL),
+            ('pr_ebi030_01', '1', 'au_emp_no', '작업자 사번', 20,
+             $$SELECT au_emp_no FROM eb030ms WHERE boots_size_gubun = '250'$$),
+            ('pr_ebi030_01', '1', 'au_ip', '작업대 주소', 60, $$SELECT au_ip FROM eb030ms WHERE boots_size_gubun = '250'$$),
+            ('pr_ebi040_01', '1', 'adeal_name', '취급자', 30, $$SELECT deal_name FROM eb040ms$$),
+            ('pr_ebi040_01', '1', 'akeep_kind_gubun', '보관내용구분', 10, $$SELECT keep_kind_gubun FROM eb040ms$$),
+            ('pr_ebi040_01', '1', 'akeep_box_no', '보관함번호', 5, $$SELECT keep_box_no FROM eb040ms$$),
+            ('pr_ebi040_02', '1', 'aequip_gubun', '장비구분', 2, NULL),
+            ('pr_ebi040_02', '1', 'aticket_kind', '권종', 10, $$SELECT ticket_kind FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'arent_name', '대여자명', 30, $$SELECT rent_name FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'atel_no', '연락처', 20, $$SELECT fn_za010ms_04(tel_no) FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'ashoes_size', '부츠사이즈', 10, $$SELECT shoes_size FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'azip_code', '우편번호', 6, $$SELECT zip_code FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'aaddr1', '주소', 60, $$SELECT fn_za010ms_04(addr1) FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'aaddr2', '상세주소', 60, $$SELECT fn_za010ms_04(addr2) FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'aremark', '비고', 60, $$SELECT remark FROM eb040dt$$),
+            ('pr_ebi040_03', '2', 'au_ip', '작업대 주소', 60, $$SELECT au_ip FROM eb020tm WHERE equip_no = 'C0001'$$),
+            ('pr_ebi050_01', '1', 'aseason_gubun', '시즌', 2, NULL),
+            ('pr_ebi050_01', '1', 'aguest_no', '우대번호', 10, $$SELECT guest_no FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aguest_name', '우대명', 30, $$SELECT guest_name FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aequip_name_etc', '장비명기타', 40, $$SELECT equip_name_etc FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'anative_no', '고유번호', 40, $$SELECT native_no FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'apoels_name', '폴명', 40, $$SELECT poels_name FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'amember_no', '회원번호', 10, $$SELECT member_no FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'akeep_name', '보관자명', 30, $$SELECT keep_name FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'azip_code', '우편번호', 6, $$SELECT zip_code FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aaddr1', '주소', 60, $$SELECT fn_za010ms_04(addr1) FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aaddr2', '상세주소', 60, $$SELECT fn_za010ms_04(addr2) FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'atel_no', '연락처(자택)', 20, $$SELECT fn_za010ms_04(tel_no) FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'amobile_no', '연락처(핸드폰)', 20, $$SELECT fn_za010ms_04(mobile_no) FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'akeep_box_no', '보관함번호', 10, $$SELECT keep_box_no FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aremark', '비고', 60, $$SELECT remark FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aconf_question', '질문', 80, $$SELECT conf_question FROM eb050ms$$),
+            ('pr_ebi050_01', '1', 'aconf_answer', '답변', 80, $$SELECT conf_answer FROM eb050ms$$)),
+        -- Values each text takes: over its width (Hangul, ASCII, characters
+        -- CP949 lacks, sent as one byte each), at its width, and SQL
+        -- metacharacters.
+        text_values(proc, status, arg, label, width, read, val) AS (
+            SELECT t.*, v.val FROM texts t, LATERAL (VALUES
+                (repeat('가', t.width / 2 + 1)),
+                (repeat('x', t.width + 1)),
+                (repeat('가', t.width / 2) || repeat('x', t.width % 2 + 1)),
+                (repeat('😀', t.width + 1)),
+                (repeat('가', t.width / 2) || repeat('x', t.width % 2)),
+                (repeat('😀', t.width)),
+                ($$'; DROP TABLE eb020ms; --$$),
+                ($$O'Brien$$),
+                ($$x'); DELETE FROM eb050ms; --$$),
+                ($$\'"`%_;/*$$)) AS v(val)),
+        numbers(proc, status, arg, label, lo, hi) AS (VALUES
+            ('pr_ebi030_01', '1', 'astock_qty', '기준재고수량', 0, 9999),
+            ('pr_ebi040_01', '1', 'arent_no', '대여번호', 1, 9999999999),
+            ('pr_ebi040_02', '1', 'arent_no', '대여번호', 1, 9999999999),
+            ('pr_ebi040_02', '1', 'arent_seq', '대여순번', 1, 9999),
+            ('pr_ebi040_02', '1', 'aheight', '신장', 0, 250),
+            ('pr_ebi040_02', '1', 'aweight', '체중', 0, 250),
+            ('pr_ebi040_02', '1', 'abinding', '바인딩강도', 0, 30),
+            ('pr_ebi050_01', '1', 'akeep_no', '보관번호', 1, 9999999999)),
+        number_values(proc, status, arg, label, lo, hi, val) AS (
+            SELECT n.*, v.val FROM numbers n, LATERAL (VALUES
+                ((n.lo - 1)::text), ((n.hi + 1)::text), ('-99999'), ('abc'), ('1.5'), ('1e3'), ('１２'),
+                ('99999999999999999999'), ('1; DROP TABLE eb020ms'), ('1 OR 1=1')) AS v(val)),
+        codes(proc, status, arg, label, val) AS (VALUES
+            ('pr_ebi020_01', '1', 'aequip_rent_yn', '장비대여 가능여부', 'y'),
+            ('pr_ebi020_01', '1', 'aequip_rent_yn', '장비대여 가능여부', 'YN'),
+            ('pr_ebi040_02', '1', 'arent_stat', '대여상태', 'X'),
+            ('pr_ebi040_02', '1', 'arent_stat', '대여상태', $$D' OR '1'='1$$),
+            ('pr_ebi050_01', '1', 'akeep_stat', '보관상태', 'k'),
+            ('pr_ebi050_01', '1', 'apoels_yn', '폴유무', '유')),
+        statuses(val) AS (VALUES ('4'), ('0'), (''), (NULL), ('12'), ('１'), ($$1'; --$$)),
+        cases(name, proc, status, extra, arg, val, expect, read) AS (
+            SELECT format('%s %s: %s', d.proc, d.arg, b.val), d.proc, d.status, '{}'::jsonb, d.arg, b.val,
+                   format('%s을(를) 정확히 입력하십시오.', d.label), NULL
+              FROM dates d, bad_dates b
+            UNION ALL
+            SELECT format('%s %s blank: %L', r.proc, r.arg, b.val), r.proc, r.status, '{}', r.arg, b.val,
+                   format('%s을(를) 입력하십시오.', r.label), NULL
+              FROM required r, blanks b
+            UNION ALL
+            SELECT format('%s %s: %s', t.proc, t.arg, left(t.val, 12)), t.proc, t.status, '{}', t.arg, t.val,
+                   CASE WHEN octet_length(convert_to(replace(t.val, '😀', '?'), 'UHC')) > t.width
+                        THEN format('%s은(는) %s바이트(한글 %s자)를 넘을 수 없습니다.', t.label, t.width, t.width / 2)
+                   END,
+                   t.read
+              FROM text_values t
+             -- keys are only refused here: a key that fits finds no row
+             WHERE t.read IS NOT NULL OR octet_length(convert_to(replace(t.val, '😀', '?'), 'UHC')) > t.width
+            UNION ALL
+            SELECT format('%s %s: %s', n.proc, n.arg, n.val), n.proc, n.status, '{}', n.arg, n.val,
+                   format('%s은(는) %s부터 %s까지의 숫자로 입력하십시오.', n.label, n.lo, n.hi), NULL
+              FROM number_values n
+            UNION ALL
+            SELECT format('%s %s: %s', cd.proc, cd.arg, cd.val), cd.proc, cd.status, '{}', cd.arg, cd.val,
+                   format('%s을(를) 정확히 입력하십시오.', cd.label), NULL
+              FROM codes cd
+            UNION ALL
+            SELECT format('%s edit status %L', p.proc, s.val), p.proc, p.status, '{}', 'aeditstatus', s.val,
+                   '작업구분이 올바르지 않습니다.', NULL
+              FROM (SELECT DISTINCT ON (proc) proc, status FROM base WHERE status IS NOT NULL ORDER BY proc, status) p,
+                   statuses s
+            UNION ALL
+            SELECT x.* FROM (VALUES
+                ('head: delete is no head procedure', 'pr_ebi040_01', '1', '{}'::jsonb, 'aeditstatus', '3',
+                 '작업구분이 올바르지 않습니다.', NULL::text),
+                ('hold: update is no hold procedure', 'pr_ebi040_03', '2', '{}', 'aeditstatus', '1',
+                 '작업구분이 올바르지 않습니다.', NULL),
+                ('rental period ends before it starts', 'pr_ebi040_02', '1',
+                 '{"arent_stat": "S", "asvrl_rent_from_date": "20250112"}', 'asvrl_rent_to_date', '20250111',
+                 '연일대여 종료일이(가) 연일대여 시작일보다 앞설 수 없습니다.', NULL),
+                ('multi-day rental without its period', 'pr_ebi040_02', '1', '{}', 'arent_stat', 'S',
+                 '대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시오.', NULL),
+                ('storage released before it was deposited', 'pr_ebi050_01', '1', '{}', 'achulgo_date', '20261130',
+                 '출고일자이(가) 입고일자보다 앞설 수 없습니다.', NULL),
+                ('released storage without a release date', 'pr_ebi050_01', '1', '{"achulgo_date": null}',
+                 'akeep_stat', 'R', '보관상태가 [불출]일 경우 출고일을 입력하십시요', NULL),
+                ('hold of an item another counter holds', 'pr_ebi040_03', '2', '{}', 'aequip_no', 'C0002',
+                 '장비번호 [C0002]은(는) 다른 작업대에서 선택한 장비입니다.', NULL),
+                ('hold of an item number with a quote', 'pr_ebi040_03', '2', '{}', 'aequip_no', $$'--$$,
+                 $$장비번호 ['--]은(는) 등록되지 않은 장비입니다.$$, NULL),
+                ('register change under an area with a quote', 'pr_ebi020_01', '1', '{}', 'aarea_gubun', $$M'$$,
+                 '장비번호 00001 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('release of another counter''s hold', 'pr_ebi040_03', '3', '{}', 'aequip_no', 'C0002', NULL, NULL),
+                ('release with a date that is none', 'pr_ebi040_03', '3', '{}', 'arent_date', 'abcdefgh', NULL, NULL),
+                ('release with SQL in the item number', 'pr_ebi040_03', '3', '{}', 'aequip_no',
+                 $$'; DELETE FROM eb020tm; --$$, NULL, NULL),
+                ('release of all holds of a counter that has none', 'pr_ebi040_04', NULL, '{}', 'aheld_before',
+                 '20991231235959', NULL, NULL),
+                ('release of all holds before 24 o''clock', 'pr_ebi040_04', NULL, '{}', 'aheld_before',
+                 '20250110240000', '해제 기준시각을(를) 정확히 입력하십시오.', NULL),
+                ('release of all holds before 30 February', 'pr_ebi040_04', NULL, '{}', 'aheld_before',
+                 '20250230120000', '해제 기준시각을(를) 정확히 입력하십시오.', NULL),
+                ('release of all holds before a word', 'pr_ebi040_04', NULL, '{}', 'aheld_before',
+                 'now', '해제 기준시각을(를) 정확히 입력하십시오.', NULL)
+            ) AS x)
+        SELECT cases.*, base.args
+          FROM cases LEFT JOIN base ON base.proc = cases.proc AND base.status IS NOT DISTINCT FROM cases.status
+         ORDER BY cases.proc, cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        IF c.args IS NULL THEN
+            failures := failures || format('%s: no valid call of %s with status %s', c.name, c.proc, c.status);
+            CONTINUE;
+        END IF;
+        SELECT format('SELECT * FROM %I(%s)', c.proc,
+                      string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args || CASE WHEN c.status IS NULL THEN '{}'::jsonb
+                                              ELSE jsonb_build_object('aeditstatus', c.status) END
+                               || c.extra || jsonb_build_object(c.arg, c.val)) AS a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        unchanged := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            EXECUTE state_sql INTO after;
+            unchanged := before = after;
+            -- Every case starts from the fixture as it was.
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        IF c.expect IS NOT NULL THEN
+            EXECUTE state_sql INTO after;
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the tables changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        ELSIF c.read IS NULL AND NOT unchanged THEN
+            failures := failures || format('%s: the tables changed', c.name);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % bad-input cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% bad-input cases passed', n_cases;
+END
+$test$;

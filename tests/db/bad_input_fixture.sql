@@ -1,0 +1,18 @@
+-- Rows the bad-input cases change or refer to: an item out on a stored
+-- rental row, a free item, an item another counter holds, a stock row and a
+-- storage record.
+INSERT INTO eb020ms (area_gubun, equip_gubun, equip_no, equip_size_gubun, equip_rent_yn, buy_date) VALUES
+    ('M', 'NS', '00001', '150', 'Y', '20240301'),
+    ('M', 'CS', 'C0001', '150', 'Y', '20240301'),
+    ('M', 'CS', 'C0002', '150', 'Y', '20240301');
+INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty) VALUES ('M', '250', 5);
+INSERT INTO eb040ms (rent_date, area_gubun, rent_no, deal_name, keep_kind_gubun, keep_box_no)
+VALUES ('20250110', 'M', 1, '김대여', '01', 'A1');
+INSERT INTO eb040dt (rent_date, area_gubun, rent_no, rent_seq, ticket_kind, rent_stat, equip_gubun, equip_no,
+                     rent_name, shoes_size)
+VALUES ('20250110', 'M', 1, 1, '01', 'D', 'NS', '00001', '홍길동', '250');
+INSERT INTO eb020tm (rent_date, area_gubun, equip_gubun, equip_no, au_emp_no, au_ip)
+VALUES ('20250110', 'M', 'CS', 'C0002', 'E9', 'E9 COUNTER-09');
+INSERT INTO eb050ms (season_gubun, area_gubun, keep_no, keep_stat, ipgo_date, chulgo_date, keep_gubun, equip_gubun,
+                     equip_name_gubun, native_no, keep_name, keep_box_no)
+VALUES ('26', 'M', 1, 'K', '20261201', '20270430', '01', 'CS', '01', 'SN-1', '김보관', 'A-1');
