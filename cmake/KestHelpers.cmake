@@ -14,7 +14,7 @@ function(kest_pch_targets)
     target_precompile_headers(kest_pch_core PRIVATE ${KEST_PCH_DIR}/pch_core.h)
     kest_warnings(kest_pch_core)
     add_library(kest_pch_widgets OBJECT ${KEST_PCH_DIR}/pch_dummy.cpp)
-    target_link_libraries(kest_pch_widgets PRIVATE Qt6::Widgets Qt6::Sql Qt6::Network Qt6::Test)
+    target_link_libraries(kest_pch_widgets PRIVATE Qt6::Widgets Qt6::Sql Qt6::Network)
     target_precompile_headers(kest_pch_widgets PRIVATE ${KEST_PCH_DIR}/pch_widgets.h)
     kest_warnings(kest_pch_widgets)
 endfunction()
@@ -42,7 +42,8 @@ function(kest_add_library name)
 endfunction()
 
 # kest_add_test(name SOURCES ... DEPENDS ... [DATABASE] [CORE]): a QTest
-# binary run offscreen; DATABASE tests get the private PostgreSQL server of
+# binary run offscreen (no shared precompiled header: QtTest defines its
+# build folder per target); DATABASE tests get the private PostgreSQL server of
 # the run; CORE tests link no widgets and run without a GUI platform.
 function(kest_add_test name)
     cmake_parse_arguments(ARG "DATABASE;CORE" "" "SOURCES;DEPENDS" ${ARGN})
@@ -50,11 +51,9 @@ function(kest_add_test name)
     kest_warnings(${name})
     if(ARG_CORE)
         target_link_libraries(${name} PRIVATE kest_test_core Qt6::Test ${ARG_DEPENDS})
-        kest_use_pch(${name} core)
         set(env "QT_QPA_PLATFORM=none")
     else()
         target_link_libraries(${name} PRIVATE kest_test_support Qt6::Test ${ARG_DEPENDS})
-        kest_use_pch(${name} widgets)
         set(env "QT_QPA_PLATFORM=offscreen")
     endif()
     add_test(NAME ${name} COMMAND ${name})

@@ -2,9 +2,12 @@
 
 #include "ServerError.h"
 #include "SqlQuery.h"
+#include "StartupValues.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -92,6 +95,13 @@ void StoredProc::clearValues()
 
 void StoredProc::exec()
 {
+    // Every write records who made it and where, whatever the caller set.
+    const StartupValues &startup = Startup();
+    for (const auto &[name, value] : {std::pair{u"au_emp_no"_s, startup.employeeNo},
+                                      std::pair{u"au_ip"_s, startup.clientAddress}})
+        if (hasParameter(name) && std::none_of(m_values.begin(), m_values.end(),
+                                               [&](const auto &entry) { return entry.first == name; }))
+            m_values.append({name, value});
     QStringList arguments;
     for (const auto &entry : m_values)
         arguments.append(u"%1 => :%2"_s.arg(entry.first, entry.first.toUpper()));

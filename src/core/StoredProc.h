@@ -7,7 +7,8 @@
 // A server procedure called by name with named parameters:
 //   SELECT * FROM pr_x(aname => :ANAME, ...)
 // Only the parameters that were set are passed; the server's defaults (NULL)
-// fill the rest. Parameter names come from the catalogue, cached per
+// fill the rest, but for the audit parameters AU_EMP_NO and AU_IP, which
+// come from the start-up values wherever the procedure has them. Parameter names come from the catalogue, cached per
 // connection, and match without regard to case. Failures throw ServerError.
 class StoredProc
 {

@@ -44,18 +44,12 @@ protected:
 
 TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등록"_s, parent)
 {
-    auto *areaLabel = new QLabel(u"*지역구분"_s, this);
-    cboAreaGubun = new CodeCombo(this);
-    cboAreaGubun->setObjectName(u"cboAreaGubun"_s);
-    FillCodeList(*cboAreaGubun, u"E0017"_s);
-    auto *kindLabel = new QLabel(u"*장비구분"_s, this);
-    cboEquipGubun = new CodeCombo(this);
-    cboEquipGubun->setObjectName(u"cboEquipGubun"_s);
-    FillCodeList(*cboEquipGubun, u"E0009"_s);
-    for (QWidget *widget : std::initializer_list<QWidget *>{areaLabel, cboAreaGubun, kindLabel, cboEquipGubun})
-        AddToSearchBar(widget);
-    cboAreaGubun->setCurrentIndex(cboAreaGubun->count() > 0 ? 0 : -1);
-    cboEquipGubun->setCurrentIndex(cboEquipGubun->count() > 0 ? 0 : -1);
+    AddSearchFields({
+        {.name = u"cboAreaGubun"_s, .caption = u"*지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
+         .codeGroup = u"E0017"_s},
+        {.name = u"cboEquipGubun"_s, .caption = u"*장비구분"_s, .kind = FieldKind::Code, .field = u"EQUIP_GUBUN"_s,
+         .codeGroup = u"E0009"_s},
+    });
 
     SetColumns({{.title = u"장비번호"_s, .field = u"EQUIP_NO"_s, .width = 70, .dataWidth = 5, .key = true},
                 {.title = u"사이즈"_s, .field = u"EQUIP_SIZE_GUBUN"_s, .width = 60, .dataWidth = 10},
@@ -72,20 +66,25 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
     Rows().pickList(2).append(u"불가능"_s, u"N"_s);
     rgrGrid->setItemDelegateForColumn(3, new DateKeyDelegate(rgrGrid));
 
-    AddFields({{.name = u"wlbEquipNo"_s, .label = u"장비번호"_s, .column = u"장비번호"_s},
-               {.name = u"cboEquipSizeGubun"_s, .label = u"*사이즈"_s, .column = u"사이즈"_s,
-                .codeGroup = u"E0010"_s},
-               {.name = u"cboEquipRentYn"_s, .label = u"*장비대여\r\n 가능여부"_s, .column = u"장비대여가능여부"_s},
-               {.name = u"wmeBuyDate"_s, .label = u"*구입일자"_s, .column = u"구입일자"_s, .mask = u"9999-99-99;0; "_s},
-               {.name = u"edtRemark"_s, .label = u"비고"_s, .column = u"비고"_s, .maxBytes = 60},
-               {.name = u"wlbSvrlRentYn"_s, .label = u"연일\r\n대여여부"_s, .column = u"연일대여여부"_s},
-               {.name = u"wlbSvrlRentFromDate"_s, .label = u"연일사용기간"_s, .column = u"연일사용기간FROM"_s},
-               {.name = u"wlbSvrlRentToDate"_s, .label = u"∼"_s, .column = u"연일사용기간TO"_s, .sameLine = true}});
-    auto *rentYn = findChild<CodeCombo *>(u"cboEquipRentYn"_s);
-    rentYn->addCode(u"가능"_s, u"Y"_s);
-    rentYn->addCode(u"불가능"_s, u"N"_s);
-    for (const QString &name : {u"wlbEquipNo"_s, u"wlbSvrlRentYn"_s, u"wlbSvrlRentFromDate"_s, u"wlbSvrlRentToDate"_s})
-        findChild<QLabel *>(name)->setMinimumWidth(80);
+    AddFields({
+        {.name = u"wlbEquipNo"_s, .caption = u"장비번호"_s, .kind = FieldKind::Label, .field = u"EQUIP_NO"_s,
+         .width = 80},
+        {.name = u"cboEquipSizeGubun"_s, .caption = u"*사이즈"_s, .kind = FieldKind::Code,
+         .field = u"EQUIP_SIZE_GUBUN"_s, .codeGroup = u"E0010"_s, .required = true, .to = &cboEquipSizeGubun},
+        {.name = u"cboEquipRentYn"_s, .caption = u"*장비대여\r\n 가능여부"_s, .kind = FieldKind::Code,
+         .field = u"EQUIP_RENT_YN"_s, .required = true, .to = &cboEquipRentYn},
+        {.name = u"wmeBuyDate"_s, .caption = u"*구입일자"_s, .kind = FieldKind::Mask, .field = u"BUY_DATE"_s,
+         .mask = u"9999-99-99;0; "_s, .to = &wmeBuyDate},
+        {.name = u"edtRemark"_s, .caption = u"비고"_s, .field = u"REMARK"_s, .bytes = 60},
+        {.name = u"wlbSvrlRentYn"_s, .caption = u"연일\r\n대여여부"_s, .kind = FieldKind::Label,
+         .field = u"SVRL_RENT_YN"_s, .width = 80},
+        {.name = u"wlbSvrlRentFromDate"_s, .caption = u"연일사용기간"_s, .kind = FieldKind::Label,
+         .field = u"SVRL_RENT_FROM_DATE"_s, .width = 80},
+        {.name = u"wlbSvrlRentToDate"_s, .caption = u"∼"_s, .kind = FieldKind::Label, .field = u"SVRL_RENT_TO_DATE"_s,
+         .sameLine = true, .width = 80},
+    });
+    cboEquipRentYn->addCode(u"가능"_s, u"Y"_s);
+    cboEquipRentYn->addCode(u"불가능"_s, u"N"_s);
 
     // One row per item: the rental row of the multi-day rental is joined only
     // while the item is out on it, and only one of them. Ordered by the key,
@@ -115,20 +114,8 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
     prcSaveData.setName(u"pr_ebi020_01"_s);
 }
 
-bool TfrmEBI020::bbtSearchClick()
-{
-    m_area = cboAreaGubun->code();
-    m_kind = cboEquipGubun->code();
-    qryQuery.bind(u"AREA_GUBUN"_s, m_area);
-    qryQuery.bind(u"EQUIP_GUBUN"_s, m_kind);
-    return TfrmEZI000::bbtSearchClick();
-}
-
 bool TfrmEBI020::bbtSaveClick()
 {
-    prcSaveData.clearValues();
-    prcSaveData.setValue(u"AAREA_GUBUN"_s, m_area);
-    prcSaveData.setValue(u"AEQUIP_GUBUN"_s, m_kind);
     if (!TfrmEZI000::bbtSaveClick())
         return false;
     if (Rows().rowCount() == 0) {
@@ -138,32 +125,14 @@ bool TfrmEBI020::bbtSaveClick()
     return true;
 }
 
-bool TfrmEBI020::ValidateRow(TReturn &result)
+QList<RowCheck> TfrmEBI020::RowChecks()
 {
-    auto *size = findChild<CodeCombo *>(u"cboEquipSizeGubun"_s);
-    auto *rentYn = findChild<CodeCombo *>(u"cboEquipRentYn"_s);
-    auto *buyDate = findChild<MaskEdit *>(u"wmeBuyDate"_s);
-    const QString first = u"을(를) 먼저 입력하십시오."_s;
-    if (size->code().isEmpty()) {
-        result = {u"*사이즈"_s + first, size};
-        return false;
-    }
-    if (rentYn->code().isEmpty()) {
-        result = {u"*장비대여\r\n 가능여부"_s + first, rentYn};
-        return false;
-    }
-    if (!SizeInGroup(m_area, m_kind, size->code())) {
-        result = {SizeGroupMissing, size};
-        return false;
-    }
-    const QString date = buyDate->plainText().trimmed();
-    if (date.isEmpty()) {
-        result = {u"*구입일자"_s + first, buyDate};
-        return false;
-    }
-    if (!IsValidYmd(date)) {
-        result = {u"*구입일자을(를) 정확히 입력하십시오."_s, buyDate};
-        return false;
-    }
-    return true;
+    const auto size = cboEquipSizeGubun;
+    const auto buyDate = wmeBuyDate;
+    const QString area = SearchedValue(u"AREA_GUBUN"_s), kind = SearchedValue(u"EQUIP_GUBUN"_s);
+    return {
+        {[=] { return !SizeInGroup(area, kind, size->code()); }, size, SizeGroupMissing},
+        {[=] { return buyDate->plainText().trimmed().isEmpty(); }, buyDate, u"*구입일자"_s + EnterFirst},
+        {[=] { return !IsValidYmd(buyDate->plainText().trimmed()); }, buyDate, u"*구입일자"_s + EnterCorrectly},
+    };
 }

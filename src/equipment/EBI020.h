@@ -3,6 +3,7 @@
 #include "EZI000.h"
 
 class CodeCombo;
+class MaskEdit;
 
 // The register of rental items per area and equipment kind.
 class TfrmEBI020 : public TfrmEZI000
@@ -12,17 +13,13 @@ class TfrmEBI020 : public TfrmEZI000
 public:
     explicit TfrmEBI020(QWidget *parent = nullptr);
 
-    bool bbtSearchClick() override;
     bool bbtSaveClick() override;
 
 protected:
-    bool ValidateRow(TReturn &result) override;
+    QList<RowCheck> RowChecks() override;
 
 private:
-    CodeCombo *cboAreaGubun = nullptr;
-    CodeCombo *cboEquipGubun = nullptr;
-    // The search values the rows were read for; their changes are saved
-    // under these, whatever the search bar shows by then.
-    QString m_area;
-    QString m_kind;
+    CodeCombo *cboEquipSizeGubun = nullptr;
+    CodeCombo *cboEquipRentYn = nullptr;
+    MaskEdit *wmeBuyDate = nullptr;
 };

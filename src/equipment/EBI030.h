@@ -12,13 +12,11 @@ class TfrmEBI030 : public TfrmEZI000
 public:
     explicit TfrmEBI030(QWidget *parent = nullptr);
 
-    bool bbtSearchClick() override;
     bool bbtSaveClick() override;
 
 protected:
-    bool ValidateRow(TReturn &result) override;
+    QList<RowCheck> RowChecks() override;
 
 private:
-    CodeCombo *cboArea = nullptr;
-    QString m_area;
+    CodeCombo *cboBootsSize = nullptr;
 };

@@ -12,7 +12,7 @@
 #include "SaveTransaction.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
-#include "StartupValues.h"
+#include "StateButtons.h"
 #include "TicketPrinter.h"
 
 #include <QApplication>
@@ -58,28 +58,18 @@ const QString FreeSql = u"SELECT t.equip_no\n"
                         "                   AND    d.equip_gubun = t.equip_gubun\n"
                         "                   AND    d.equip_no    = t.equip_no\n"
                         "                   AND    d.rent_stat   = :RENT_STAT)\n"
-                        "AND    NOT EXISTS (SELECT 1 FROM eb020tm h\n"
+                        "AND    NOT EXISTS (SELECT 1 FROM eb020tm_live h\n"
                         "                   WHERE  h.rent_date   = :RENT_DATE\n"
                         "                   AND    h.area_gubun  = t.area_gubun\n"
                         "                   AND    h.equip_gubun = t.equip_gubun\n"
                         "                   AND    h.equip_no    = t.equip_no)\n"
                         "ORDER  BY t.equip_no"_s;
 
-const QString EnterFirst = u"을(를) 먼저 입력하십시오."_s;
-const QString EnterCorrectly = u"을(를) 정확히 입력하십시오."_s;
-
 QString trimmed(const QLineEdit *edit)
 {
     if (auto *mask = qobject_cast<const MaskEdit *>(edit))
         return mask->plainText().trimmed();
     return edit->text().trimmed();
-}
-
-QLabel *captionLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 } // namespace
@@ -101,59 +91,25 @@ TfrmEBI040::~TfrmEBI040() = default;
 
 void TfrmEBI040::build()
 {
-    // Search bar
-    dtpDate = new DateEdit(panSearch);
-    dtpDate->setObjectName(u"dtpDate"_s);
-    dtpDate->setDate(QDate::currentDate());
-    cboArea = new CodeCombo(panSearch);
-    cboArea->setObjectName(u"cboArea"_s);
-    FillCodeList(*cboArea, u"E0017"_s);
-    cboArea->setCurrentIndex(cboArea->count() > 0 ? 0 : -1);
-    edtRentNo = new TextEdit(panSearch);
-    edtRentNo->setObjectName(u"edtRentNo"_s);
-    edtRentNo->setMaxBytes(10);
-    edtRentNo->installEventFilter(this);
-    auto *bbtRentNo = new QPushButton(u"..."_s, panSearch);
-    bbtRentNo->setObjectName(u"bbtRentNo"_s);
-    bbtRentNo->setFixedWidth(24);
-    OnClick(bbtRentNo, [this] { pickRental(); });
-    AddToSearchBar(captionLabel(u"lblDate"_s, u"*대여일자"_s, panSearch));
-    AddToSearchBar(dtpDate);
-    AddToSearchBar(captionLabel(u"lblArea"_s, u"*지역구분"_s, panSearch));
-    AddToSearchBar(cboArea);
-    AddToSearchBar(captionLabel(u"lblRentNo"_s, u"대여번호"_s, panSearch));
-    AddToSearchBar(edtRentNo);
-    AddToSearchBar(bbtRentNo);
-
-    // Head
-    panHead->show();
-    auto *head = new QHBoxLayout(panHead);
-    edtDealName = new TextEdit(panHead);
-    edtDealName->setObjectName(u"edtDealName"_s);
-    edtDealName->setMaxBytes(30);
-    cboKeepKind = new CodeCombo(panHead);
-    cboKeepKind->setObjectName(u"cboKeepKind"_s);
-    FillCodeList(*cboKeepKind, u"E0013"_s);
-    cboKeepKind->setCurrentIndex(cboKeepKind->count() > 0 ? 0 : -1);
-    edtKeepBoxNo = new TextEdit(panHead);
-    edtKeepBoxNo->setObjectName(u"edtKeepBoxNo"_s);
-    edtKeepBoxNo->setMaxBytes(5);
-    head->addWidget(captionLabel(u"lblDealName"_s, u"*취급자"_s, panHead));
-    head->addWidget(edtDealName);
-    head->addWidget(captionLabel(u"lblKeepKind"_s, u"*보관내용구분"_s, panHead));
-    head->addWidget(cboKeepKind);
-    head->addWidget(captionLabel(u"lblKeepBoxNo"_s, u"*보관함번호"_s, panHead));
-    head->addWidget(edtKeepBoxNo);
-    head->addStretch();
-    // A head edit is a change of the rental like a row edit.
-    connect(edtDealName, &QLineEdit::textEdited, this, [this] { MarkRowChanged(); });
-    connect(edtKeepBoxNo, &QLineEdit::textEdited, this, [this] { MarkRowChanged(); });
-    connect(cboKeepKind, &QComboBox::activated, this, [this] { MarkRowChanged(); });
+    AddSearchFields({
+        {.name = u"dtpDate"_s, .caption = u"*대여일자"_s, .kind = FieldKind::Date, .field = u"RENT_DATE"_s},
+        {.name = u"cboArea"_s, .caption = u"*지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
+         .codeGroup = u"E0017"_s, .to = &cboArea},
+        {.name = u"edtRentNo"_s, .caption = u"대여번호"_s, .field = u"RENT_NO"_s, .bytes = 10,
+         .lookup = [this] { pickRental(); }, .to = &edtRentNo},
+    });
+    AddHeadFields({
+        {.name = u"edtDealName"_s, .caption = u"*취급자"_s, .bytes = 30, .required = true, .to = &edtDealName},
+        {.name = u"cboKeepKind"_s, .caption = u"*보관내용구분"_s, .kind = FieldKind::Code, .codeGroup = u"E0013"_s,
+         .required = true, .to = &cboKeepKind},
+        {.name = u"edtKeepBoxNo"_s, .caption = u"*보관함번호"_s, .bytes = 5, .required = true, .to = &edtKeepBoxNo},
+    });
 
     SetColumns({{.title = u"대여순번"_s, .field = u"RENT_SEQ"_s, .width = 60, .dataWidth = 4,
                  .alignment = Qt::AlignRight, .readOnly = true, .key = true},
                 {.title = u"권종"_s, .field = u"TICKET_KIND"_s, .width = 90, .readOnly = true},
-                {.title = u"대여상태"_s, .field = u"RENT_STAT"_s, .width = 70, .readOnly = true},
+                {.title = u"대여상태"_s, .field = u"RENT_STAT"_s, .width = 70, .readOnly = true,
+                 .codeGroup = u"E0012"_s},
                 {.title = u"장비구분"_s, .field = u"EQUIP_GUBUN"_s, .visible = false},
                 {.title = u"장비번호"_s, .field = u"EQUIP_NO"_s, .visible = false},
                 {.title = u"대여자명"_s, .field = u"RENT_NAME"_s, .visible = false},
@@ -170,36 +126,21 @@ void TfrmEBI040::build()
                 {.title = u"비고"_s, .field = u"REMARK"_s, .visible = false}});
     panGrid->setMaximumWidth(260);
 
-    // State buttons
     auto *states = new QHBoxLayout;
-    auto stateButton = [this, states](const QString &name, const QString &caption, const QString &code,
-                                      Qt::Key key) {
-        auto *button = new QToolButton(panBody);
-        button->setObjectName(name);
-        button->setText(caption);
-        button->setFocusPolicy(Qt::NoFocus);
-        states->addWidget(button);
-        connect(button, &QToolButton::clicked, this, [this, code] { SelectRentState(code); });
-        AddHotkey(QKeySequence(key), caption, [this, button, code] {
-            if (button->isEnabled() && button->isVisible())
-                SelectRentState(code);
-        });
-        return button;
-    };
-    sbtRentDay = stateButton(u"sbtRentDay"_s, u"일일대여[F5]"_s, u"D"_s, Qt::Key_F5);
-    sbtRentSvrl = stateButton(u"sbtRentSvrl"_s, u"연일대여[F6]"_s, u"S"_s, Qt::Key_F6);
-    sbtReturn = stateButton(u"sbtReturn"_s, u"반납[F7]"_s, u"R"_s, Qt::Key_F7);
-    states->addStretch();
     m_bodyLayout->addRow(states);
-    setStateButtons({});
+    m_states = new StateButtons(*this, *states,
+                                {{u"sbtRentDay"_s, u"일일대여[F5]"_s, u"D"_s, Qt::Key_F5},
+                                 {u"sbtRentSvrl"_s, u"연일대여[F6]"_s, u"S"_s, Qt::Key_F6},
+                                 {u"sbtReturn"_s, u"반납[F7]"_s, u"R"_s, Qt::Key_F7}});
+    connect(m_states, &StateButtons::pressed, this, [this](const QString &code) { SelectRentState(code); });
 
-    AddFields({{.name = u"cboRentEquip"_s, .label = u"*장비구분"_s, .column = u"장비구분"_s, .codeGroup = u"E0009"_s},
-               {.name = u"edtRentEquipNo"_s, .label = u"*장비번호"_s, .column = u"장비번호"_s, .maxBytes = 5,
-                .readOnly = true},
-               {.name = u"cboEquipSizeGubun"_s, .label = u"사이즈"_s}});
-    cboRentEquip = findChild<CodeCombo *>(u"cboRentEquip"_s);
-    edtRentEquipNo = findChild<TextEdit *>(u"edtRentEquipNo"_s);
-    cboEquipSizeGubun = findChild<CodeCombo *>(u"cboEquipSizeGubun"_s);
+    AddFields({
+        {.name = u"cboRentEquip"_s, .caption = u"*장비구분"_s, .kind = FieldKind::Code, .field = u"EQUIP_GUBUN"_s,
+         .codeGroup = u"E0009"_s, .required = true, .to = &cboRentEquip},
+        {.name = u"edtRentEquipNo"_s, .caption = u"*장비번호"_s, .field = u"EQUIP_NO"_s, .bytes = 5,
+         .required = true, .readOnly = true, .to = &edtRentEquipNo},
+        {.name = u"cboEquipSizeGubun"_s, .caption = u"사이즈"_s, .kind = FieldKind::Code, .to = &cboEquipSizeGubun},
+    });
     QPalette blue = edtRentEquipNo->palette();
     blue.setColor(QPalette::Text, Qt::blue);
     edtRentEquipNo->setPalette(blue);
@@ -250,55 +191,34 @@ void TfrmEBI040::build()
     connect(cboRentEquip, &QComboBox::currentIndexChanged, this, [this] { equipKindChanged(); });
     connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, [this] { refreshFreeItems(); });
 
-    AddFields({{.name = u"edtRentName"_s, .label = u"*대여자명"_s, .column = u"대여자명"_s, .maxBytes = 30},
-               {.name = u"edtRentTel"_s, .label = u"연락처"_s, .column = u"연락처"_s, .maxBytes = 20},
-               {.name = u"wneRentHeight"_s, .label = u"신장"_s, .column = u"신장"_s, .maxBytes = 3},
-               {.name = u"wneRentWeight"_s, .label = u"Cm   체중"_s, .column = u"체중"_s, .maxBytes = 3,
-                .sameLine = true},
-               {.name = u"cboRentBootsSize"_s, .label = u"*부츠사이즈"_s, .column = u"부츠사이즈"_s,
-                .codeGroup = u"E0011"_s},
-               {.name = u"wneRentBinding"_s, .label = u"바인딩강도"_s, .column = u"바인딩강도"_s, .maxBytes = 3},
-               {.name = u"wmeRentZipCode"_s, .label = u"주소"_s, .column = u"우편번호"_s, .mask = u"999-999;0; "_s},
-               {.name = u"edtRentAddr1"_s, .column = u"주소"_s, .maxBytes = 60, .readOnly = true, .sameLine = true},
-               {.name = u"cboRentTicketKind"_s, .label = u"*권종"_s, .column = u"권종"_s, .codeGroup = u"I0005"_s},
-               {.name = u"edtRentRemark"_s, .label = u"비고"_s, .column = u"비고"_s, .maxBytes = 60},
-               {.name = u"wmeRentSvrlDateFrom"_s, .label = u"연일대여기간"_s, .column = u"연일대여기간From"_s,
-                .mask = u"9999-99-99;0; "_s},
-               {.name = u"wmeRentSvrlDateTo"_s, .label = u"~"_s, .column = u"연일대여기간To"_s,
-                .mask = u"9999-99-99;0; "_s, .sameLine = true}});
-    edtRentName = findChild<TextEdit *>(u"edtRentName"_s);
-    cboRentBootsSize = findChild<CodeCombo *>(u"cboRentBootsSize"_s);
-    wmeRentZipCode = findChild<MaskEdit *>(u"wmeRentZipCode"_s);
-    edtRentAddr1 = findChild<TextEdit *>(u"edtRentAddr1"_s);
-    cboRentTicketKind = findChild<CodeCombo *>(u"cboRentTicketKind"_s);
-    wmeRentSvrlDateFrom = findChild<MaskEdit *>(u"wmeRentSvrlDateFrom"_s);
-    wmeRentSvrlDateTo = findChild<MaskEdit *>(u"wmeRentSvrlDateTo"_s);
-    // The detail address is typed, so it is an edit under its historic name.
-    wlbRentAddr2 = new TextEdit(panBody);
-    wlbRentAddr2->setObjectName(u"wlbRentAddr2"_s);
-    wlbRentAddr2->setMaxBytes(60);
-    m_bodyLayout->insertRow(m_bodyLayout->rowCount() - 3, QString(), wlbRentAddr2);
-    Bind(wlbRentAddr2, u"상세주소"_s);
-    auto *bbtZipCode = new QPushButton(u"..."_s, panBody);
-    bbtZipCode->setObjectName(u"bbtZipCode"_s);
-    bbtZipCode->setFixedWidth(24);
-    bbtZipCode->setFocusPolicy(Qt::NoFocus);
-    for (int r = 0; r < m_bodyLayout->rowCount(); ++r) {
-        QLayoutItem *item = m_bodyLayout->itemAt(r, QFormLayout::FieldRole);
-        if (auto *line = item ? qobject_cast<QHBoxLayout *>(item->layout()) : nullptr;
-            line && line->indexOf(wmeRentZipCode) >= 0)
-            line->insertWidget(1, bbtZipCode);
-    }
-    OnClick(bbtZipCode, [this] { pickPostalCode(); });
+    AddFields({
+        {.name = u"edtRentName"_s, .caption = u"*대여자명"_s, .field = u"RENT_NAME"_s, .bytes = 30,
+         .required = true},
+        {.name = u"edtRentTel"_s, .caption = u"연락처"_s, .field = u"TEL_NO"_s, .bytes = 20},
+        {.name = u"wneRentHeight"_s, .caption = u"신장"_s, .kind = FieldKind::Number, .field = u"HEIGHT"_s,
+         .bytes = 3},
+        {.name = u"wneRentWeight"_s, .caption = u"Cm   체중"_s, .kind = FieldKind::Number, .field = u"WEIGHT"_s,
+         .bytes = 3, .sameLine = true},
+        {.name = u"cboRentBootsSize"_s, .caption = u"*부츠사이즈"_s, .kind = FieldKind::Code,
+         .field = u"SHOES_SIZE"_s, .codeGroup = u"E0011"_s, .required = true, .to = &cboRentBootsSize},
+        {.name = u"wneRentBinding"_s, .caption = u"바인딩강도"_s, .kind = FieldKind::Number, .field = u"BINDING"_s,
+         .bytes = 3},
+        {.name = u"wmeRentZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::Mask, .field = u"ZIP_CODE"_s,
+         .mask = u"999-999;0; "_s, .lookup = [this] { pickPostalCode(); }, .lookupButton = u"bbtZipCode"_s,
+         .to = &wmeRentZipCode},
+        {.name = u"edtRentAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true,
+         .to = &edtRentAddr1},
+        // The detail address is typed, so it is an edit under its historic name.
+        {.name = u"wlbRentAddr2"_s, .field = u"ADDR2"_s, .bytes = 60, .to = &wlbRentAddr2},
+        {.name = u"cboRentTicketKind"_s, .caption = u"*권종"_s, .kind = FieldKind::Code, .field = u"TICKET_KIND"_s,
+         .codeGroup = u"I0005"_s, .required = true, .to = &cboRentTicketKind},
+        {.name = u"edtRentRemark"_s, .caption = u"비고"_s, .field = u"REMARK"_s, .bytes = 60},
+        {.name = u"wmeRentSvrlDateFrom"_s, .caption = u"연일대여기간"_s, .kind = FieldKind::Mask,
+         .field = u"SVRL_RENT_FROM_DATE"_s, .mask = u"9999-99-99;0; "_s, .to = &wmeRentSvrlDateFrom},
+        {.name = u"wmeRentSvrlDateTo"_s, .caption = u"~"_s, .kind = FieldKind::Mask, .field = u"SVRL_RENT_TO_DATE"_s,
+         .mask = u"9999-99-99;0; "_s, .sameLine = true, .to = &wmeRentSvrlDateTo},
+    });
     connect(wmeRentZipCode, &QLineEdit::textEdited, this, [this] { edtRentAddr1->clear(); });
-
-    // The pick lists of these columns are the lists of their combos.
-    Rows().pickList(Rows().columnOf(u"TICKET_KIND"_s)) = cboRentTicketKind->codes();
-    Rows().pickList(Rows().columnOf(u"EQUIP_GUBUN"_s)) = cboRentEquip->codes();
-    Rows().pickList(Rows().columnOf(u"SHOES_SIZE"_s)) = cboRentBootsSize->codes();
-    FillColumnCodes(Rows(), Rows().columnOf(u"RENT_STAT"_s), u"E0012"_s);
-    for (CodeCombo *combo : {cboRentEquip, cboRentBootsSize, cboRentTicketKind})
-        combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
 
     bbtReissue = AddButton(u"bbtReissue"_s, u"대여증 재발급(F99)"_s, bbtAdd);
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtReissue);
@@ -310,14 +230,6 @@ void TfrmEBI040::build()
     prcSaveData.setName(u"pr_ebi040_02"_s);
     m_headProc.setName(u"pr_ebi040_01"_s);
     m_holdProc.setName(u"pr_ebi040_03"_s);
-}
-
-void TfrmEBI040::bindSearchValues()
-{
-    qryQuery.setSql(RowSql);
-    qryQuery.bind(u"RENT_DATE"_s, WorkDate());
-    qryQuery.bind(u"AREA_GUBUN"_s, cboArea->code());
-    qryQuery.bind(u"RENT_NO"_s, edtRentNo->text().trimmed());
 }
 
 bool TfrmEBI040::bbtSearchClick()
@@ -332,9 +244,7 @@ bool TfrmEBI040::bbtSearchClick()
         return false;
     }
     SqlQuery head(HeadSql);
-    head.bind(u"RENT_DATE"_s, WorkDate());
-    head.bind(u"AREA_GUBUN"_s, cboArea->code());
-    head.bind(u"RENT_NO"_s, rentNo);
+    BindSearchValues(head);
     head.exec();
     if (head.next()) {
         edtDealName->setText(head.value(u"DEAL_NAME"_s));
@@ -345,7 +255,6 @@ bool TfrmEBI040::bbtSearchClick()
         m_headStatus = u"2"_s;
     }
     head.close();
-    bindSearchValues();
     if (!TfrmEZI000::bbtSearchClick())
         return false;
     edtRentNo->setEnabled(false);
@@ -353,22 +262,9 @@ bool TfrmEBI040::bbtSearchClick()
     return true;
 }
 
-void TfrmEBI040::setStateButtons(const QString &code)
-{
-    m_state = code;
-    const QList<QPair<QToolButton *, QString>> buttons = {{sbtRentDay, u"D"_s}, {sbtRentSvrl, u"S"_s},
-                                                          {sbtReturn, u"R"_s}};
-    for (const auto &[button, value] : buttons) {
-        const bool selected = value == code;
-        button->setAutoRaise(!selected);
-        button->setStyleSheet(selected ? u"color: blue; font-weight: bold;"_s : u"color: maroon;"_s);
-        button->setProperty("selected", selected);
-    }
-}
-
 bool TfrmEBI040::SelectRentState(const QString &code)
 {
-    setStateButtons(code);
+    m_states->select(code);
     const int row = Grid()->currentRow();
     if (row < 0)
         return false;
@@ -377,12 +273,17 @@ bool TfrmEBI040::SelectRentState(const QString &code)
     return true;
 }
 
+QString TfrmEBI040::SelectedRentState() const
+{
+    return m_states->selected();
+}
+
 void TfrmEBI040::ControlToGrid(QWidget *control)
 {
     TfrmEZI000::ControlToGrid(control);
     const int row = Grid()->currentRow();
-    if (IsRowChanged() && row >= 0 && !m_state.isEmpty())
-        Rows().setValue(row, u"RENT_STAT"_s, m_state);
+    if (IsRowChanged() && row >= 0 && !m_states->selected().isEmpty())
+        Rows().setValue(row, u"RENT_STAT"_s, m_states->selected());
 }
 
 void TfrmEBI040::RowShown()
@@ -390,7 +291,7 @@ void TfrmEBI040::RowShown()
     const int row = Grid()->currentRow();
     const QString state = row >= 0 ? Rows().value(row, u"RENT_STAT"_s) : QString();
     if (state == u"D"_s || state == u"S"_s || state == u"R"_s)
-        setStateButtons(state);
+        m_states->select(state);
     if (cboEquipSizeGubun->count() > 0 && cboEquipSizeGubun->currentIndex() != 0)
         cboEquipSizeGubun->setCurrentIndex(0);
     else
@@ -471,8 +372,6 @@ bool TfrmEBI040::callHold(const QString &status, const QString &kind, const QStr
             m_holdProc.setValue(u"AAREA_GUBUN"_s, cboArea->code());
             m_holdProc.setValue(u"AEQUIP_GUBUN"_s, kind);
             m_holdProc.setValue(u"AEQUIP_NO"_s, no);
-            m_holdProc.setValue(u"AU_EMP_NO"_s, Startup().employeeNo);
-            m_holdProc.setValue(u"AU_IP"_s, Startup().clientAddress);
             m_holdProc.setValue(u"AEDITSTATUS"_s, status);
             m_holdProc.exec();
         });
@@ -566,53 +465,33 @@ bool TfrmEBI040::bbtCancelClick()
         return false;
     cboKeepKind->setCurrentIndex(cboKeepKind->count() > 0 ? 0 : -1);
     edtKeepBoxNo->clear();
-    setStateButtons({});
+    m_states->select({});
     closeFreeItems();
     edtRentNo->setEnabled(true);
     m_headStatus = u"2"_s;
     return true;
 }
 
-bool TfrmEBI040::ValidateRow(TReturn &result)
+QList<RowCheck> TfrmEBI040::RowChecks()
 {
     const auto empty = [](const QLineEdit *edit) { return trimmed(edit).isEmpty(); };
     const auto badDate = [](const QLineEdit *edit) {
         const QString text = trimmed(edit);
         return !text.isEmpty() && !IsValidYmd(text);
     };
-    struct Check
-    {
-        std::function<bool()> fails;
-        QWidget *focus;
-        QString message;
-    };
-    const QList<Check> checks = {
-        {[&] { return empty(edtDealName); }, edtDealName, u"*취급자"_s + EnterFirst},
-        {[&] { return cboKeepKind->code().isEmpty(); }, cboKeepKind, u"*보관내용구분"_s + EnterFirst},
-        {[&] { return empty(edtKeepBoxNo); }, edtKeepBoxNo, u"*보관함번호"_s + EnterFirst},
-        {[&] { return cboRentEquip->code().isEmpty(); }, cboRentEquip, u"*장비구분"_s + EnterFirst},
-        {[&] { return empty(edtRentEquipNo); }, nullptr, u"*장비번호"_s + EnterFirst},
-        {[&] { return empty(edtRentName); }, edtRentName, u"*대여자명"_s + EnterFirst},
-        {[&] { return cboRentBootsSize->code().isEmpty(); }, cboRentBootsSize, u"*부츠사이즈"_s + EnterFirst},
-        {[&] { return cboRentTicketKind->code().isEmpty(); }, cboRentTicketKind, u"*권종"_s + EnterFirst},
-        {[&] { return !empty(wmeRentZipCode) && empty(edtRentAddr1); }, wmeRentZipCode, u"주소"_s + EnterCorrectly},
-        {[&] { return badDate(wmeRentSvrlDateFrom); }, wmeRentSvrlDateFrom, u"연일대여기간"_s + EnterCorrectly},
-        {[&] { return badDate(wmeRentSvrlDateTo); }, wmeRentSvrlDateTo, u"연일대여기간"_s + EnterCorrectly},
-        {[&] { return !empty(wmeRentSvrlDateFrom) && empty(wmeRentSvrlDateTo); }, wmeRentSvrlDateTo,
-         u"연일대여기간"_s + EnterCorrectly},
-        {[&] { return m_state.isEmpty(); }, nullptr, u"대여상태를 선택하십시요"_s},
-        {[&] { return !empty(wmeRentSvrlDateFrom) && !empty(wmeRentSvrlDateTo) && m_state == u"D"_s; }, nullptr,
+    const QString state = m_states->selected();
+    const auto from = wmeRentSvrlDateFrom, to = wmeRentSvrlDateTo;
+    return {
+        {[=, this] { return !empty(wmeRentZipCode) && empty(edtRentAddr1); }, wmeRentZipCode, u"주소"_s + EnterCorrectly},
+        {[=] { return badDate(from); }, from, u"연일대여기간"_s + EnterCorrectly},
+        {[=] { return badDate(to); }, to, u"연일대여기간"_s + EnterCorrectly},
+        {[=] { return !empty(from) && empty(to); }, to, u"연일대여기간"_s + EnterCorrectly},
+        {[=] { return state.isEmpty(); }, nullptr, u"대여상태를 선택하십시요"_s},
+        {[=] { return !empty(from) && !empty(to) && state == u"D"_s; }, nullptr,
          u"연일대여기간 등록시 대여상태는 [연일대여]만 설정가능합니다"_s},
-        {[&] { return m_state == u"S"_s && (empty(wmeRentSvrlDateFrom) || empty(wmeRentSvrlDateTo)); },
-         wmeRentSvrlDateFrom, u"대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시요"_s},
+        {[=] { return state == u"S"_s && (empty(from) || empty(to)); }, from,
+         u"대여상태가 [연일대여]일 경우 연일대여기간을 입력하십시요"_s},
     };
-    for (const Check &check : checks) {
-        if (check.fails()) {
-            result = {check.message, check.focus};
-            return false;
-        }
-    }
-    return true;
 }
 
 bool TfrmEBI040::bbtSaveClick()
@@ -642,14 +521,10 @@ bool TfrmEBI040::SaveRows()
 {
     m_issuedRentNo.clear();
     m_headProc.clearValues();
-    m_headProc.setValue(u"ARENT_DATE"_s, WorkDate());
-    m_headProc.setValue(u"AAREA_GUBUN"_s, cboArea->code());
-    m_headProc.setValue(u"ARENT_NO"_s, edtRentNo->text().trimmed());
+    PassSearchValues(m_headProc);
     m_headProc.setValue(u"ADEAL_NAME"_s, edtDealName->text());
     m_headProc.setValue(u"AKEEP_KIND_GUBUN"_s, cboKeepKind->code());
     m_headProc.setValue(u"AKEEP_BOX_NO"_s, edtKeepBoxNo->text());
-    m_headProc.setValue(u"AU_EMP_NO"_s, Startup().employeeNo);
-    m_headProc.setValue(u"AU_IP"_s, Startup().clientAddress);
     m_headProc.setValue(u"AEDITSTATUS"_s, m_headStatus);
     m_headProc.exec();
     // The number reaches the screen only once the save has committed.
@@ -657,9 +532,6 @@ bool TfrmEBI040::SaveRows()
                                                   : edtRentNo->text().trimmed();
     if (m_headStatus == u"2"_s)
         m_issuedRentNo = rentNo;
-    prcSaveData.clearValues();
-    prcSaveData.setValue(u"ARENT_DATE"_s, WorkDate());
-    prcSaveData.setValue(u"AAREA_GUBUN"_s, cboArea->code());
     prcSaveData.setValue(u"ARENT_NO"_s, rentNo);
     return TfrmEZI000::SaveRows();
 }
@@ -674,7 +546,7 @@ bool TfrmEBI040::AfterSave()
     for (int row = 0; row < Rows().rowCount(); ++row)
         if (!IsStoredRow(row) && !IsBlankRow(row))
             m_tickets.append(ticketOf(row));
-    bindSearchValues();
+    BindSearchValues(qryQuery);
     return true;
 }
 
@@ -752,19 +624,4 @@ void TfrmEBI040::edtExit(QWidget *control)
     } catch (const ServerError &error) {
         ErrorBox(error.message());
     }
-}
-
-bool TfrmEBI040::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
-        if (watched == edtRentNo) {
-            RunGuarded([this] { pickRental(); });
-            return true;
-        }
-        if (watched == wmeRentZipCode) {
-            RunGuarded([this] { pickPostalCode(); });
-            return true;
-        }
-    }
-    return TfrmEZI000::eventFilter(watched, event);
 }

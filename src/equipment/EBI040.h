@@ -11,6 +11,7 @@ class DateEdit;
 class MaskEdit;
 class NumberEdit;
 class QToolButton;
+class StateButtons;
 class TextEdit;
 class TicketPrinter;
 
@@ -42,18 +43,17 @@ public:
     bool bbtReissueClick();
     // Selects a state button ("D", "S", "R") as pressing it does.
     bool SelectRentState(const QString &code);
-    QString SelectedRentState() const { return m_state; }
+    QString SelectedRentState() const;
     // Head edit status: "1" the rental is stored, "2" a new rental.
     QString HeadEditStatus() const { return m_headStatus; }
     GridModel &FreeItems() const { return *m_free; }
     TicketPrinter &Printer() const { return *m_printer; }
 
 protected:
-    bool ValidateRow(TReturn &result) override;
+    QList<RowCheck> RowChecks() override;
     void RowShown() override;
     bool BeforeDiscard() override;
     void edtExit(QWidget *control) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Hold
@@ -63,7 +63,6 @@ private:
     };
 
     void build();
-    void setStateButtons(const QString &code);
     void equipKindChanged();
     void refreshFreeItems();
     void closeFreeItems();
@@ -76,17 +75,12 @@ private:
     void printTickets(const QList<TRentTicketInfo> &tickets);
     void pickRental();
     void pickPostalCode();
-    void bindSearchValues();
 
-    DateEdit *dtpDate = nullptr;
     CodeCombo *cboArea = nullptr;
     TextEdit *edtRentNo = nullptr;
     TextEdit *edtDealName = nullptr;
     CodeCombo *cboKeepKind = nullptr;
     TextEdit *edtKeepBoxNo = nullptr;
-    QToolButton *sbtRentDay = nullptr;
-    QToolButton *sbtRentSvrl = nullptr;
-    QToolButton *sbtReturn = nullptr;
     CodeCombo *cboRentEquip = nullptr;
     TextEdit *edtRentEquipNo = nullptr;
     CodeCombo *cboEquipSizeGubun = nullptr;
@@ -108,7 +102,7 @@ private:
     TicketPrinter *m_printer = nullptr;
     StoredProc m_headProc;
     StoredProc m_holdProc;
-    QString m_state;
+    StateButtons *m_states = nullptr;
     QString m_headStatus = QStringLiteral("2");
     QString m_issuedRentNo;          // issued inside the running save only
     QList<Hold> m_holds;             // items this screen holds for unsaved rows

@@ -9,6 +9,7 @@ class MaskEdit;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class StateButtons;
 class TextEdit;
 class TicketPrinter;
 struct TKeepTicketInfo;
@@ -30,50 +31,50 @@ public:
     bool bbtCancelClick() override;
     // "보관증 재발급": the current stored row's ticket again.
     bool bbtReissueClick();
-    bool sbtKeepClick();
-    bool sbtKeepReturnClick();
+    // Selects a state ("K", "R") as pressing its button does; false while
+    // the button is unavailable.
+    bool SelectState(const QString &code);
 
     void ControlToGrid(QWidget *control) override;
     void edtExit(QWidget *left) override;
 
     // "K", "R" or empty: the state button drawn selected.
-    QString SelectedState() const { return m_keepStat; }
+    QString SelectedState() const;
 
 protected:
-    bool ValidateRow(TReturn &result) override;
+    QList<RowCheck> RowChecks() override;
     void RowShown() override;
     void NewRowSaved(int row) override;
     bool SaveRows() override;
 
 private:
-    void buildSearchBar();
-    void buildBody();
-    QPushButton *lookupButton(QWidget *beside, const QString &name);
-    void selectState(const QString &code);
     void pressState(const QString &code);
     void lookupSeason();
     void lookupMember();
     void lookupZipCode();
-    void F1Pressed();
     TKeepTicketInfo ticketOf(int row) const;
     void printNewTickets(const QStringList &numbers);
 
     TextEdit *edtSeason = nullptr;
     QLabel *wlbSeason = nullptr;
-    QPushButton *bbtSeason = nullptr;
     CodeCombo *cboArea = nullptr;
-    QToolButton *sbtKeep = nullptr;
-    QToolButton *sbtKeepReturn = nullptr;
     QPushButton *bbtReissue = nullptr;
     QPushButton *bbtPrintInit = nullptr;
-    QPushButton *bbtKeepMemberNo = nullptr;
-    QPushButton *bbtKeepZipCode = nullptr;
+    TextEdit *edtKeepWoodaeNo = nullptr;
+    QLabel *wlbKeepWoodaeNo = nullptr;
+    CodeCombo *cboKeep = nullptr;
+    CodeCombo *cboKeepEquipName = nullptr;
+    CodeCombo *cboKeepPoles = nullptr;
+    MaskEdit *wmeKeepInDate = nullptr;
+    MaskEdit *wmeKeepOutDate = nullptr;
+    TextEdit *edtKeepMemberNo = nullptr;
+    TextEdit *edtKeepName = nullptr;
+    MaskEdit *wmeKeepZipCode = nullptr;
+    TextEdit *edtKeepAddr1 = nullptr;
+    TextEdit *wlbKeepAddr2 = nullptr;
     TicketPrinter *m_printer = nullptr;
+    StateButtons *m_states = nullptr;
 
-    QString m_keepStat;
     // Numbers the server gave this save's new rows; valid only once it committed.
     QStringList m_newNumbers;
-    // Season and area the rows were read for; the ticket and the save use them.
-    QString m_season;
-    QString m_area;
 };

@@ -28,49 +28,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QWidget *makeControl(const FieldDef &field, QWidget *parent)
-{
-    const QString kind = field.name.left(3);
-    QWidget *control = nullptr;
-    if (kind == u"cbo") {
-        auto *combo = new CodeCombo(parent);
-        if (!field.codeGroup.isEmpty())
-            FillCodeList(*combo, field.codeGroup);
-        combo->setEnabled(!field.readOnly);
-        control = combo;
-    } else if (kind == u"wme") {
-        auto *edit = new MaskEdit(parent);
-        edit->setInputMask(field.mask);
-        edit->setReadOnly(field.readOnly);
-        control = edit;
-    } else if (kind == u"wne") {
-        auto *edit = new NumberEdit(parent);
-        edit->setReadOnly(field.readOnly);
-        if (field.maxBytes > 0)
-            edit->setMaxLength(field.maxBytes);
-        control = edit;
-    } else if (kind == u"wlb" || kind == u"lbl") {
-        auto *label = new QLabel(parent);
-        label->setFrameShape(QFrame::StyledPanel);
-        control = label;
-    } else if (kind == u"mmo") {
-        auto *memo = new QPlainTextEdit(parent);
-        memo->setReadOnly(field.readOnly);
-        control = memo;
-    } else {
-        auto *edit = new TextEdit(parent);
-        edit->setMaxBytes(field.maxBytes);
-        edit->setReadOnly(field.readOnly);
-        control = edit;
-    }
-    control->setObjectName(field.name);
-    return control;
-}
-
-} // namespace
-
 TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget *parent)
     : TfrmZZI010(formName, caption, parent), m_rows(new GridModel(this))
 {
@@ -147,37 +104,77 @@ void TfrmEZI000::SetColumns(const QList<ColumnDef> &columns)
     QList<ColumnDef> all = columns;
     all.append({.title = RowOriginField, .field = RowOriginField, .width = 1, .dataWidth = 1, .visible = false});
     m_rows->setColumns(all);
+    for (int c = 0; c < m_rows->columnCount(); ++c)
+        if (!m_rows->column(c).codeGroup.isEmpty())
+            FillColumnCodes(*m_rows, c, m_rows->column(c).codeGroup);
     rgrGrid->applyColumns();
+}
+
+void TfrmEZI000::AddHeadFields(const QList<FieldDef> &fields)
+{
+    panHead->show();
+    auto *line = qobject_cast<QHBoxLayout *>(panHead->layout());
+    if (!line) {
+        line = new QHBoxLayout(panHead);
+        line->addStretch();
+    }
+    for (const FieldDef &def : fields) {
+        const Field field = MakeField(def, panHead);
+        for (QWidget *w : {static_cast<QWidget *>(field.label), field.control, static_cast<QWidget *>(field.button)})
+            if (w)
+                line->insertWidget(line->count() - 1, w);
+        WireLookup(field);
+        m_fields.append(field);
+        // A head edit is a change of the rental like a row edit.
+        if (auto *edit = qobject_cast<QLineEdit *>(field.control))
+            connect(edit, &QLineEdit::textEdited, this, [this] { MarkRowChanged(); });
+        else if (auto *combo = qobject_cast<QComboBox *>(field.control))
+            connect(combo, &QComboBox::activated, this, [this] { MarkRowChanged(); });
+    }
 }
 
 void TfrmEZI000::AddFields(const QList<FieldDef> &fields)
 {
     QHBoxLayout *line = nullptr;
-    for (const FieldDef &field : fields) {
-        QWidget *control = makeControl(field, panBody);
-        if (field.sameLine && line) {
+    for (const FieldDef &def : fields) {
+        const Field field = MakeField(def, panBody);
+        QWidget *const parts[] = {field.control, field.button};
+        if (def.sameLine && line) {
             // Before the line's closing stretch, beside the previous field.
-            if (!field.label.isEmpty())
-                line->insertWidget(line->count() - 1, new QLabel(field.label, panBody));
-            line->insertWidget(line->count() - 1, control);
+            if (field.label)
+                line->insertWidget(line->count() - 1, field.label);
+            for (QWidget *w : parts)
+                if (w)
+                    line->insertWidget(line->count() - 1, w);
         } else {
             line = new QHBoxLayout;
-            line->addWidget(control);
+            for (QWidget *w : parts)
+                if (w)
+                    line->addWidget(w);
             line->addStretch();
-            m_bodyLayout->addRow(field.label, line);
-            line->removeItem(line->itemAt(1)); // the stretch goes last, after sameLine fields
-            line->addStretch();
+            if (field.label)
+                m_bodyLayout->addRow(field.label, line);
+            else
+                m_bodyLayout->addRow(QString(), line);
         }
-        if (auto *label = qobject_cast<QLabel *>(m_bodyLayout->labelForField(line)); label && !field.sameLine)
-            label->setObjectName(u"lbl"_s + field.name.mid(3));
-        if (!field.column.isEmpty())
-            Bind(control, field.column);
+        WireLookup(field);
+        m_fields.append(field);
+        if (def.field.isEmpty())
+            continue;
+        Bind(field.control, def.field);
+        // A code column without codes of its own shows the labels of its list.
+        const int column = m_rows->columnOf(def.field);
+        if (auto *combo = qobject_cast<CodeCombo *>(field.control);
+            combo && column >= 0 && m_rows->pickList(column).isEmpty() && !combo->codes().isEmpty()) {
+            m_rows->pickList(column) = combo->codes();
+            m_rows->pickListChanged(column);
+        }
     }
 }
 
-void TfrmEZI000::Bind(QWidget *control, const QString &columnTitle)
+void TfrmEZI000::Bind(QWidget *control, const QString &field)
 {
-    m_bindings.append({control, columnTitle});
+    m_bindings.append({control, field});
     connectChange(control);
     control->installEventFilter(this);
 }
@@ -203,20 +200,12 @@ void TfrmEZI000::FormReady()
     TfrmZZI010::FormReady();
 }
 
-int TfrmEZI000::columnOfTitle(const QString &title) const
-{
-    for (int c = 0; c < m_rows->columnCount(); ++c)
-        if (m_rows->column(c).title == title)
-            return c;
-    return -1;
-}
-
 QList<QWidget *> TfrmEZI000::boundTo(int column) const
 {
     QList<QWidget *> controls;
-    const QString title = m_rows->column(column).title;
+    const QString field = m_rows->column(column).field;
     for (const Binding &binding : m_bindings)
-        if (binding.column == title)
+        if (binding.field.compare(field, Qt::CaseInsensitive) == 0)
             controls.append(binding.control);
     return controls;
 }
@@ -337,9 +326,9 @@ bool TfrmEZI000::CheckRow()
     return false;
 }
 
-bool TfrmEZI000::ValidateRow(TReturn &)
+bool TfrmEZI000::ValidateRow(TReturn &result)
 {
-    return true;
+    return RunChecks(m_fields, RowChecks(), result);
 }
 
 bool TfrmEZI000::PostRow()
@@ -438,16 +427,7 @@ void TfrmEZI000::ClearControls()
         QWidget *control = binding.control;
         if (!panBody->isAncestorOf(control))
             continue;
-        if (auto *number = qobject_cast<NumberEdit *>(control))
-            number->setValue(0);
-        else if (auto *edit = qobject_cast<QLineEdit *>(control))
-            edit->clear();
-        else if (auto *combo = qobject_cast<QComboBox *>(control))
-            combo->setCurrentIndex(-1);
-        else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
-            memo->clear();
-        else if (auto *label = qobject_cast<QLabel *>(control))
-            label->clear();
+        ClearControl(control);
     }
     m_loading = false;
 }
@@ -484,26 +464,11 @@ void TfrmEZI000::ControlToGrid(QWidget *control)
     for (const Binding &binding : std::as_const(m_bindings)) {
         if (binding.control != control)
             continue;
-        const int column = columnOfTitle(binding.column);
-        if (column < 0)
-            continue;
-        const QString field = m_rows->column(column).field;
-        QString value;
-        if (auto *combo = qobject_cast<CodeCombo *>(control)) {
-            const PickList &list = m_rows->pickList(column).isEmpty() ? combo->codes() : m_rows->pickList(column);
-            value = list.codes.value(combo->currentIndex());
-        } else if (auto *number = qobject_cast<NumberEdit *>(control)) {
-            value = number->text().trimmed().isEmpty() ? QString() : QString::number(number->value());
-        } else if (auto *mask = qobject_cast<MaskEdit *>(control)) {
-            value = mask->plainText();
-        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
-            value = edit->text();
-        } else if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
-            value = memo->toPlainText();
-        } else if (auto *label = qobject_cast<QLabel *>(control)) {
-            value = label->text();
-        }
-        m_rows->setValue(row, field, value);
+        const int column = m_rows->columnOf(binding.field);
+        QString value = ControlValue(control);
+        if (auto *combo = qobject_cast<CodeCombo *>(control); combo && column >= 0 && !m_rows->pickList(column).isEmpty())
+            value = m_rows->pickList(column).codes.value(combo->currentIndex());
+        m_rows->setValue(row, binding.field, value);
     }
 }
 
@@ -625,6 +590,7 @@ bool TfrmEZI000::bbtSearchClick()
     // is unavailable must not reload them.
     if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
         return false;
+    BindSearchValues(qryQuery);
     if (!LoadRows())
         return false;
     if (!TfrmZZI010::bbtSearchClick())
@@ -680,8 +646,6 @@ void TfrmEZI000::sendEntry(const ChangeEntry &entry)
             prcSaveData.setValue(parameter, entry.cells.at(i));
     }
     prcSaveData.setValue(u"AEDITSTATUS"_s, entry.status);
-    prcSaveData.setValue(u"AU_EMP_NO"_s, Startup().employeeNo);
-    prcSaveData.setValue(u"AU_IP"_s, Startup().clientAddress);
     prcSaveData.exec();
 }
 
@@ -723,6 +687,8 @@ bool TfrmEZI000::bbtSaveClick()
         // A failure rolls everything back and keeps the change list whole:
         // nothing of it reached the database.
         RunSave([this] {
+            prcSaveData.clearValues();
+            PassSearchValues(prcSaveData);
             if (!SaveRows())
                 throw ServerError(u"자료를 저장하지 못했습니다."_s);
         });

@@ -13,38 +13,17 @@ class GridView;
 class QFormLayout;
 class QToolButton;
 
-// The message of a failed row check and the control to put the focus on.
-struct TReturn
-{
-    QString message;
-    QWidget *focus = nullptr;
-};
-
-// An entry control of the body panel, declared as data. Its kind follows from
-// the name's prefix: edt text edit, cbo code list, wme masked edit, wne
-// numeric edit, wlb label, mmo memo. A control whose `column` names a grid
-// column's title shows and edits that column of the current row.
-//   {.name = u"edtRentName"_s, .label = u"*대여자명"_s, .column = u"대여자명"_s, .maxBytes = 30}
-struct FieldDef
-{
-    QString name;
-    QString label;       // caption of the label before it; empty: none
-    QString column;      // title of the bound grid column; empty: not bound
-    int maxBytes = 0;    // text edits and memos
-    QString mask;        // masked edits, such as "9999-99-99;0; "
-    QString codeGroup;   // code lists: filled from this common-code group
-    bool readOnly = false;
-    bool sameLine = false; // beside the previous field instead of on a new line
-};
-
 // The base of entry screens: the rows read for the search values in a grid
 // on the left, the current row's controls on the right, Add, Delete, Save
 // and Cancel. It remembers the rows that were changed, deleted or added and
 // sends them through the screen's procedure in one transaction on Save.
 //
-// A screen declares its grid columns (SetColumns) in the order of its
-// query's fields, its controls (AddFields), sets qryQuery's text and
-// prcSaveData's name, and overrides ValidateRow for its row check.
+// A screen declares its grid columns (SetColumns), its search bar, head and
+// body fields (AddSearchFields, AddHeadFields, AddFields), sets qryQuery's
+// text and prcSaveData's name, and lists its own row checks (RowChecks).
+// The search bar's bound fields are bound to the query and passed to the
+// save procedure under "A" + their field; the body's bound fields show and
+// edit the current row.
 class TfrmEZI000 : public TfrmZZI010
 {
     Q_OBJECT
@@ -55,12 +34,16 @@ public:
     TfrmEZI000(const QString &formName, const QString &caption, QWidget *parent = nullptr);
     ~TfrmEZI000() override;
 
-    // The grid's columns; the hidden row-origin column is appended.
+    // The grid's columns; the hidden row-origin column is appended. A
+    // column's code group fills its pick list.
     void SetColumns(const QList<ColumnDef> &columns);
-    // Builds the controls of the body panel and binds them to their columns.
+    // Builds the head panel's fields in one line above the grid; editing
+    // one is a change of the current row.
+    void AddHeadFields(const QList<FieldDef> &fields);
+    // Builds the body panel's fields and binds them to their record fields.
     void AddFields(const QList<FieldDef> &fields);
-    // Binds a control made by hand to the grid column titled `columnTitle`.
-    void Bind(QWidget *control, const QString &columnTitle);
+    // Binds a control made by hand to a record field.
+    void Bind(QWidget *control, const QString &field);
 
     GridModel &Rows() const { return *m_rows; }
     GridView *Grid() const { return rgrGrid; }
@@ -99,9 +82,12 @@ public:
     void ShowChangeList();
 
 protected:
-    // The screen's row check, run before a row is posted, on Add and on
-    // Save; false with the message and the focus control filled in.
+    // The row check, run before a row is posted, on Add and on Save: the
+    // required head and body fields in declared order, then RowChecks();
+    // false with the message and the focus control filled in.
     virtual bool ValidateRow(TReturn &result);
+    // The screen's own checks of the current row, after the required fields.
+    virtual QList<RowCheck> RowChecks() { return {}; }
     // After a row became current and was shown in the controls.
     virtual void RowShown() {}
     // Cancel and every close, once the operator agreed to lose the pending
@@ -151,7 +137,7 @@ private:
     struct Binding
     {
         QWidget *control;
-        QString column;
+        QString field;
     };
     struct ChangeEntry
     {
@@ -163,7 +149,6 @@ private:
     void enterRow();
     void edtChange(QWidget *control);
     void connectChange(QWidget *control);
-    int columnOfTitle(const QString &title) const;
     QString defaultCell(int column) const;
     QList<QWidget *> boundTo(int column) const;
     ChangeEntry entryOf(const QString &status, int row) const;
@@ -173,6 +158,7 @@ private:
 
     GridModel *m_rows = nullptr;
     QList<Binding> m_bindings;
+    QList<Field> m_fields; // head, then body, as declared
     QStringList m_changeFields;
     QList<ChangeEntry> m_changes;
     DateEdit *m_date = nullptr;

@@ -273,6 +273,58 @@ void TfrmZZI000::AddToSearchBar(QWidget *widget)
     m_searchLayout->insertWidget(m_searchCount++, widget);
 }
 
+void TfrmZZI000::AddSearchFields(const QList<FieldDef> &fields)
+{
+    for (const FieldDef &def : fields) {
+        const Field field = MakeField(def, panSearch);
+        if (field.label)
+            AddToSearchBar(field.label);
+        AddToSearchBar(field.control);
+        if (field.button)
+            AddToSearchBar(field.button);
+        WireLookup(field);
+        m_searchFields.append(field);
+    }
+}
+
+void TfrmZZI000::BindSearchValues(SqlQuery &query)
+{
+    for (const Field &field : m_searchFields)
+        if (!field.def.field.isEmpty()) {
+            const QString value = ControlValue(field.control).trimmed();
+            m_searched.insert(field.def.field.toUpper(), value);
+            query.bind(field.def.field, value);
+        }
+}
+
+void TfrmZZI000::PassSearchValues(StoredProc &procedure) const
+{
+    for (auto it = m_searched.begin(); it != m_searched.end(); ++it)
+        if (procedure.hasParameter(u"A"_s + it.key()))
+            procedure.setValue(u"A"_s + it.key(), it.value());
+}
+
+void TfrmZZI000::WireLookup(const Field &field)
+{
+    if (!field.def.lookup)
+        return;
+    if (field.button)
+        OnClick(field.button, field.def.lookup);
+    m_lookups.insert(field.control, field.def.lookup);
+    field.control->installEventFilter(this);
+}
+
+bool TfrmZZI000::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+        if (const auto lookup = m_lookups.value(watched)) {
+            RunGuarded(lookup);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 QWidget *TfrmZZI000::NextInTabOrder(QWidget *from) const
 {
     auto *self = const_cast<TfrmZZI000 *>(this);

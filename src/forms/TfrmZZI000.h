@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FieldTable.h"
 #include "SqlQuery.h"
+#include "StoredProc.h"
 
 #include <QKeySequence>
 #include <QPointer>
@@ -62,6 +64,11 @@ public:
 
     // Focuses the first input control in tab order.
     void FocusFirst();
+    // A hotkey of a screen's part (state buttons): as AddHotkey.
+    void AddStateHotkey(const QKeySequence &key, const QString &name, const std::function<void()> &handler)
+    {
+        AddHotkey(key, name, handler);
+    }
 
     virtual bool bbtCloseClick();
 
@@ -98,6 +105,20 @@ protected:
     QPushButton *CreateSearchBar();
     // Puts a search field (or its label) on the search bar, after those put there before.
     void AddToSearchBar(QWidget *widget);
+    // Builds the search bar's fields, in order, left of the Search button.
+    void AddSearchFields(const QList<FieldDef> &fields);
+    const QList<Field> &SearchFields() const { return m_searchFields; }
+    // Binds every bound search field's value under its field name, and
+    // remembers the values as those the rows on the screen were read for.
+    void BindSearchValues(SqlQuery &query);
+    // The value a search field had when the rows were read.
+    QString SearchedValue(const QString &field) const { return m_searched.value(field.toUpper()); }
+    // Sets "A" + field to each searched value where the procedure has that
+    // parameter: the common key of the rows it saves, whatever the search
+    // bar shows by then.
+    void PassSearchValues(StoredProc &procedure) const;
+    // F1 in the field's control and its "..." button run its lookup.
+    void WireLookup(const Field &field);
 
     // The next control after `from` (from the top when null) in tab order
     // that can take the focus; null when there is none.
@@ -114,6 +135,7 @@ protected:
     // Closes every query the screen owns; an override calls this too.
     virtual void CloseQueries();
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -134,6 +156,9 @@ private:
     void ArrangeTabOrder();
     void focusMoved(QWidget *old, QWidget *now);
 
+    QList<Field> m_searchFields;
+    QHash<QString, QString> m_searched; // by upper-case field
+    QHash<QObject *, std::function<void()>> m_lookups; // by control, for F1
     QMetaObject::Connection m_focusWatch;
     QPointer<QWidget> m_firstInOrder; // where the arranged tab order starts
     QVBoxLayout *m_layout = nullptr;

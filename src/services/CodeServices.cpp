@@ -304,7 +304,7 @@ bool EquipmentTaken(const QString &dateKey, const QString &area, const QString &
                    "                   AND    d.equip_gubun = t.equip_gubun\n"
                    "                   AND    d.equip_no    = t.equip_no\n"
                    "                   AND    d.rent_stat   = :RENT_STAT)\n"
-                   "AND    NOT EXISTS (SELECT 1 FROM eb020tm h\n"
+                   "AND    NOT EXISTS (SELECT 1 FROM eb020tm_live h\n"
                    "                   WHERE  h.rent_date   = :RENT_DATE\n"
                    "                   AND    h.area_gubun  = t.area_gubun\n"
                    "                   AND    h.equip_gubun = t.equip_gubun\n"

@@ -54,11 +54,9 @@ class TfrmTTI020 : public TfrmEZI000
 public:
     TfrmTTI020() : TfrmEZI000(u"frmTTI020"_s, u"시험 입력"_s)
     {
-        cboArea = new CodeCombo(this);
-        cboArea->setObjectName(u"cboArea"_s);
+        AddSearchFields({{.name = u"cboArea"_s, .kind = FieldKind::Code, .field = u"AREA"_s, .to = &cboArea}});
         cboArea->addCode(u"본관"_s, u"M"_s);
         cboArea->addCode(u"별관"_s, u"S"_s);
-        AddToSearchBar(cboArea);
 
         SetColumns({{.title = u"코드"_s, .field = u"CODE"_s, .width = 60, .dataWidth = 4, .key = true},
                     {.title = u"이름"_s, .field = u"NAME"_s, .width = 120, .dataWidth = 16},
@@ -66,47 +64,29 @@ public:
                     {.title = u"수량"_s, .field = u"QTY"_s, .width = 60, .alignment = Qt::AlignRight}});
         Rows().pickList(2).append(u"가"_s, u"A"_s);
         Rows().pickList(2).append(u"나"_s, u"B"_s);
-        AddFields({{.name = u"edtCode"_s, .label = u"*코드"_s, .column = u"코드"_s, .maxBytes = 4},
-                   {.name = u"edtName"_s, .label = u"이름"_s, .column = u"이름"_s, .maxBytes = 16},
-                   {.name = u"cboKind"_s, .label = u"종류"_s, .column = u"종류"_s},
-                   {.name = u"wneQty"_s, .label = u"수량"_s, .column = u"수량"_s, .maxBytes = 4}});
-        auto *kind = findChild<CodeCombo *>(u"cboKind"_s);
-        kind->addCode(u"가"_s, u"A"_s);
-        kind->addCode(u"나"_s, u"B"_s);
+        AddFields({{.name = u"edtCode"_s, .caption = u"*코드"_s, .field = u"CODE"_s, .bytes = 4, .required = true,
+                    .to = &edtCode},
+                   {.name = u"edtName"_s, .caption = u"이름"_s, .field = u"NAME"_s, .bytes = 16},
+                   {.name = u"cboKind"_s, .caption = u"종류"_s, .kind = FieldKind::Code, .field = u"KIND"_s,
+                    .to = &cboKind},
+                   {.name = u"wneQty"_s, .caption = u"수량"_s, .kind = FieldKind::Number, .field = u"QTY"_s,
+                    .bytes = 4}});
+        cboKind->addCode(u"가"_s, u"A"_s);
+        cboKind->addCode(u"나"_s, u"B"_s);
 
         qryQuery.setSql(u"SELECT code, name, kind, qty FROM tt020ms WHERE area = :AREA ORDER BY code"_s);
         prcSaveData.setName(u"pr_tti020_01"_s);
     }
 
-    bool bbtSearchClick() override
+    // No two rows with one code.
+    QList<RowCheck> RowChecks() override
     {
-        qryQuery.bind(u"AREA"_s, cboArea->code());
-        return TfrmEZI000::bbtSearchClick();
+        return {{[this] { return HasDuplicateKey(); }, edtCode, u"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."_s}};
     }
 
-    bool bbtSaveClick() override
-    {
-        prcSaveData.clearValues();
-        prcSaveData.setValue(u"AAREA"_s, cboArea->code());
-        return TfrmEZI000::bbtSaveClick();
-    }
-
-    // Code required, and no two rows with one code.
-    bool ValidateRow(TReturn &result) override
-    {
-        auto *code = findChild<TextEdit *>(u"edtCode"_s);
-        if (code->text().trimmed().isEmpty()) {
-            result = {u"*코드을(를) 먼저 입력하십시오."_s, code};
-            return false;
-        }
-        if (HasDuplicateKey()) {
-            result = {u"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."_s, code};
-            return false;
-        }
-        return true;
-    }
-
-    CodeCombo *cboArea;
+    CodeCombo *cboArea = nullptr;
+    CodeCombo *cboKind = nullptr;
+    TextEdit *edtCode = nullptr;
 };
 
 class TestEntry : public QObject
