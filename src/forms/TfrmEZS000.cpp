@@ -9,6 +9,7 @@
 #include "SaveTransaction.h"
 
 #include <QApplication>
+#include <QSqlRecord>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFrame>
@@ -78,14 +79,36 @@ void TfrmEZS000::CloseQueries()
     qryFooter.close();
 }
 
+QString TfrmEZS000::WorkDate() const
+{
+    for (const Field &field : SearchFields())
+        if (field.def.name == u"dtpDate"_s)
+            return ControlValue(field.control);
+    return m_workDate;
+}
+
 bool TfrmEZS000::bbtSearchClick()
 {
     QWidget *starter = QApplication::focusWidget();
     if (starter && !isAncestorOf(starter))
         starter = nullptr;
+    if (!CheckSearchFields())
+        return false;
     ResetFooters();
     cdsQuery->close();
+    BindSearchValues(qryQuery);
     OpenList();
+    if (!qryFooter.sql().isEmpty()) {
+        BindSearchValues(qryFooter);
+        qryFooter.exec();
+        if (qryFooter.next()) {
+            const QSqlRecord record = qryFooter.record();
+            for (int i = 0; i < record.count(); ++i)
+                if (const int column = cdsQuery->columnOf(record.fieldName(i)); column >= 0)
+                    cdsQuery->setFooter(column, qryFooter.value(i));
+        }
+        qryFooter.close();
+    }
     if (cdsQuery->rowCount() > 0) {
         rgrGrid->setFocus(Qt::OtherFocusReason);
         rgrGrid->setCurrentRow(0);

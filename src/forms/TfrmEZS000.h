@@ -8,8 +8,13 @@ class QDateEdit;
 // navigation, footers reset on every search, the working date and the
 // grid colours.
 //
-// A screen sets qryQuery's text (once or per search) and binds, then calls
-// bbtSearchClick() of this class, which runs the query into the grid.
+// A screen declares its search fields (AddSearchFields), its columns
+// (cdsQuery->setColumns) and qryQuery's text; Search checks the required
+// search fields, binds every bound one under its field name and runs the
+// query into the grid. qryFooter, when the screen sets its text, runs with
+// the same binds: each column of its one row sets the footer of the grid
+// column showing the field of that name. A screen binds what the search
+// bar does not hold before calling bbtSearchClick() of this class.
 class TfrmEZS000 : public TfrmZZS020
 {
     Q_OBJECT
@@ -27,7 +32,7 @@ public:
     // A date picker's change: the working date becomes its date.
     void dtpChange(QDateEdit *picker);
     // The working date as 'YYYYMMDD'; today until a picker changes it.
-    const QString &WorkDate() const { return m_workDate; }
+    QString WorkDate() const;
 
     void edtEnter(QWidget *control) override;
     void edtExit(QWidget *control) override;

@@ -1,6 +1,7 @@
 #include "TfrmZZI000.h"
 
 #include "Guard.h"
+#include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
 #include "StartupValues.h"
@@ -295,6 +296,17 @@ void TfrmZZI000::BindSearchValues(SqlQuery &query)
             m_searched.insert(field.def.field.toUpper(), value);
             query.bind(field.def.field, value);
         }
+}
+
+bool TfrmZZI000::CheckSearchFields()
+{
+    TReturn result;
+    if (RunChecks(m_searchFields, {}, result))
+        return true;
+    InfoBox(result.message);
+    if (result.focus)
+        result.focus->setFocus();
+    return false;
 }
 
 void TfrmZZI000::PassSearchValues(StoredProc &procedure) const

@@ -117,6 +117,9 @@ protected:
     // parameter: the common key of the rows it saves, whatever the search
     // bar shows by then.
     void PassSearchValues(StoredProc &procedure) const;
+    // The required search fields in declared order; false after the
+    // message, with the focus on the first one left blank.
+    bool CheckSearchFields();
     // F1 in the field's control and its "..." button run its lookup.
     void WireLookup(const Field &field);
 

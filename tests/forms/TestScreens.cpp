@@ -12,17 +12,9 @@ using namespace Qt::StringLiterals;
 
 TfrmZXS010::TfrmZXS010(QWidget *parent) : TfrmEZS000(u"frmZXS010"_s, u"공통코드 조회"_s, parent)
 {
-    auto *headLabel = new QLabel(u"그룹"_s);
-    edtHead = new QLineEdit;
-    edtHead->setObjectName(u"edtHead"_s);
-    auto *nameLabel = new QLabel(u"코드명"_s);
-    edtName = new QLineEdit;
-    edtName->setObjectName(u"edtName"_s);
-    for (QWidget *w : {static_cast<QWidget *>(headLabel), static_cast<QWidget *>(edtHead),
-                       static_cast<QWidget *>(nameLabel), static_cast<QWidget *>(edtName)})
-        AddToSearchBar(w);
-    AddToSearchBar(CreateDatePicker());
-
+    AddSearchFields({{.name = u"edtHead"_s, .caption = u"그룹"_s, .field = u"HEAD"_s, .to = &edtHead},
+                     {.name = u"edtName"_s, .caption = u"코드명"_s, .field = u"NAME"_s, .to = &edtName},
+                     {.name = u"dtpDate"_s, .kind = FieldKind::Date}});
     cdsQuery->setColumns({
         {.title = u"그룹"_s, .field = u"HEAD"_s, .width = 60, .visible = false},
         {.title = u"코드"_s, .field = u"DETAIL"_s, .width = 60},
@@ -35,19 +27,13 @@ SELECT head, detail, detail_name, item1
  WHERE head = :HEAD
    AND (detail_name LIKE '%' || :NAME || '%' ESCAPE '' OR CAST(:NAME AS text) IS NULL)
  ORDER BY detail)"_s);
-    qryFooter.setSql(u"SELECT count(*) FROM zx010ms WHERE head = :HEAD"_s);
+    qryFooter.setSql(u"SELECT count(*) AS detail_name FROM zx010ms WHERE head = :HEAD"_s);
 }
 
 bool TfrmZXS010::bbtSearchClick()
 {
-    qryQuery.bind(u"HEAD"_s, edtHead->text());
-    qryQuery.bind(u"NAME"_s, edtName->text());
     if (!TfrmEZS000::bbtSearchClick())
         return false;
-    qryFooter.bind(u"HEAD"_s, edtHead->text());
-    qryFooter.exec();
-    if (qryFooter.next())
-        cdsQuery->setFooter(2, qryFooter.value(0));
     ++searches;
     return true;
 }
