@@ -31,6 +31,14 @@ const std::vector<ScreenEntry> &screens()
 
 TfrmE0Main::TfrmE0Main(QWidget *parent, const QString &projectId) : TfrmZZMain(parent, projectId) {}
 
+QStringList TfrmE0Main::ScreenIds()
+{
+    QStringList ids;
+    for (const ScreenEntry &entry : screens())
+        ids.append(entry.id);
+    return ids;
+}
+
 TfrmZZI000 *TfrmE0Main::CreateScreen(const QString &id)
 {
     return CreateFromTable(screens(), id);

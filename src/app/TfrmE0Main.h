@@ -10,6 +10,9 @@ class TfrmE0Main : public TfrmZZMain
 public:
     explicit TfrmE0Main(QWidget *parent = nullptr, const QString &projectId = {});
 
+    // The ids of the table, in its order.
+    static QStringList ScreenIds();
+
 protected:
     TfrmZZI000 *CreateScreen(const QString &id) override;
 };

@@ -273,6 +273,23 @@ bool TfrmEBI040::SelectRentState(const QString &code)
     return true;
 }
 
+QStringList TfrmEBI040::ContractSql() const
+{
+    return TfrmEZI000::ContractSql() << HeadSql << FreeSql;
+}
+
+QList<TfrmZZI000::ProcedureUse> TfrmEBI040::ContractProcedures() const
+{
+    const QStringList key = SearchParameters();
+    return TfrmEZI000::ContractProcedures()
+           << ProcedureUse{.procedure = &m_headProc,
+                           .named = {u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AEDITSTATUS"_s},
+                           .offered = key}
+           << ProcedureUse{.procedure = &m_holdProc,
+                           .named = {u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s,
+                                     u"AEDITSTATUS"_s}};
+}
+
 QString TfrmEBI040::SelectedRentState() const
 {
     return m_states->selected();

@@ -38,6 +38,9 @@ public:
     bool AfterSave() override;
     void ControlToGrid(QWidget *control) override;
 
+    QStringList ContractSql() const override;
+    QList<ProcedureUse> ContractProcedures() const override;
+
     bool sbtEquipOkClick();
     bool sbtEquipCancelClick();
     bool bbtReissueClick();

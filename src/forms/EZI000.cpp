@@ -758,6 +758,17 @@ void TfrmEZI000::closeEvent(QCloseEvent *event)
     TfrmZZI010::closeEvent(event);
 }
 
+QList<TfrmZZI000::ProcedureUse> TfrmEZI000::ContractProcedures() const
+{
+    if (prcSaveData.name().isEmpty())
+        return {};
+    QStringList offered = SearchParameters();
+    for (const ColumnDef &column : m_rows->columns())
+        if (column.field != RowOriginField)
+            offered.append(u"A"_s + column.field);
+    return {{.procedure = &prcSaveData, .named = {u"AEDITSTATUS"_s}, .offered = offered}};
+}
+
 void TfrmEZI000::ShowChangeList()
 {
     GridModel list;

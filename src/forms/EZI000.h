@@ -81,6 +81,10 @@ public:
     // Ctrl+F2: the change list with the parameters it feeds.
     void ShowChangeList();
 
+    // The save procedure takes the edit status and is offered "A" + every
+    // column's field and the search values.
+    QList<ProcedureUse> ContractProcedures() const override;
+
 protected:
     // The row check, run before a row is posted, on Add and on Save: the
     // required head and body fields in declared order, then RowChecks();

@@ -79,6 +79,14 @@ void TfrmEZS000::CloseQueries()
     qryFooter.close();
 }
 
+QStringList TfrmEZS000::ContractSql() const
+{
+    QStringList texts = TfrmZZS020::ContractSql();
+    if (!qryFooter.sql().isEmpty())
+        texts.append(qryFooter.sql());
+    return texts;
+}
+
 QString TfrmEZS000::WorkDate() const
 {
     for (const Field &field : SearchFields())

@@ -34,6 +34,8 @@ public:
     // The working date as 'YYYYMMDD'; today until a picker changes it.
     QString WorkDate() const;
 
+    QStringList ContractSql() const override;
+
     void edtEnter(QWidget *control) override;
     void edtExit(QWidget *control) override;
 

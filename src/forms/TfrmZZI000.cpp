@@ -298,6 +298,20 @@ void TfrmZZI000::BindSearchValues(SqlQuery &query)
         }
 }
 
+QStringList TfrmZZI000::ContractSql() const
+{
+    return qryQuery.sql().isEmpty() ? QStringList() : QStringList{qryQuery.sql()};
+}
+
+QStringList TfrmZZI000::SearchParameters() const
+{
+    QStringList names;
+    for (const Field &field : m_searchFields)
+        if (!field.def.field.isEmpty())
+            names.append(u"A"_s + field.def.field);
+    return names;
+}
+
 bool TfrmZZI000::CheckSearchFields()
 {
     TReturn result;

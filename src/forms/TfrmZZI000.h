@@ -77,6 +77,22 @@ public:
     virtual void edtEnter(QWidget *control);
     virtual void edtExit(QWidget *control);
 
+    // What the screen sends to one of its procedures, for the contract
+    // test: the parameters it names (the function must have them), those
+    // it offers where the function has them (record and search fields),
+    // and those it leaves to the server's default on purpose. The audit
+    // parameters are the wrapper's.
+    struct ProcedureUse
+    {
+        const StoredProc *procedure = nullptr;
+        QStringList named;
+        QStringList offered;
+        QStringList leftOut;
+    };
+    // Every SQL text the screen runs, and every procedure it calls.
+    virtual QStringList ContractSql() const;
+    virtual QList<ProcedureUse> ContractProcedures() const { return {}; }
+
 signals:
     // A hosted screen asks its host to close it; the host calls close() and
     // destroys the tab when the screen accepts.
@@ -113,6 +129,8 @@ protected:
     void BindSearchValues(SqlQuery &query);
     // The value a search field had when the rows were read.
     QString SearchedValue(const QString &field) const { return m_searched.value(field.toUpper()); }
+    // "A" + the field of every bound search field: what PassSearchValues may send.
+    QStringList SearchParameters() const;
     // Sets "A" + field to each searched value where the procedure has that
     // parameter: the common key of the rows it saves, whatever the search
     // bar shows by then.
