@@ -185,11 +185,11 @@ BEGIN
          WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no;
         INSERT INTO eb040dt (rent_date, area_gubun, rent_no, rent_seq, ticket_kind, rent_stat, equip_gubun,
                              equip_no, rent_name, tel_no, height, weight, shoes_size, binding, zip_code,
-                             addr1, addr2, svrl_rent_from_date, svrl_rent_to_date, remark,
+                             addr1, addr2, svrl_rent_from_date, svrl_rent_to_date, remark, rent_time,
                              au_emp_no, au_ip, au_date)
         VALUES (v_date, v_area, v_no, v_seq, v_ticket, v_stat, v_kind, v_item, v_name, enc(v_tel),
                 v_height, v_weight, v_shoes, v_bind, v_zip, enc(v_addr1), enc(v_addr2), v_from, v_to, v_rmk,
-                au.emp_no, au.ip, au.at);
+                to_char(au.at, 'HH24MI'), au.emp_no, au.ip, au.at);
         DELETE FROM eb020tm
          WHERE rent_date = v_date AND area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_item;
         IF v_stat = 'S' THEN

@@ -70,6 +70,7 @@ CREATE TABLE eb040dt (
     au_emp_no   varchar(20),
     au_ip       varchar(60),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    rent_time   varchar(4),  -- HHMM on the server's clock when the row was first saved
     PRIMARY KEY (rent_date, area_gubun, rent_no, rent_seq),
     FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms
 );
