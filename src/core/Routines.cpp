@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QHostAddress>
 #include <QHostInfo>
 
 #include <array>
@@ -101,17 +100,10 @@ QString EditStatusText(int state)
     return state >= 0 && state <= 3 ? QString::number(state) : QString();
 }
 
-QString ClientAddress()
+QString CounterIdentity(const QString &configured)
 {
-    const QHostInfo info = QHostInfo::fromName(QHostInfo::localHostName());
-    for (const QHostAddress &address : info.addresses()) {
-        bool ok = false;
-        const quint32 ip = address.toIPv4Address(&ok);
-        if (ok)
-            return QString::asprintf("%d.%d.%d.%d", int(ip >> 24), int((ip >> 16) & 0xFF), int((ip >> 8) & 0xFF),
-                                     int(ip & 0xFF));
-    }
-    return {};
+    const QString id = configured.trimmed();
+    return id.isEmpty() ? QHostInfo::localHostName() : id;
 }
 
 namespace {

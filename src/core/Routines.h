@@ -26,9 +26,11 @@ qint64 TextToInt64(const QString &text);
 QString Int64ToText(qint64 value);
 // Edit-status text of a grid row state 0..3 ("0".."3").
 QString EditStatusText(int state);
-// The local host's first IPv4 address as dotted text; empty when the host
-// name cannot be resolved.
-QString ClientAddress();
+// The workstation's identity recorded with every write and every hold:
+// `configured` (the counter id of the workstation's INI) when set, else the
+// host name. Not an address: a counter keeps its identity when its address
+// changes, and every Debian host resolves its own name to a loopback address.
+QString CounterIdentity(const QString &configured);
 
 // Raised when a stored password is not made of hexadecimal digit pairs.
 class ConversionError : public std::runtime_error

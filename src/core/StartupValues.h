@@ -10,7 +10,7 @@ struct StartupValues
     QString databaseUser;  // argument 2
     QString employeeNo;    // argument 3, AU_EMP_NO of every call
     QString userName;      // argument 4, shown in every status bar
-    QString clientAddress; // AU_IP of every call
+    QString clientAddress; // AU_IP of every call: the counter's identity (CounterIdentity)
     int roleType = 0;      // [Role] of the executable's INI
     QString roleCode;
     QString roleName;

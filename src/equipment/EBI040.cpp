@@ -85,6 +85,14 @@ TfrmEBI040::TfrmEBI040(const QString &printerPort, QWidget *parent)
     m_printer->setObjectName(u"cptFlotec"_s);
     build();
     m_printer->OpenPrinter();
+    // Holds this counter's earlier session left behind (a crash, a lost
+    // connection) go at once, not when they lapse.
+    RunGuarded([] {
+        SaveTransaction transaction;
+        StoredProc release(u"pr_ebi040_04"_s);
+        release.exec();
+        transaction.commit();
+    });
 }
 
 TfrmEBI040::~TfrmEBI040() = default;

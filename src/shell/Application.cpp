@@ -82,7 +82,7 @@ bool Application::createDataModule()
     m_dataModule->Disconnect();
 
     const QString roleFile = QFileInfo(m_exePath).completeBaseName() + u".ini"_s;
-    values.clientAddress = ClientAddress();
+    values.clientAddress = CounterIdentity(IniValue(roleFile, u"Counter"_s, u"Id"_s));
     values.employeeNo = m_arguments.value(2);
     values.userName = m_arguments.value(3);
     values.roleType = IniInt(roleFile, u"Role"_s, u"Type"_s, 0);

@@ -1,6 +1,7 @@
 #include "Cp949.h"
 #include "Routines.h"
 
+#include <QHostInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -172,6 +173,13 @@ private slots:
         QCOMPARE(Cp949Length(text), bytes);
         QCOMPARE(CutToCp949Bytes(text, cutAt), cut);
         QCOMPARE(FromCp949(ToCp949(text)), text);
+    }
+
+    void counterIdentityIsTheConfiguredIdOrTheHostName()
+    {
+        QCOMPARE(CounterIdentity(u" 대여1번 "_s), u"대여1번"_s);
+        QCOMPARE(CounterIdentity({}), QHostInfo::localHostName());
+        QCOMPARE(CounterIdentity(u"   "_s), QHostInfo::localHostName());
     }
 
     void cp949EncodesHangulAsTwoBytes()
