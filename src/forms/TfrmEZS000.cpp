@@ -7,6 +7,7 @@
 #include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -85,7 +86,10 @@ bool TfrmEZS000::bbtSearchClick()
         starter = nullptr;
     ResetFooters();
     cdsQuery->close();
-    OpenList();
+    {
+        const ServerWait wait(this);
+        OpenList();
+    }
     if (cdsQuery->rowCount() > 0) {
         rgrGrid->setFocus(Qt::OtherFocusReason);
         rgrGrid->setCurrentRow(0);
