@@ -236,9 +236,9 @@ private slots:
     {
         DataModule::instance()->setTimeouts(12000, 3000);
         m_db->dropClientSessions();
-        QCOMPARE(SqlQuery::scalar(u"SHOW lock_timeout"_s), u"3s"_s);
+        QCOMPARE(SqlQuery::scalar(u"SELECT current_setting('lock_timeout')"_s), u"3s"_s);
         m_db->dropClientSessions();
-        QCOMPARE(SqlQuery::scalar(u"SHOW statement_timeout"_s), u"12s"_s);
+        QCOMPARE(SqlQuery::scalar(u"SELECT current_setting('statement_timeout')"_s), u"12s"_s);
         QVERIFY(!DataModule::instance()->inTransaction());
     }
 
@@ -377,6 +377,10 @@ private slots:
         QVERIFY(list.rowCount() < 1000);
         QVERIFY(list.canFetchMore());
         QCOMPARE(list.value(0, u"NO"_s), u"1"_s);
+        // The rest waits on the server, in a cursor of a connection of its own.
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM pg_stat_activity WHERE usename = 'ktuser'"
+                                   " AND state = 'idle in transaction' AND query LIKE 'FETCH%kest_stream'"_s),
+                 u"1"_s);
 
         // The main connection goes on while the list is half read, a save included.
         QCOMPARE(SqlQuery::scalar(u"SELECT count(*) FROM tt030ms"_s), u"0"_s);
