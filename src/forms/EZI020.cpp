@@ -743,7 +743,10 @@ bool TfrmGridEntry::eventFilter(QObject *watched, QEvent *event)
     if (press || event->type() == QEvent::KeyRelease) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == rgrGrid) {
-            if (gridKey(key, press))
+            // A fill-down posts rows, which a screen may check on the server.
+            bool taken = false;
+            RunGuarded([&] { taken = gridKey(key, press); });
+            if (taken)
                 return true;
         } else if (press && watched->isWidgetType() && headKey(static_cast<QWidget *>(watched), key)) {
             return true;

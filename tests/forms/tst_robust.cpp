@@ -397,6 +397,30 @@ private slots:
         QVERIFY(m_boxes->boxes.isEmpty());
     }
 
+    void streamedReadBindsAsTheMainConnectionDoes_data()
+    {
+        QTest::addColumn<bool>("streamed");
+        QTest::newRow("main connection") << false;
+        QTest::newRow("streamed") << true;
+    }
+    void streamedReadBindsAsTheMainConnectionDoes()
+    {
+        QFETCH(bool, streamed);
+        SqlQuery query(u"SELECT :A || ':00 - ' || :a || '-' || :B::text AS t, :B AS b,"
+                       " CAST(:E AS text) IS NULL AS e FROM tt030ms WHERE code <> :E2"_s);
+        query.setStreamed(streamed);
+        query.bind(u"A"_s, u"12"_s);
+        query.bind(u"B"_s, u"7"_s);
+        query.bind(u"E2"_s, u"x"_s);
+        m_db->adminExec(u"INSERT INTO tt030ms VALUES ('0001', 'first')"_s);
+        query.exec();
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0), u"12:00 - 12-7"_s);
+        QCOMPARE(query.value(u"B"_s), u"7"_s);
+        QCOMPARE(query.value(2), u"true"_s);
+        QVERIFY(!query.next());
+    }
+
     void exportReadsEveryRowOfAStreamedList()
     {
         openSearch();
