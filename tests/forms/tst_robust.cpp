@@ -15,6 +15,7 @@
 #include "TestDatabase.h"
 #include "TfrmEZS000.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -90,6 +91,8 @@ public:
 
     bool SaveRows() override
     {
+        statusDuringSave = StatusMessage();
+        hourglassDuringSave = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         TfrmEZI000::SaveRows();
         if (dropInFlight)
             SqlQuery::scalar(u"SELECT tt030_drop_me()"_s);
@@ -98,6 +101,8 @@ public:
 
     bool checkOnRowShown = false;
     bool dropInFlight = false;
+    QString statusDuringSave;
+    bool hourglassDuringSave = false;
     CodeCombo *cboArea;
 
 protected:
@@ -310,6 +315,11 @@ private slots:
         QCOMPARE(m_boxes->texts(), QStringList({u"저장 하시겠습니까?"_s}));
         QCOMPARE(log(), QStringList({u"1/0001/바뀜"_s, u"3/0002/second"_s, u"2/0009/새것"_s}));
         QCOMPARE(entry().ChangeCount(), 0);
+        // While it ran, the screen said it was waiting on the server.
+        QCOMPARE(entry().statusDuringSave, ServerText::Waiting);
+        QVERIFY(entry().hourglassDuringSave);
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(entry().StatusMessage(), u"자료를 저장했습니다."_s);
     }
 
     void closeWorksWhileTheServerIsDown()
