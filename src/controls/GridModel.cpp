@@ -85,6 +85,7 @@ void GridModel::setQuery(std::unique_ptr<SqlQuery> query)
         m_fields.append(record.fieldName(i).toUpper());
     mapColumns();
     m_query = std::move(query);
+    m_fetchFailure.clear();
     m_open = true;
     readBatch(FetchSize);
     endResetModel();
@@ -101,6 +102,7 @@ void GridModel::close()
     beginResetModel();
     m_rows.clear();
     m_query.reset();
+    m_fetchFailure.clear();
     m_open = false;
     endResetModel();
 }
@@ -123,8 +125,10 @@ bool GridModel::readBatch(int count)
         m_rows.append(row);
         ++read;
     }
-    if (read < count)
-        m_query.reset(); // every row is here
+    if (read < count) {
+        m_fetchFailure = m_query->streamFailure();
+        m_query.reset(); // every row is here, or no more can come
+    }
     return read > 0;
 }
 

@@ -54,6 +54,9 @@ public:
     bool canFetchMore(const QModelIndex &parent = {}) const override;
     void fetchMore(const QModelIndex &parent = {}) override;
     void fetchAll();
+    // Why the rows stopped before the end of a streamed result; empty when
+    // every row came (or are still to come).
+    const QString &fetchFailure() const { return m_fetchFailure; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -99,6 +102,7 @@ private:
     QList<QStringList> m_rows;
     QStringList m_footers;
     std::unique_ptr<SqlQuery> m_query;
+    QString m_fetchFailure;
     bool m_open = false;
 
     void mapColumns();

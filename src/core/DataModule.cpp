@@ -1,15 +1,35 @@
 #include "DataModule.h"
 
+#include "ConnectionWatch.h"
 #include "ServerError.h"
 #include "StartupValues.h"
+#include "StoredProc.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
+
+#include <libpq-fe.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 DataModule *current = nullptr;
+
+// Idle stream connections kept for the next search; more are closed.
+constexpr int IdleStreamsKept = 1;
+
+QString conninfoValue(const QString &value)
+{
+    QString quoted = value;
+    quoted.replace(u"\\"_s, u"\\\\"_s).replace(u"'"_s, u"\\'"_s);
+    return u"'"_s + quoted + u"'"_s;
 }
+
+QString sessionSettings(int statementMs, int lockMs)
+{
+    return u"SET statement_timeout = %1; SET lock_timeout = %2"_s.arg(statementMs).arg(lockMs);
+}
+} // namespace
 
 DataModule::DataModule()
 {
@@ -22,12 +42,17 @@ DataModule::DataModule()
     const int port = IniInt(u"Main.ini"_s, u"DATABASE"_s, u"PORT"_s, -1);
     db.setPort(port);
     db.setConnectOptions(IniValue(u"Main.ini"_s, u"DATABASE"_s, u"OPTIONS"_s));
+    m_statementMs = std::max(0, IniInt(u"Main.ini"_s, u"DATABASE"_s, u"STATEMENT_TIMEOUT"_s, DefaultStatementTimeout)) * 1000;
+    m_lockMs = std::max(0, IniInt(u"Main.ini"_s, u"DATABASE"_s, u"LOCK_TIMEOUT"_s, DefaultLockTimeout)) * 1000;
     current = this;
 }
 
 DataModule::~DataModule()
 {
     Disconnect();
+    for (pg_conn *stream : std::as_const(m_idleStreams))
+        PQfinish(stream);
+    m_idleStreams.clear();
     if (current == this)
         current = nullptr;
     QSqlDatabase::removeDatabase(ConnectionName);
@@ -49,12 +74,35 @@ void DataModule::setParameters(const QString &databaseName, const QString &userN
 void DataModule::Connect()
 {
     QSqlDatabase db = database();
-    if (db.isOpen() || db.open())
+    if (db.isOpen())
         return;
+    if (db.open()) {
+        ++m_generation;
+        applySessionSettings();
+        return;
+    }
     const QString text = db.lastError().text();
     if (IsConnectionLimitError(text))
         throw ServerError(u"현재 너무 많은 사용자가 사용 중이므로 연결할 수 없습니다.\r잠시 후 다시 시도하십시오."_s);
     throw ServerError(u"데이터베이스와 연결할 수 없습니다.\r\r에러내용:\r"_s + text);
+}
+
+void DataModule::applySessionSettings()
+{
+    QSqlQuery query(database());
+    query.exec(sessionSettings(m_statementMs, m_lockMs));
+}
+
+void DataModule::setTimeouts(int statementMs, int lockMs)
+{
+    m_statementMs = std::max(0, statementMs);
+    m_lockMs = std::max(0, lockMs);
+    if (isConnected())
+        applySessionSettings();
+    // Idle stream connections carry the old values: open new ones.
+    for (pg_conn *stream : std::as_const(m_idleStreams))
+        PQfinish(stream);
+    m_idleStreams.clear();
 }
 
 void DataModule::Disconnect()
@@ -63,6 +111,27 @@ void DataModule::Disconnect()
     if (db.isOpen())
         db.close();
     m_transactionDepth = 0;
+    ++m_generation;
+}
+
+void DataModule::DropConnection()
+{
+    Disconnect();
+    // A procedure may have been replaced while the server was away.
+    StoredProc::clearCache();
+    for (pg_conn *stream : std::as_const(m_idleStreams))
+        PQfinish(stream);
+    m_idleStreams.clear();
+}
+
+void DataModule::Reconnect()
+{
+    DropConnection();
+    try {
+        Connect();
+    } catch (const ServerError &error) {
+        throw ServerError(ServerText::ConnectionLost, error.sqlState(), ServerError::Kind::ConnectionLost);
+    }
 }
 
 bool DataModule::isConnected() const
@@ -70,17 +139,101 @@ bool DataModule::isConnected() const
     return database().isOpen();
 }
 
+bool DataModule::Ping()
+{
+    try {
+        QSqlDatabase db = Connection();
+        QSqlQuery probe(db);
+        if (probe.exec(u"SELECT 1"_s))
+            return true;
+        if (inTransaction())
+            return false;
+        Reconnect();
+        return QSqlQuery(database()).exec(u"SELECT 1"_s);
+    } catch (const ServerError &) {
+        return false;
+    }
+}
+
 QSqlDatabase DataModule::database() const
 {
     return QSqlDatabase::database(ConnectionName, false);
 }
 
+QString DataModule::streamConnectInfo() const
+{
+    const QSqlDatabase db = database();
+    QStringList parts;
+    if (!db.hostName().isEmpty())
+        parts << u"host="_s + conninfoValue(db.hostName());
+    if (db.port() > 0)
+        parts << u"port="_s + QString::number(db.port());
+    parts << u"dbname="_s + conninfoValue(db.databaseName());
+    parts << u"user="_s + conninfoValue(db.userName());
+    if (!db.password().isEmpty())
+        parts << u"password="_s + conninfoValue(db.password());
+    // The options of the main connection, as its driver reads them.
+    QString options = db.connectOptions();
+    options.replace(u';', u' ');
+    if (!options.trimmed().isEmpty())
+        parts << options.trimmed();
+    return parts.join(u' ');
+}
+
+pg_conn *DataModule::takeStreamConnection()
+{
+    while (!m_idleStreams.isEmpty()) {
+        pg_conn *stream = m_idleStreams.takeLast();
+        if (PQstatus(stream) == CONNECTION_OK && PQtransactionStatus(stream) == PQTRANS_IDLE)
+            return stream;
+        PQfinish(stream);
+    }
+    pg_conn *stream = PQconnectdb(streamConnectInfo().toUtf8().constData());
+    if (PQstatus(stream) != CONNECTION_OK) {
+        const QString text = QString::fromUtf8(PQerrorMessage(stream));
+        PQfinish(stream);
+        if (IsConnectionLimitError(text))
+            throw ServerError(u"현재 너무 많은 사용자가 사용 중이므로 연결할 수 없습니다.\r잠시 후 다시 시도하십시오."_s);
+        throw ServerError(ServerText::ConnectionLost, {}, ServerError::Kind::ConnectionLost);
+    }
+    PQsetClientEncoding(stream, "UTF8");
+    PGresult *set = PQexec(stream, sessionSettings(m_statementMs, m_lockMs).toUtf8().constData());
+    PQclear(set);
+    return stream;
+}
+
+void DataModule::releaseStreamConnection(pg_conn *connection)
+{
+    if (!connection)
+        return;
+    if (PQstatus(connection) != CONNECTION_OK || PQtransactionStatus(connection) != PQTRANS_IDLE
+        || m_idleStreams.size() >= IdleStreamsKept) {
+        PQfinish(connection);
+        return;
+    }
+    m_idleStreams.append(connection);
+}
+
 QSqlDatabase Connection()
 {
     DataModule *module = DataModule::instance();
-    if (!module || !module->isConnected())
+    if (!module)
         throw ServerError(u"데이터베이스에 연결되어 있지 않습니다."_s);
+    if (!module->isConnected()) {
+        // Lost before and not opened again yet: this statement tries.
+        try {
+            module->Connect();
+        } catch (const ServerError &error) {
+            throw ServerError(ServerText::ConnectionLost, error.sqlState(), ServerError::Kind::ConnectionLost);
+        }
+    }
     return module->database();
+}
+
+bool ServerReachable()
+{
+    DataModule *module = DataModule::instance();
+    return module && module->Ping();
 }
 
 bool IsConnectionLimitError(const QString &errorText)

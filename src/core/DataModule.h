@@ -1,14 +1,21 @@
 #pragma once
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
-// Owns the one database connection of the process. Screens make their own
-// queries and procedure objects on it (SqlQuery, StoredProc).
+struct pg_conn;
+
+// Owns the database connection of the process. Screens make their own
+// queries and procedure objects on it (SqlQuery, StoredProc). Streamed
+// result lists read over connections of their own (ResultStream), opened
+// with the same parameters when first needed.
 class DataModule
 {
 public:
     static inline const QString ConnectionName = QStringLiteral("OracleConnection");
+    static constexpr int DefaultStatementTimeout = 30; // seconds
+    static constexpr int DefaultLockTimeout = 10;      // seconds
 
     DataModule();
     ~DataModule();
@@ -23,20 +30,57 @@ public:
     // operator's message when the server cannot be reached.
     void Connect();
     void Disconnect();
+    // Drops a connection that broke and opens it again; throws ServerError
+    // (connection lost) when the server cannot be reached.
+    void Reconnect();
+    // Forgets a connection that broke in the middle of a save: the save's
+    // transaction is gone with it. The next statement opens it again.
+    void DropConnection();
     bool isConnected() const;
+    // Reachable now: a connection is open (opened again if it broke) and
+    // answers. Never throws.
+    bool Ping();
+
+    // Milliseconds; 0 lets a statement or a lock wait run without limit.
+    // Applied to every connection from its next opening on (and at once to
+    // the open one). Main.ini [DATABASE] STATEMENT_TIMEOUT, LOCK_TIMEOUT give
+    // them in seconds.
+    void setTimeouts(int statementMs, int lockMs);
+    int statementTimeout() const { return m_statementMs; }
+    int lockTimeout() const { return m_lockMs; }
 
     QSqlDatabase database() const;
+    // Counts the openings of the connection: a save started on an older one
+    // has nothing left to roll back.
+    int generation() const { return m_generation; }
 
     // True while a save transaction is active on the connection.
     bool inTransaction() const { return m_transactionDepth > 0; }
 
+    // A libpq connection for one streamed read, idle or newly opened with
+    // the process's parameters and timeouts; throws ServerError. Hand it back
+    // with releaseStreamConnection, or close it with PQfinish when it broke.
+    pg_conn *takeStreamConnection();
+    void releaseStreamConnection(pg_conn *connection);
+
 private:
     friend class SaveTransaction;
+    void applySessionSettings();
+    QString streamConnectInfo() const;
+
     int m_transactionDepth = 0;
+    int m_generation = 0;
+    int m_statementMs = DefaultStatementTimeout * 1000;
+    int m_lockMs = DefaultLockTimeout * 1000;
+    QList<pg_conn *> m_idleStreams;
 };
 
-// The connection of the running process; throws ServerError when there is none.
+// The connection of the running process, opened again when it was lost;
+// throws ServerError when there is none.
 QSqlDatabase Connection();
+
+// DataModule::Ping of the running process; false without one.
+bool ServerReachable();
 
 // True when a failed open's text says the server has no free connection slot.
 bool IsConnectionLimitError(const QString &errorText);

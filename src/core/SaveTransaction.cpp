@@ -1,8 +1,8 @@
 #include "SaveTransaction.h"
 
+#include "ConnectionWatch.h"
 #include "DataModule.h"
 #include "ServerError.h"
-#include "SqlQuery.h"
 
 #include <QSqlError>
 
@@ -11,23 +11,38 @@ using namespace Qt::StringLiterals;
 SaveTransaction::SaveTransaction() : m_module(DataModule::instance())
 {
     QSqlDatabase db = Connection();
-    if (m_module->m_transactionDepth++ > 0)
+    if (m_module->m_transactionDepth > 0) {
+        ++m_module->m_transactionDepth;
+        m_generation = m_module->generation();
         return;
-    if (!db.transaction()) {
-        --m_module->m_transactionDepth;
-        throw ServerError(PrimaryMessage(db.lastError().databaseText()).isEmpty()
-                              ? db.lastError().text()
-                              : PrimaryMessage(db.lastError().databaseText()));
     }
+    if (!db.transaction()) {
+        ServerError error = ServerErrorOf(db.lastError(), db);
+        if (!error.connectionLost())
+            throw error;
+        // Broken while idle: nothing was sent yet, so the save may begin anew.
+        m_module->Reconnect();
+        db = Connection();
+        if (!db.transaction())
+            throw ServerErrorOf(db.lastError(), db);
+    }
+    ++m_module->m_transactionDepth;
+    m_generation = m_module->generation();
     m_owner = true;
+}
+
+bool SaveTransaction::onSameConnection() const
+{
+    return m_module->generation() == m_generation;
 }
 
 SaveTransaction::~SaveTransaction()
 {
-    if (!m_done && m_owner)
+    if (m_done || !onSameConnection())
+        return;
+    if (m_owner)
         m_module->database().rollback();
-    if (!m_done)
-        --m_module->m_transactionDepth;
+    --m_module->m_transactionDepth;
 }
 
 void SaveTransaction::commit()
@@ -35,14 +50,18 @@ void SaveTransaction::commit()
     if (m_done)
         return;
     m_done = true;
+    if (!onSameConnection())
+        throw ServerError(ServerText::ConnectionLost, {}, ServerError::Kind::ConnectionLost);
     --m_module->m_transactionDepth;
     if (!m_owner)
         return;
     QSqlDatabase db = m_module->database();
     if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        const QString primary = PrimaryMessage(error.databaseText());
-        throw ServerError(primary.isEmpty() ? error.text() : primary, error.nativeErrorCode());
+        const ServerError error = ServerErrorOf(db.lastError(), db);
+        if (error.connectionLost())
+            m_module->DropConnection();
+        else
+            db.rollback();
+        throw error;
     }
 }

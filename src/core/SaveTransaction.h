@@ -4,7 +4,10 @@ class DataModule;
 
 // One save on the process's connection. Starts a transaction unless one is
 // already active (then it is a no-op part of the outer one); rolls back in
-// its destructor unless commit() ran. Not copyable.
+// its destructor unless commit() ran. A connection that broke before the
+// save began is opened again; one that breaks during it takes the
+// transaction with it (ServerError, connection lost), and nothing is left to
+// roll back. Not copyable.
 class SaveTransaction
 {
 public:
@@ -17,7 +20,11 @@ public:
     void commit();
 
 private:
+    // The transaction still lives on the connection it began on.
+    bool onSameConnection() const;
+
     DataModule *m_module;
+    int m_generation = 0;
     bool m_owner = false;
     bool m_done = false;
 };

@@ -1,9 +1,12 @@
 #include "SqlQuery.h"
 
+#include "ConnectionWatch.h"
 #include "DataModule.h"
+#include "ResultStream.h"
 #include "ServerError.h"
 
 #include <QSqlError>
+#include <QSqlField>
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
@@ -20,19 +23,15 @@ QString PrimaryMessage(const QString &databaseText)
     return text;
 }
 
-static ServerError errorOf(const QSqlError &error)
-{
-    const QString primary = PrimaryMessage(error.databaseText());
-    return ServerError(primary.isEmpty() ? error.text() : primary, error.nativeErrorCode());
-}
-
 namespace {
 
 // Finds the ":NAME" placeholders (skipping quoted text, comments and "::"
 // casts); returns the text with every placeholder spelled in upper case.
-QString scanPlaceholders(const QString &sql, QStringList &names)
+// `numbered`, when given, receives the text with $1..$n in their place.
+QString scanPlaceholders(const QString &sql, QStringList &names, QString *numbered = nullptr)
 {
     QString normal = sql;
+    qsizetype copied = 0;
     const qsizetype n = sql.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = sql.at(i);
@@ -58,10 +57,16 @@ QString scanPlaceholders(const QString &sql, QStringList &names)
                 normal.replace(i + 1, name.size(), name);
                 if (!names.contains(name))
                     names.append(name);
+                if (numbered) {
+                    *numbered += sql.mid(copied, i - copied) + u'$' + QString::number(names.indexOf(name) + 1);
+                    copied = j;
+                }
             }
             i = j - 1;
         }
     }
+    if (numbered)
+        *numbered += sql.mid(copied);
     return normal;
 }
 
@@ -85,6 +90,10 @@ SqlQuery::SqlQuery(const QString &sql)
 {
     setSql(sql);
 }
+
+SqlQuery::~SqlQuery() = default;
+SqlQuery::SqlQuery(SqlQuery &&) noexcept = default;
+SqlQuery &SqlQuery::operator=(SqlQuery &&) noexcept = default;
 
 void SqlQuery::setSql(const QString &sql)
 {
@@ -114,25 +123,82 @@ void SqlQuery::clearBinds()
 
 void SqlQuery::exec()
 {
-    m_query = QSqlQuery(Connection());
+    close();
+    if (m_streamed) {
+        QStringList names;
+        QString numbered;
+        scanPlaceholders(m_sql, names, &numbered);
+        QStringList values;
+        for (const QString &name : std::as_const(names))
+            values.append(m_binds.value(name));
+        m_stream = std::make_unique<ResultStream>(numbered, values);
+        return;
+    }
+    QSqlDatabase db = Connection();
+    if (run(db))
+        return;
+    ServerError error = ServerErrorOf(m_query.lastError(), db);
+    m_query = QSqlQuery();
+    if (!error.connectionLost())
+        throw error;
+    DataModule *module = DataModule::instance();
+    if (module->inTransaction()) {
+        // The save's transaction went with the connection: nothing to retry.
+        module->DropConnection();
+        throw error;
+    }
+    module->Reconnect();
+    db = Connection();
+    if (!run(db)) {
+        error = ServerErrorOf(m_query.lastError(), db);
+        m_query = QSqlQuery();
+        throw error;
+    }
+}
+
+bool SqlQuery::run(QSqlDatabase db)
+{
+    m_query = QSqlQuery(db);
     m_query.setForwardOnly(!m_buffered);
     if (!m_query.prepare(m_normalSql))
-        throw errorOf(m_query.lastError());
-    for (const QString &name : m_placeholders) {
+        return false;
+    for (const QString &name : std::as_const(m_placeholders)) {
         const QString value = m_binds.value(name);
         m_query.bindValue(u':' + name, value.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(value));
     }
-    if (!m_query.exec())
-        throw errorOf(m_query.lastError());
+    return m_query.exec();
 }
 
 bool SqlQuery::next()
 {
+    if (m_stream)
+        return m_stream->next();
     return m_query.next();
+}
+
+bool SqlQuery::isActive() const
+{
+    return m_stream || m_query.isActive();
+}
+
+QString SqlQuery::streamFailure() const
+{
+    return m_stream ? m_stream->failure() : QString();
+}
+
+QSqlRecord SqlQuery::record() const
+{
+    if (!m_stream)
+        return m_query.record();
+    QSqlRecord record;
+    for (const QString &field : m_stream->fields())
+        record.append(QSqlField(field));
+    return record;
 }
 
 void SqlQuery::close()
 {
+    m_stream.reset();
     if (m_query.isActive())
         m_query.finish();
     m_query = QSqlQuery();
@@ -140,12 +206,16 @@ void SqlQuery::close()
 
 QString SqlQuery::value(const QString &field) const
 {
+    if (m_stream)
+        return m_stream->value(int(m_stream->fields().indexOf(field.toLower())));
     const int index = m_query.record().indexOf(field);
     return index < 0 ? QString() : ValueText(m_query.value(index));
 }
 
 QString SqlQuery::value(int column) const
 {
+    if (m_stream)
+        return m_stream->value(column);
     return ValueText(m_query.value(column));
 }
 

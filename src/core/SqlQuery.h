@@ -6,13 +6,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class ResultStream;
+
 // A read on the process's connection with named binds (":NAME"). Every value
 // is bound as text and an empty text as NULL, as the old server treated ''.
-// Failures throw ServerError.
+// Failures throw ServerError. A read outside a save whose connection broke
+// opens it again and runs once more; inside a save the save is lost.
 class SqlQuery
 {
 public:
     explicit SqlQuery(const QString &sql = {});
+    ~SqlQuery();
+    SqlQuery(SqlQuery &&) noexcept;
+    SqlQuery &operator=(SqlQuery &&) noexcept;
 
     void setSql(const QString &sql);
     const QString &sql() const { return m_sql; }
@@ -31,13 +39,19 @@ public:
     // read (a grid fetching as it scrolls). Unbuffered (the default), rows
     // stream from the server and the next statement discards those unread.
     void setBuffered(bool on) { m_buffered = on; }
+    // Streamed: rows come from the server a batch at a time over a
+    // connection of their own (ResultStream), for result lists that may be
+    // long; other statements and saves go on while they are half read.
+    void setStreamed(bool on) { m_streamed = on; }
+    // Why a streamed read stopped early; empty when it did not.
+    QString streamFailure() const;
 
     void exec();
     bool next();
-    bool isActive() const { return m_query.isActive(); }
+    bool isActive() const;
     void close();
 
-    QSqlRecord record() const { return m_query.record(); }
+    QSqlRecord record() const;
     // The current row's value as text; empty for NULL or an unknown field.
     QString value(const QString &field) const;
     QString value(int column) const;
@@ -51,7 +65,11 @@ private:
     QStringList m_placeholders;
     QHash<QString, QString> m_binds;
     QSqlQuery m_query;
+    std::unique_ptr<ResultStream> m_stream;
     bool m_buffered = false;
+    bool m_streamed = false;
+
+    bool run(QSqlDatabase db);
 };
 
 // The server's primary message of a failed statement: without "ERROR:" and

@@ -2,6 +2,7 @@
 
 #include "CodeCombo.h"
 #include "CodeServices.h"
+#include "DataModule.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "Guard.h"
@@ -196,8 +197,8 @@ void TfrmEBI040::build()
     });
     connect(edtRentEquipNo, &QLineEdit::textChanged, this,
             [this](const QString &text) { sbtEquipOk->setEnabled(text.isEmpty()); });
-    connect(cboRentEquip, &QComboBox::currentIndexChanged, this, [this] { equipKindChanged(); });
-    connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, [this] { refreshFreeItems(); });
+    connect(cboRentEquip, &QComboBox::currentIndexChanged, this, Guarded([this] { equipKindChanged(); }));
+    connect(cboEquipSizeGubun, &QComboBox::currentIndexChanged, this, Guarded([this] { refreshFreeItems(); }));
 
     AddFields({
         {.name = u"edtRentName"_s, .caption = u"*대여자명"_s, .field = u"RENT_NAME"_s, .bytes = 30,
@@ -390,20 +391,15 @@ void TfrmEBI040::refreshFreeItems()
 
 bool TfrmEBI040::callHold(const QString &status, const QString &kind, const QString &no)
 {
-    try {
-        RunSave([&] {
-            m_holdProc.clearValues();
-            m_holdProc.setValue(u"ARENT_DATE"_s, WorkDate());
-            m_holdProc.setValue(u"AAREA_GUBUN"_s, cboArea->code());
-            m_holdProc.setValue(u"AEQUIP_GUBUN"_s, kind);
-            m_holdProc.setValue(u"AEQUIP_NO"_s, no);
-            m_holdProc.setValue(u"AEDITSTATUS"_s, status);
-            m_holdProc.exec();
-        });
-    } catch (const ServerError &) {
-        return false; // RunSave showed the box
-    }
-    return true;
+    return TrySave([&] {
+        m_holdProc.clearValues();
+        m_holdProc.setValue(u"ARENT_DATE"_s, WorkDate());
+        m_holdProc.setValue(u"AAREA_GUBUN"_s, cboArea->code());
+        m_holdProc.setValue(u"AEQUIP_GUBUN"_s, kind);
+        m_holdProc.setValue(u"AEQUIP_NO"_s, no);
+        m_holdProc.setValue(u"AEDITSTATUS"_s, status);
+        m_holdProc.exec();
+    });
 }
 
 bool TfrmEBI040::sbtEquipOkClick()
@@ -477,7 +473,8 @@ bool TfrmEBI040::bbtDeleteClick()
 
 bool TfrmEBI040::BeforeDiscard()
 {
-    if (IsSearchMode())
+    // Holds a server out of reach keeps expire there: closing never waits for it.
+    if (IsSearchMode() || !ServerReachable())
         return true;
     if (!releaseHolds())
         return false;

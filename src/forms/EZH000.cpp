@@ -118,6 +118,7 @@ void TfrmEZH000::ReadDetail(int row)
             query->bind(it.key(), it.value());
         for (const QString &key : std::as_const(m_detailDef.keys))
             query->bind(key, m_grid->value(row, key));
+        query->setStreamed(true);
         query->exec();
         m_detail->setQuery(std::move(query));
     });
@@ -135,6 +136,8 @@ bool TfrmEZH000::bbtSearchClick()
         query->bind(it.key(), it.value());
     for (const Field &field : std::as_const(m_fields))
         query->bind(field.def.bind, LikeAnywhere(field.edit->text()));
+    // A lookup may list a long table: its rows come as the grid needs them.
+    query->setStreamed(true);
     query->exec();
     m_grid->setQuery(std::move(query));
     if (m_grid->rowCount() > 0) {

@@ -22,6 +22,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include "WaitCursor.h"
@@ -94,7 +97,8 @@ TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget 
     });
     AddHotkey(QKeySequence(Qt::CTRL | Qt::Key_F2), u"rgrGridBack DisPlay"_s, [this] { ShowChangeList(); });
 
-    connect(rgrGrid, &GridView::currentRowChanged, this, &TfrmEZI000::currentRowMoved);
+    connect(rgrGrid, &GridView::currentRowChanged, this,
+            Guarded([this](int now, int previous) { currentRowMoved(now, previous); }));
 }
 
 TfrmEZI000::~TfrmEZI000() = default;
@@ -182,11 +186,11 @@ void TfrmEZI000::Bind(QWidget *control, const QString &field)
 void TfrmEZI000::connectChange(QWidget *control)
 {
     if (auto *combo = qobject_cast<QComboBox *>(control))
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, control] { edtChange(control); });
+        connect(combo, &QComboBox::currentIndexChanged, this, Guarded([this, control] { edtChange(control); }));
     else if (auto *edit = qobject_cast<QLineEdit *>(control))
-        connect(edit, &QLineEdit::textChanged, this, [this, control] { edtChange(control); });
+        connect(edit, &QLineEdit::textChanged, this, Guarded([this, control] { edtChange(control); }));
     else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
-        connect(memo, &QPlainTextEdit::textChanged, this, [this, control] { edtChange(control); });
+        connect(memo, &QPlainTextEdit::textChanged, this, Guarded([this, control] { edtChange(control); }));
 }
 
 QString TfrmEZI000::WorkDate() const
@@ -264,45 +268,45 @@ bool TfrmEZI000::LoadRows()
     WaitCursor wait;
     ShowStatus(u"자료를 불러오고 있습니다. 잠시 기다리십시오."_s);
 
-    m_moving = true;
-    m_rows->blockSignals(true);
-    m_rows->close();
-    if (!qryQuery.sql().isEmpty()) {
-        auto query = std::make_unique<SqlQuery>(qryQuery.sql());
-        query->setBuffered(true);
-        for (auto it = qryQuery.binds().begin(); it != qryQuery.binds().end(); ++it)
-            query->bind(it.key(), it.value());
-        query->exec();
-        m_rows->setQuery(std::move(query));
-        m_rows->fetchAll();
-    }
-    m_changeFields.clear();
-    for (const QString &field : m_rows->fields())
-        if (field != RowOriginField && m_rows->columnOf(field) >= 0)
-            m_changeFields.append(field);
-    // Cells take the column's width in bytes, and a code the pick list lacks
-    // is not shown at all.
-    for (int row = 0; row < m_rows->rowCount(); ++row) {
-        for (int c = 0; c < m_rows->columnCount(); ++c) {
-            const ColumnDef &column = m_rows->column(c);
-            QString cell = m_rows->value(row, column.field);
-            const PickList &list = m_rows->pickList(c);
-            if (!list.isEmpty() && !list.codes.contains(cell))
-                cell.clear();
-            m_rows->setValue(row, column.field, cell);
+    {
+        // A read that fails leaves the grid closed, told so, and answering.
+        const QScopedValueRollback moving(m_moving, true);
+        const auto tellView = qScopeGuard([this] { m_rows->refresh(); });
+        const QSignalBlocker quiet(m_rows);
+        m_rows->close();
+        if (!qryQuery.sql().isEmpty()) {
+            auto query = std::make_unique<SqlQuery>(qryQuery.sql());
+            query->setBuffered(true);
+            for (auto it = qryQuery.binds().begin(); it != qryQuery.binds().end(); ++it)
+                query->bind(it.key(), it.value());
+            query->exec();
+            m_rows->setQuery(std::move(query));
+            m_rows->fetchAll();
         }
-        m_rows->setValue(row, RowOriginField, u"Y"_s);
+        m_changeFields.clear();
+        for (const QString &field : m_rows->fields())
+            if (field != RowOriginField && m_rows->columnOf(field) >= 0)
+                m_changeFields.append(field);
+        // Cells take the column's width in bytes, and a code the pick list lacks
+        // is not shown at all.
+        for (int row = 0; row < m_rows->rowCount(); ++row) {
+            for (int c = 0; c < m_rows->columnCount(); ++c) {
+                const ColumnDef &column = m_rows->column(c);
+                QString cell = m_rows->value(row, column.field);
+                const PickList &list = m_rows->pickList(c);
+                if (!list.isEmpty() && !list.codes.contains(cell))
+                    cell.clear();
+                m_rows->setValue(row, column.field, cell);
+            }
+            m_rows->setValue(row, RowOriginField, u"Y"_s);
+        }
+        m_rows->open();
     }
-    m_rows->open();
-    m_rows->blockSignals(false);
-    m_rows->refresh();
-    m_moving = false;
 
     m_changes.clear();
     if (m_rows->rowCount() > 0) {
-        m_moving = true;
+        const QScopedValueRollback moving(m_moving, true);
         rgrGrid->setCurrentRow(0);
-        m_moving = false;
     }
     m_rowChanged = false;
     qryQuery.close();
@@ -422,22 +426,20 @@ void TfrmEZI000::EnableKeyControls(bool on)
 
 void TfrmEZI000::ClearControls()
 {
-    m_loading = true;
+    const QScopedValueRollback loading(m_loading, true);
     for (const Binding &binding : std::as_const(m_bindings)) {
         QWidget *control = binding.control;
         if (!panBody->isAncestorOf(control))
             continue;
         ClearControl(control);
     }
-    m_loading = false;
 }
 
 void TfrmEZI000::ClearRows()
 {
-    m_moving = true;
+    const QScopedValueRollback moving(m_moving, true);
     m_rows->close();
     m_rows->open();
-    m_moving = false;
 }
 
 bool TfrmEZI000::ClearChangeList()
@@ -477,7 +479,7 @@ void TfrmEZI000::GridToControls()
     const int row = rgrGrid->currentRow();
     if (row < 0)
         return;
-    m_loading = true;
+    const QScopedValueRollback loading(m_loading, true);
     for (int c = 0; c < m_rows->columnCount(); ++c) {
         const QString field = m_rows->column(c).field;
         for (QWidget *control : boundTo(c)) {
@@ -506,7 +508,6 @@ void TfrmEZI000::GridToControls()
             }
         }
     }
-    m_loading = false;
 }
 
 void TfrmEZI000::SelectRow(int row)
@@ -545,19 +546,17 @@ void TfrmEZI000::currentRowMoved(int now, int previous)
     if (m_moving)
         return;
     if (previous >= 0 && previous < m_rows->rowCount() && previous != now) {
-        m_moving = true;
+        const QScopedValueRollback moving(m_moving, true);
         // The row check reads the controls, which still show the row left.
         const int count = m_rows->rowCount();
         const bool left = RowExit(previous);
         if (!left) {
             rgrGrid->setCurrentRow(previous);
-            m_moving = false;
             return;
         }
         if (m_rows->rowCount() < count && now > previous)
             --now; // the blank row left was removed
         rgrGrid->setCurrentRow(std::min(now, m_rows->rowCount() - 1));
-        m_moving = false;
     }
     enterRow();
 }
@@ -575,10 +574,10 @@ bool TfrmEZI000::AppendEmptyRow()
     const int current = rgrGrid->currentRow();
     if (current >= 0 && !RowExit(current))
         return false;
-    m_moving = true;
-    const int row = m_rows->insertRecord();
-    rgrGrid->setCurrentRow(row);
-    m_moving = false;
+    {
+        const QScopedValueRollback moving(m_moving, true);
+        rgrGrid->setCurrentRow(m_rows->insertRecord());
+    }
     m_newRow = true;
     enterRow();
     return true;
@@ -626,10 +625,11 @@ bool TfrmEZI000::bbtDeleteClick()
         return false;
     }
     LogRow(u"3"_s, row);
-    m_moving = true;
-    m_rows->removeRecord(row);
+    {
+        const QScopedValueRollback moving(m_moving, true);
+        m_rows->removeRecord(row);
+    }
     m_rowChanged = false;
-    m_moving = false;
     if (m_rows->rowCount() > 0) {
         rgrGrid->setCurrentRow(std::min(row, m_rows->rowCount() - 1));
         enterRow();
@@ -683,7 +683,7 @@ bool TfrmEZI000::bbtSaveClick()
         return false;
     }
     {
-        WaitCursor wait;
+        const ServerWait wait(this);
         // A failure rolls everything back and keeps the change list whole:
         // nothing of it reached the database.
         RunSave([this] {
@@ -717,9 +717,10 @@ void TfrmEZI000::reloadAfterSave(int position)
     }
     ShowStatus(saved);
     if (m_rows->rowCount() > 0) {
-        m_moving = true;
-        SelectRow(position);
-        m_moving = false;
+        {
+            const QScopedValueRollback moving(m_moving, true);
+            SelectRow(position);
+        }
         enterRow();
     }
 }

@@ -23,6 +23,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSqlRecord>
 #include <QToolButton>
 
@@ -120,8 +121,10 @@ TfrmGridEntry::TfrmGridEntry(const QString &formName, const QString &caption, co
     AddHotkey(QKeySequence(Qt::Key_F4), u"신규"_s, [this] { bbtAddClick(); });
     AddHotkey(QKeySequence(Qt::Key_F9), u"삭제"_s, [this] { bbtDeleteClick(); });
 
-    connect(rgrGrid, &GridView::currentRowChanged, this, &TfrmGridEntry::currentRowMoved);
-    connect(m_rows, &GridModel::valueChanged, this, &TfrmGridEntry::valueChanged);
+    connect(rgrGrid, &GridView::currentRowChanged, this,
+            Guarded([this](int now, int previous) { currentRowMoved(now, previous); }));
+    connect(m_rows, &GridModel::valueChanged, this,
+            Guarded([this](int row, const QString &field) { valueChanged(row, field); }));
     connect(rgrGrid->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { RunGuarded([&] { GridColumnTitleClick(column); }); });
 }
@@ -200,7 +203,7 @@ bool TfrmGridEntry::bbtSearchClick()
 {
     if (!TfrmZZI010::bbtSearchClick())
         return false;
-    WaitCursor wait;
+    const ServerWait wait(this);
     if (qryQuery.sql().isEmpty()) {
         ErrorBox(u"qryQuery의 쿼리문이 없습니다."_s);
         return false;
@@ -216,25 +219,27 @@ bool TfrmGridEntry::bbtSearchClick()
         m_changes.titles.append(RowIdTitle);
     }
 
-    m_moving = true;
-    m_loading = true;
-    m_rows->close();
-    m_rows->open();
-    const int fields = std::min(int(record.count()), gridColumns());
-    while (query.next()) {
-        const int row = m_rows->insertRecord();
-        for (int i = 0; i < fields; ++i)
-            m_rows->setValue(row, m_rows->column(i).field, query.value(i));
-        m_rows->setValue(row, RowIdField, QString::number(++m_rowIdCounter));
-        m_rows->setValue(row, StateField, QString::number(StoredRow));
+    {
+        const QScopedValueRollback moving(m_moving, true);
+        {
+            const QScopedValueRollback loading(m_loading, true);
+            m_rows->close();
+            m_rows->open();
+            const int fields = std::min(int(record.count()), gridColumns());
+            while (query.next()) {
+                const int row = m_rows->insertRecord();
+                for (int i = 0; i < fields; ++i)
+                    m_rows->setValue(row, m_rows->column(i).field, query.value(i));
+                m_rows->setValue(row, RowIdField, QString::number(++m_rowIdCounter));
+                m_rows->setValue(row, StateField, QString::number(StoredRow));
+            }
+            query.close();
+        }
+        m_changes.entries.clear();
+        rememberStoredCells();
+        if (m_rows->rowCount() > 0)
+            rgrGrid->setCurrentRow(0);
     }
-    query.close();
-    m_loading = false;
-    m_changes.entries.clear();
-    rememberStoredCells();
-    if (m_rows->rowCount() > 0)
-        rgrGrid->setCurrentRow(0);
-    m_moving = false;
 
     rgrGrid->setFocus();
     if (m_rows->rowCount() == 0)
@@ -249,9 +254,10 @@ void TfrmGridEntry::valueChanged(int row, const QString &field)
 {
     if (m_loading || field == StateField || field == EditedField || field == RowIdField)
         return;
-    m_loading = true;
-    m_rows->setValue(row, EditedField, u"1"_s);
-    m_loading = false;
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        m_rows->setValue(row, EditedField, u"1"_s);
+    }
     m_rowChanged = true;
     const int column = m_rows->columnOf(field);
     if (column >= 0 && m_rows->column(column).footer)
@@ -301,15 +307,13 @@ void TfrmGridEntry::rememberStoredCells()
 void TfrmGridEntry::GridAfterPost(int row)
 {
     if (RowId(row).isEmpty() && isEmptyRow(row)) {
-        m_moving = true;
+        const QScopedValueRollback moving(m_moving, true);
         m_rows->removeRecord(row);
-        m_moving = false;
         return;
     }
     if (RowId(row).isEmpty()) {
-        m_loading = true;
+        const QScopedValueRollback loading(m_loading, true);
         m_rows->setValue(row, RowIdField, QString::number(++m_rowIdCounter));
-        m_loading = false;
     }
     logEntry(entryOf(row, RowStateOf(row)));
 }
@@ -321,9 +325,10 @@ bool TfrmGridEntry::postRow(int row)
     const bool pending = m_rows->value(row, EditedField) == u"1"_s || RowId(row).isEmpty();
     if (!pending)
         return false;
-    m_loading = true;
-    m_rows->setValue(row, EditedField, QString());
-    m_loading = false;
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        m_rows->setValue(row, EditedField, QString());
+    }
     const int count = m_rows->rowCount();
     GridAfterPost(row);
     return m_rows->rowCount() < count;
@@ -339,14 +344,13 @@ void TfrmGridEntry::currentRowMoved(int now, int previous)
 {
     if (m_moving || previous < 0 || previous == now || previous >= m_rows->rowCount())
         return;
-    m_moving = true;
+    const QScopedValueRollback moving(m_moving, true);
     if (postRow(previous)) {
         // The empty row left was removed.
         if (now > previous)
             --now;
         rgrGrid->setCurrentRow(std::min(now, m_rows->rowCount() - 1));
     }
-    m_moving = false;
 }
 
 void TfrmGridEntry::selectRow(int row)
@@ -365,14 +369,15 @@ void TfrmGridEntry::appendRow()
     if (current >= 0 && RowId(current).isEmpty() && isEmptyRow(current))
         return;
     GridBeforeInsert();
-    m_moving = true;
+    const QScopedValueRollback moving(m_moving, true);
     postRow(current);
-    m_loading = true;
-    const int row = m_rows->insertRecord();
-    m_rows->setValue(row, StateField, QString::number(InsertedRow));
-    m_loading = false;
+    int row = -1;
+    {
+        const QScopedValueRollback loading(m_loading, true);
+        row = m_rows->insertRecord();
+        m_rows->setValue(row, StateField, QString::number(InsertedRow));
+    }
     rgrGrid->setCurrentRow(row);
-    m_moving = false;
 }
 
 bool TfrmGridEntry::bbtAddClick()
@@ -411,11 +416,12 @@ void TfrmGridEntry::deleteRow(int row)
 {
     rgrGrid->commitEdit();
     GridBeforeDelete(row);
-    m_moving = true;
-    m_rows->removeRecord(row);
-    if (m_rows->rowCount() > 0)
-        rgrGrid->setCurrentRow(std::min(row, m_rows->rowCount() - 1));
-    m_moving = false;
+    {
+        const QScopedValueRollback moving(m_moving, true);
+        m_rows->removeRecord(row);
+        if (m_rows->rowCount() > 0)
+            rgrGrid->setCurrentRow(std::min(row, m_rows->rowCount() - 1));
+    }
     CalcFooters();
 }
 
@@ -443,7 +449,7 @@ bool TfrmGridEntry::bbtSaveClick()
     }
     if (!ConfirmBox(u"저장 하시겠습니까?"_s))
         return false;
-    WaitCursor wait;
+    const ServerWait wait(this);
     m_saved = false;
     m_sent.clear();
     try {
@@ -521,12 +527,13 @@ bool TfrmGridEntry::bbtCancelClick()
     if (!TfrmZZI010::bbtCancelClick())
         return false;
     clearSortMarks();
-    m_moving = true;
-    if (m_policy.clearPanelOnCancel)
-        EnablePanel(panMain, false, false, true);
-    m_rows->close();
-    m_rows->open();
-    m_moving = false;
+    {
+        const QScopedValueRollback moving(m_moving, true);
+        if (m_policy.clearPanelOnCancel)
+            EnablePanel(panMain, false, false, true);
+        m_rows->close();
+        m_rows->open();
+    }
     m_changes.entries.clear();
     m_storedCells.clear();
     m_rowIdCounter = 0;
@@ -560,9 +567,8 @@ void TfrmGridEntry::GridColumnTitleClick(int column)
     QHeaderView *header = rgrGrid->horizontalHeader();
     header->setSortIndicatorShown(true);
     header->setSortIndicator(column, order);
-    m_moving = true;
+    const QScopedValueRollback moving(m_moving, true);
     m_rows->sortRecords(column, order);
-    m_moving = false;
 }
 
 void TfrmGridEntry::CalcFooters()
@@ -685,16 +691,17 @@ bool TfrmGridEntry::gridKey(QKeyEvent *key, bool press)
         m_fillTarget = rgrGrid->currentRow();
         const int target = m_fillTarget;
         if (target >= 0 && target != m_fillSource && !RowId(target).isEmpty() && m_fillSource < m_rows->rowCount()) {
-            m_loading = true;
-            for (int c = std::min(m_fillFirst, m_fillLast); c <= std::max(m_fillFirst, m_fillLast); ++c) {
-                if (c < 0 || c >= gridColumns() || m_rows->column(c).readOnly)
-                    continue;
-                const QString field = m_rows->column(c).field;
-                m_rows->setValue(target, field, m_rows->value(m_fillSource, field));
+            {
+                const QScopedValueRollback loading(m_loading, true);
+                for (int c = std::min(m_fillFirst, m_fillLast); c <= std::max(m_fillFirst, m_fillLast); ++c) {
+                    if (c < 0 || c >= gridColumns() || m_rows->column(c).readOnly)
+                        continue;
+                    const QString field = m_rows->column(c).field;
+                    m_rows->setValue(target, field, m_rows->value(m_fillSource, field));
+                }
+                if (RowStateOf(target) != InsertedRow)
+                    m_rows->setValue(target, StateField, QString::number(StoredRow));
             }
-            if (RowStateOf(target) != InsertedRow)
-                m_rows->setValue(target, StateField, QString::number(StoredRow));
-            m_loading = false;
             GridAfterPost(target);
             m_rowChanged = true;
             CalcFooters();
@@ -736,7 +743,10 @@ bool TfrmGridEntry::eventFilter(QObject *watched, QEvent *event)
     if (press || event->type() == QEvent::KeyRelease) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == rgrGrid) {
-            if (gridKey(key, press))
+            // A fill-down posts rows, which a screen may check on the server.
+            bool taken = false;
+            RunGuarded([&] { taken = gridKey(key, press); });
+            if (taken)
                 return true;
         } else if (press && watched->isWidgetType() && headKey(static_cast<QWidget *>(watched), key)) {
             return true;

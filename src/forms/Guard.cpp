@@ -1,5 +1,6 @@
 #include "Guard.h"
 
+#include "ConnectionWatch.h"
 #include "Modal.h"
 #include "SaveTransaction.h"
 #include "ServerError.h"
@@ -13,8 +14,23 @@ void RunSave(const std::function<void()> &work)
         work();
         transaction.commit();
     } catch (const ServerError &error) {
+        if (error.connectionLost()) {
+            ErrorBox(ServerText::SaveLost);
+            ServerError shown(ServerText::SaveLost, error.sqlState(), error.kind());
+            throw shown.markReported();
+        }
         ErrorBox(u"자료를 저장하지 못했습니다.\r\r에러내용:\r"_s + error.message());
         throw;
+    }
+}
+
+bool TrySave(const std::function<void()> &work)
+{
+    try {
+        RunSave(work);
+        return true;
+    } catch (const ServerError &) {
+        return false;
     }
 }
 
@@ -24,7 +40,8 @@ bool RunGuarded(const std::function<void()> &handler)
         handler();
         return true;
     } catch (const ServerError &error) {
-        ErrorBox(error.message());
+        if (!error.reported())
+            ErrorBox(error.message());
         return false;
     }
 }

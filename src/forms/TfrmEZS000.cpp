@@ -7,6 +7,7 @@
 #include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QSqlRecord>
@@ -105,7 +106,10 @@ bool TfrmEZS000::bbtSearchClick()
     ResetFooters();
     cdsQuery->close();
     BindSearchValues(qryQuery);
-    OpenList();
+    {
+        const ServerWait wait(this);
+        OpenList();
+    }
     if (!qryFooter.sql().isEmpty()) {
         BindSearchValues(qryFooter);
         qryFooter.exec();

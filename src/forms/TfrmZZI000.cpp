@@ -1,11 +1,13 @@
 #include "TfrmZZI000.h"
 
+#include "ConnectionWatch.h"
 #include "Guard.h"
 #include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
 #include "StartupValues.h"
 #include "StatusPanels.h"
+#include "WaitCursor.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -493,10 +495,22 @@ void TfrmZZI000::focusMoved(QWidget *old, QWidget *now)
     QWidget *entered = InputControlOf(now);
     if (left == entered)
         return;
+    // Screens read the server when a field is left (names of codes, addresses).
     if (left && isAncestorOf(left) && !insideItemView(left, this))
-        edtExit(left);
+        RunGuarded([&] { edtExit(left); });
     if (entered && isAncestorOf(entered) && !insideItemView(entered, this))
-        edtEnter(entered);
+        RunGuarded([&] { edtEnter(entered); });
+}
+
+ServerWait::ServerWait(TfrmZZI000 *screen) : m_screen(screen), m_before(screen->StatusMessage())
+{
+    m_screen->ShowStatus(ServerText::Waiting);
+}
+
+ServerWait::~ServerWait()
+{
+    if (m_screen->StatusMessage() == ServerText::Waiting)
+        m_screen->ShowStatus(m_before);
 }
 
 void TfrmZZI000::edtEnter(QWidget *control)

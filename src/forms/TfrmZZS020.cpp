@@ -100,8 +100,9 @@ TfrmZZS020::TfrmZZS020(const QString &formName, const QString &caption, QWidget 
 void TfrmZZS020::OpenList()
 {
     auto query = std::make_unique<SqlQuery>(qryQuery.sql());
-    // Footers and lookups run while the grid still fetches.
-    query->setBuffered(true);
+    // Rows come as the grid needs them, over a connection of their own:
+    // footers and lookups run while the grid still fetches.
+    query->setStreamed(true);
     const QHash<QString, QString> &binds = qryQuery.binds();
     for (auto it = binds.begin(); it != binds.end(); ++it)
         query->bind(it.key(), it.value());
@@ -189,8 +190,9 @@ bool TfrmZZS020::writeWorksheet(const QString &fileName)
     const int rows = cdsQuery->rowCount();
     const int columns = cdsQuery->columnCount();
     bool ok = false;
-    // Rows past the last 16-bit row number would wrap onto the first ones.
-    if (rows + FirstRecordRow <= MaxRows && columns <= MaxRows) {
+    // Rows past the last 16-bit row number would wrap onto the first ones;
+    // a list the server stopped sending would be written short.
+    if (rows + FirstRecordRow <= MaxRows && columns <= MaxRows && cdsQuery->fetchFailure().isEmpty()) {
         QFile file(fileName);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             const QHeaderView *header = rgrGrid->horizontalHeader();

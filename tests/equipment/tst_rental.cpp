@@ -80,6 +80,7 @@ private slots:
     {
         m_screen.reset();
         m_boxes.reset();
+        m_db->setServerDown(false);
     }
 
     void newRentalNumberAndOneTicketPerNewRow()
@@ -297,6 +298,29 @@ private slots:
             QCOMPARE(footer(), u"0"_s);
             QVERIFY(m_screen->SelectedRentState().isEmpty());
         }
+    }
+
+    // Holds left behind on a server out of reach expire there: Cancel and
+    // Close go on without it.
+    void cancelAndCloseWorkWhileTheServerIsDown_data() { holdsOfUnsavedRowsAreGivenBack_data(); }
+    void cancelAndCloseWorkWhileTheServerIsDown()
+    {
+        QFETCH(QString, button);
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        m_db->setServerDown(true);
+        m_boxes->clear();
+        m_boxes->confirmAnswers = {true};
+        QTest::mouseClick(m_screen->findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(m_boxes->texts(), QStringList({u"변경된 자료가 있습니다.\r정말 %1하시겠습니까?"_s.arg(
+                                                    button == u"bbtCancel"_s ? u"취소"_s : u"종료"_s)}));
+        if (button == u"bbtCancel"_s)
+            QVERIFY(m_screen->IsSearchMode());
+        else
+            QVERIFY(!m_screen->isVisible());
+        m_db->setServerDown(false);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"1"_s);
     }
 
     void deletingANewRowReleasesItsItem()

@@ -118,6 +118,21 @@ QString TestDatabase::adminScalar(const QString &sql) const
     return query.next() ? query.value(0).toString() : QString();
 }
 
+void TestDatabase::dropClientSessions() const
+{
+    run(adminConnection(u"postgres"_s),
+        u"SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE usename = '%1' AND datname = '%2'"_s
+            .arg(QString::fromLatin1(LoginRole), m_name));
+}
+
+void TestDatabase::setServerDown(bool down) const
+{
+    run(adminConnection(u"postgres"_s),
+        u"ALTER DATABASE %1 ALLOW_CONNECTIONS %2"_s.arg(m_name, down ? u"false"_s : u"true"_s));
+    if (down)
+        dropClientSessions();
+}
+
 void TestDatabase::adminRunFile(const QString &path) const
 {
     QFile file(path);

@@ -35,6 +35,12 @@ public:
     // Loads a file of SQL as the owner (a fixture of a test folder).
     void adminRunFile(const QString &path) const;
 
+    // Ends every session of the login role, as a server restart does.
+    void dropClientSessions() const;
+    // A server that is down: the login role's sessions end and no new one
+    // is let in, until it is brought up again.
+    void setServerDown(bool down) const;
+
 private:
     QString m_name;
     std::unique_ptr<DataModule> m_module;

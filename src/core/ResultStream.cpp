@@ -1,0 +1,165 @@
+#include "ResultStream.h"
+
+#include "ConnectionWatch.h"
+#include "DataModule.h"
+#include "ServerError.h"
+#include "SqlQuery.h"
+
+#include <libpq-fe.h>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr Oid BoolOid = 16;
+const QByteArray Fetch = "FETCH FORWARD " + QByteArray::number(ResultStream::BatchSize) + " FROM kest_stream";
+
+// The failure of a result (or of the connection when there is none).
+QString failureOf(pg_conn *connection, PGresult *result, bool &lost)
+{
+    const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    const char *primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    const QString text = primary ? QString::fromUtf8(primary) : QString::fromUtf8(PQerrorMessage(connection));
+    const ServerError::Kind kind = ErrorKindOf(QString::fromLatin1(state), text);
+    lost = kind == ServerError::Kind::ConnectionLost || PQstatus(connection) != CONNECTION_OK;
+    if (lost)
+        return ServerText::ConnectionLost;
+    if (kind == ServerError::Kind::StatementTimeout)
+        return ServerText::StatementTimeout;
+    if (kind == ServerError::Kind::LockTimeout)
+        return ServerText::LockTimeout;
+    return PrimaryMessage(text);
+}
+
+bool succeeded(PGresult *result)
+{
+    const ExecStatusType status = PQresultStatus(result);
+    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+}
+
+} // namespace
+
+ResultStream::ResultStream(const QString &sql, const QStringList &values)
+{
+    QString error;
+    bool lost = false;
+    // A stream connection that broke while idle is opened again once.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (open(sql, values, error, lost))
+            return;
+        if (!lost)
+            break;
+    }
+    throw ServerError(error, {}, lost ? ServerError::Kind::ConnectionLost : ServerError::Kind::Refused);
+}
+
+ResultStream::~ResultStream()
+{
+    release();
+    PQclear(m_batch);
+}
+
+bool ResultStream::open(const QString &sql, const QStringList &values, QString &error, bool &lost)
+{
+    DataModule *module = DataModule::instance();
+    if (!module)
+        throw ServerError(u"데이터베이스에 연결되어 있지 않습니다."_s);
+    m_connection = module->takeStreamConnection();
+    const QByteArray declare = "DECLARE kest_stream NO SCROLL CURSOR FOR " + sql.toUtf8();
+    std::vector<QByteArray> texts;
+    std::vector<const char *> params;
+    texts.reserve(values.size());
+    for (const QString &value : values) {
+        texts.push_back(value.toUtf8());
+        params.push_back(value.isEmpty() ? nullptr : texts.back().constData());
+    }
+    PGresult *begin = PQexec(m_connection, "BEGIN");
+    bool ok = succeeded(begin);
+    PQclear(begin);
+    if (ok) {
+        PGresult *declared = PQexecParams(m_connection, declare.constData(), int(params.size()), nullptr,
+                                          params.data(), nullptr, nullptr, 0);
+        ok = succeeded(declared);
+        if (!ok)
+            error = failureOf(m_connection, declared, lost);
+        PQclear(declared);
+    } else {
+        error = failureOf(m_connection, nullptr, lost);
+    }
+    if (ok && fetch(error, lost)) {
+        for (int i = 0; i < PQnfields(m_batch); ++i) {
+            m_fields.append(QString::fromUtf8(PQfname(m_batch, i)));
+            m_boolean.append(PQftype(m_batch, i) == BoolOid);
+        }
+        return true;
+    }
+    if (error.isEmpty())
+        error = failureOf(m_connection, nullptr, lost);
+    release();
+    return false;
+}
+
+bool ResultStream::fetch(QString &error, bool &lost)
+{
+    PQclear(m_batch);
+    m_batch = PQexec(m_connection, Fetch.constData());
+    m_row = -1;
+    if (PQresultStatus(m_batch) != PGRES_TUPLES_OK) {
+        error = failureOf(m_connection, m_batch, lost);
+        PQclear(m_batch);
+        m_batch = nullptr;
+        return false;
+    }
+    m_last = PQntuples(m_batch) < BatchSize;
+    // Every row is here: the connection may serve the next search.
+    if (m_last)
+        release();
+    return true;
+}
+
+bool ResultStream::next()
+{
+    if (!m_batch)
+        return false;
+    if (m_row + 1 < PQntuples(m_batch)) {
+        ++m_row;
+        return true;
+    }
+    if (m_last || !m_connection)
+        return false;
+    bool lost = false;
+    if (!fetch(m_failure, lost)) {
+        release();
+        return false;
+    }
+    return next();
+}
+
+QString ResultStream::value(int column) const
+{
+    if (!m_batch || m_row < 0 || column < 0 || column >= m_fields.size() || PQgetisnull(m_batch, m_row, column))
+        return {};
+    const char *text = PQgetvalue(m_batch, m_row, column);
+    // As the main connection's driver shows them.
+    if (m_boolean.at(column))
+        return text[0] == 't' ? u"true"_s : u"false"_s;
+    return QString::fromUtf8(text);
+}
+
+void ResultStream::release()
+{
+    if (!m_connection)
+        return;
+    pg_conn *connection = std::exchange(m_connection, nullptr);
+    if (PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_IDLE) {
+        // Ends the cursor with its transaction; nothing was written.
+        PGresult *end = PQexec(connection, "ROLLBACK");
+        PQclear(end);
+    }
+    if (DataModule *module = DataModule::instance())
+        module->releaseStreamConnection(connection);
+    else
+        PQfinish(connection);
+}

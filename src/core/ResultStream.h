@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct pg_conn;
+struct pg_result;
+
+// One read whose rows come from the server a batch at a time: a cursor in a
+// transaction of its own on a stream connection of the data module, so that
+// statements and saves on the main connection go on while it is half read.
+// The connection goes back as soon as the last row arrived or the stream is
+// destroyed.
+class ResultStream
+{
+public:
+    static constexpr int BatchSize = 100;
+
+    // `sql` with $1..$n placeholders; an empty value is bound as NULL. Reads
+    // the first batch; throws ServerError (a lost connection is retried once).
+    ResultStream(const QString &sql, const QStringList &values);
+    ~ResultStream();
+    ResultStream(const ResultStream &) = delete;
+    ResultStream &operator=(const ResultStream &) = delete;
+
+    const QStringList &fields() const { return m_fields; }
+    // The next row; false at the end, or when a batch could not be read
+    // (failure() says why). Never throws: a grid calls it while painting.
+    bool next();
+    QString value(int column) const;
+    const QString &failure() const { return m_failure; }
+
+private:
+    bool open(const QString &sql, const QStringList &values, QString &error, bool &lost);
+    bool fetch(QString &error, bool &lost);
+    void release();
+
+    pg_conn *m_connection = nullptr;
+    pg_result *m_batch = nullptr;
+    QStringList m_fields;
+    QList<bool> m_boolean;
+    int m_row = -1;
+    bool m_last = false; // the batch in hand is the last one
+    QString m_failure;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+// A screen made and shown offscreen, the way a test drives it: keys go to
+// the screen and its focus, and it goes away with the fixture.
+template <typename Screen>
+class ShownScreen
+{
+public:
+    template <typename... Args>
+    explicit ShownScreen(Args &&...args) : m_screen(std::make_unique<Screen>(std::forward<Args>(args)...))
+    {
+        m_screen->show();
+        m_screen->activateWindow();
+        m_exposed = QTest::qWaitForWindowExposed(m_screen.get()) && QTest::qWaitForWindowActive(m_screen.get());
+    }
+
+    bool exposed() const { return m_exposed; }
+    Screen *operator->() const { return m_screen.get(); }
+    Screen &operator*() const { return *m_screen; }
+    Screen *get() const { return m_screen.get(); }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(m_screen.get(), key, modifiers);
+    }
+    template <typename Control>
+    Control *find(const QString &name) const
+    {
+        return m_screen->template findChild<Control *>(name);
+    }
+
+private:
+    std::unique_ptr<Screen> m_screen;
+    bool m_exposed = false;
+};
