@@ -32,6 +32,7 @@ DECLARE
     v_buy  text;
     v_rmk  text;
     v_next bigint;
+    v_out  text;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_key(aequip_no, 5, '장비번호');
@@ -73,13 +74,18 @@ BEGIN
         IF NOT FOUND THEN
             RETURN; -- already gone: the operator's wish holds
         END IF;
+        -- Only a rental still out blocks: past days' rows are history and stay.
         IF EXISTS (SELECT 1 FROM eb020ms
                     WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
-                      AND svrl_rent_yn = 'Y')
-           OR EXISTS (SELECT 1 FROM eb040dt
-                       WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
-                         AND rent_stat IN ('D', 'S')) THEN
-            RAISE EXCEPTION '장비번호 % 은(는) 대여중인 장비이므로 삭제할 수 없습니다.', v_no;
+                      AND svrl_rent_yn = 'Y') THEN
+            RAISE EXCEPTION '장비번호 % 은(는) 연일대여 중인 장비이므로 삭제할 수 없습니다.', v_no;
+        END IF;
+        SELECT min(rent_date) INTO v_out FROM eb040dt
+         WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
+           AND rent_stat = 'D' AND rent_date >= to_char(au.at, 'YYYYMMDD');
+        IF v_out IS NOT NULL THEN
+            RAISE EXCEPTION '장비번호 % 은(는) % 일자에 대여된 장비이므로 삭제할 수 없습니다.', v_no,
+                to_char(to_date(v_out, 'YYYYMMDD'), 'YYYY-MM-DD');
         END IF;
         IF EXISTS (SELECT 1 FROM eb020tm_live
                     WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no) THEN

@@ -2,6 +2,7 @@
 
 #include "CodeCombo.h"
 #include "CodeServices.h"
+#include "EquipmentRules.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "InputEdits.h"

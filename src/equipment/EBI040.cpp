@@ -4,6 +4,7 @@
 #include "CodeServices.h"
 #include "DataModule.h"
 #include "GridModel.h"
+#include "EquipmentRules.h"
 #include "GridView.h"
 #include "Guard.h"
 #include "InputEdits.h"
@@ -45,26 +46,6 @@ const QString RowSql = u"SELECT rent_seq, ticket_kind, rent_stat, equip_gubun, e
                        "AND    area_gubun = :AREA_GUBUN\n"
                        "AND    rent_no    = :RENT_NO\n"
                        "ORDER  BY rent_seq"_s;
-
-const QString FreeSql = u"SELECT t.equip_no\n"
-                        "FROM   eb020ms t\n"
-                        "WHERE  t.area_gubun       = :AREA_GUBUN\n"
-                        "AND    t.equip_gubun      = :EQUIP_GUBUN\n"
-                        "AND    t.equip_size_gubun = :EQUIP_SIZE_GUBUN\n"
-                        "AND    t.equip_rent_yn    = 'Y'\n"
-                        "AND    t.svrl_rent_yn     = 'N'\n"
-                        "AND    NOT EXISTS (SELECT 1 FROM eb040dt d\n"
-                        "                   WHERE  d.rent_date   = :RENT_DATE\n"
-                        "                   AND    d.area_gubun  = t.area_gubun\n"
-                        "                   AND    d.equip_gubun = t.equip_gubun\n"
-                        "                   AND    d.equip_no    = t.equip_no\n"
-                        "                   AND    d.rent_stat   = :RENT_STAT)\n"
-                        "AND    NOT EXISTS (SELECT 1 FROM eb020tm_live h\n"
-                        "                   WHERE  h.rent_date   = :RENT_DATE\n"
-                        "                   AND    h.area_gubun  = t.area_gubun\n"
-                        "                   AND    h.equip_gubun = t.equip_gubun\n"
-                        "                   AND    h.equip_no    = t.equip_no)\n"
-                        "ORDER  BY t.equip_no"_s;
 
 QString trimmed(const QLineEdit *edit)
 {
@@ -164,6 +145,7 @@ void TfrmEBI040::build()
     rgrEquipNo->applyColumns();
     rgrEquipNo->setFooterVisible(true);
     rgrEquipNo->setFixedSize(140, 150);
+    rgrEquipNo->setTabKeyNavigation(false); // Tab leaves the list; Up and Down choose, F10 takes
     m_free->setFooter(0, u"0"_s);
     freeLine->addWidget(rgrEquipNo);
     auto *freeButtons = new QVBoxLayout;
@@ -284,7 +266,7 @@ bool TfrmEBI040::SelectRentState(const QString &code)
 
 QStringList TfrmEBI040::ContractSql() const
 {
-    return TfrmEZI000::ContractSql() << HeadSql << FreeSql;
+    return TfrmEZI000::ContractSql() << HeadSql << FreeItemsSql;
 }
 
 QList<TfrmZZI000::ProcedureUse> TfrmEBI040::ContractProcedures() const
@@ -316,13 +298,15 @@ void TfrmEBI040::RowShown()
 {
     const int row = Grid()->currentRow();
     const QString state = row >= 0 ? Rows().value(row, u"RENT_STAT"_s) : QString();
+    const bool newRow = row >= 0 && !IsStoredRow(row);
     if (state == u"D"_s || state == u"S"_s || state == u"R"_s)
         m_states->select(state);
+    else if (newRow)
+        m_states->select(u"D"_s); // a new row is a day rental until told otherwise
     if (cboEquipSizeGubun->count() > 0 && cboEquipSizeGubun->currentIndex() != 0)
         cboEquipSizeGubun->setCurrentIndex(0);
     else
         refreshFreeItems();
-    const bool newRow = row >= 0 && !IsStoredRow(row);
     sbtEquipCancel->setEnabled(newRow);
     bbtDelete->setEnabled(newRow);
     sbtEquipOk->setEnabled(edtRentEquipNo->text().isEmpty());
@@ -373,13 +357,13 @@ void TfrmEBI040::refreshFreeItems()
     if (cboArea->code().isEmpty() || cboRentEquip->code().isEmpty() || cboEquipSizeGubun->code().isEmpty())
         return;
     m_free->close();
-    auto query = std::make_unique<SqlQuery>(FreeSql);
+    auto query = std::make_unique<SqlQuery>(FreeItemsSql);
     query->setBuffered(true);
     query->bind(u"AREA_GUBUN"_s, cboArea->code());
     query->bind(u"EQUIP_GUBUN"_s, cboRentEquip->code());
     query->bind(u"EQUIP_SIZE_GUBUN"_s, cboEquipSizeGubun->code());
+    query->bind(u"EQUIP_NO"_s, {});
     query->bind(u"RENT_DATE"_s, WorkDate());
-    query->bind(u"RENT_STAT"_s, u"D"_s);
     query->exec();
     m_free->setQuery(std::move(query));
     m_free->fetchAll();
@@ -508,6 +492,7 @@ QList<RowCheck> TfrmEBI040::RowChecks()
         {[=] { return badDate(from); }, from, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return badDate(to); }, to, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return !empty(from) && empty(to); }, to, u"연일대여기간"_s + EnterCorrectly},
+        {[=] { return !empty(from) && trimmed(to) < trimmed(from); }, to, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return state.isEmpty(); }, nullptr, u"대여상태를 선택하십시요"_s},
         {[=] { return !empty(from) && !empty(to) && state == u"D"_s; }, nullptr,
          u"연일대여기간 등록시 대여상태는 [연일대여]만 설정가능합니다"_s},

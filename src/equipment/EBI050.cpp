@@ -2,6 +2,7 @@
 
 #include "CodeCombo.h"
 #include "CodeServices.h"
+#include "EquipmentRules.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "Guard.h"
@@ -169,6 +170,10 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
 
     // Typing a new member number or postal code drops what the old one filled in.
     connect(edtKeepMemberNo, &QLineEdit::textEdited, edtKeepName, &QLineEdit::clear);
+    connect(edtKeepWoodaeNo, &QLineEdit::textEdited, this, [this] {
+        wlbKeepWoodaeNo->clear();
+        ControlToGrid(wlbKeepWoodaeNo);
+    });
     connect(wmeKeepZipCode, &QLineEdit::textEdited, edtKeepAddr1, &QLineEdit::clear);
 
     qryQuery.setSql(Query);
@@ -319,6 +324,8 @@ QList<RowCheck> TfrmEBI050::RowChecks()
         {[=] { return state == Released && out->plainText().trimmed().isEmpty(); }, out,
          u"보관상태가 [불출]일 경우 출고일을 입력하십시요"_s},
         {[=] { return !out->plainText().trimmed().isEmpty() && !validDate(out); }, out, u"출고일"_s + EnterCorrectly},
+        {[=] { return !out->plainText().trimmed().isEmpty() && out->plainText() < in->plainText(); }, out,
+         u"출고일"_s + EnterCorrectly},
     };
 }
 

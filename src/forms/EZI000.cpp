@@ -31,6 +31,10 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+const QString NothingChanged = u"변경된 자료가 없습니다."_s;
+}
+
 TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget *parent)
     : TfrmZZI010(formName, caption, parent), m_rows(new GridModel(this))
 {
@@ -350,7 +354,7 @@ bool TfrmEZI000::PostRow()
 
 TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(const QString &status, int row) const
 {
-    ChangeEntry entry{{}, status};
+    ChangeEntry entry{{}, status, row};
     for (const QString &field : m_changeFields)
         entry.cells.append(m_rows->value(row, field));
     return entry;
@@ -528,6 +532,9 @@ bool TfrmEZI000::RowExit(int row)
         m_rowChanged = false;
         return true;
     }
+    // A stored row nobody touched is as the server keeps it: nothing to check.
+    if (IsStoredRow(row) && !m_rowChanged)
+        return true;
     TReturn result;
     if (check && !ValidateRow(result)) {
         InfoBox(result.message);
@@ -612,7 +619,11 @@ bool TfrmEZI000::bbtAddClick()
     const int row = rgrGrid->currentRow();
     if (row >= 0 && IsBlankRow(row))
         return false;
-    return AppendEmptyRow();
+    if (!AppendEmptyRow())
+        return false;
+    // The new row is typed at once, without the mouse.
+    FocusFirstIn(panBody);
+    return true;
 }
 
 bool TfrmEZI000::bbtDeleteClick()
@@ -654,8 +665,9 @@ bool TfrmEZI000::SaveRows()
     // New rows are logged here, not kept in the change list, so that a Save
     // that failed and is tried again sends each of them once.
     const QList<ChangeEntry> changes = m_changes;
-    for (const ChangeEntry &entry : changes)
-        sendEntry(entry);
+    for (m_sendingChange = 0; m_sendingChange < changes.size(); ++m_sendingChange)
+        sendEntry(changes.at(m_sendingChange));
+    m_sendingChange = -1;
     for (int row = 0; row < m_rows->rowCount(); ++row)
         if (!IsStoredRow(row) && !IsBlankRow(row)) {
             sendEntry(entryOf(u"2"_s, row));
@@ -676,6 +688,10 @@ bool TfrmEZI000::bbtSaveClick()
     bbtSave->setFocus();
     if (m_rowChanged && !PostRow())
         return false;
+    if (!HasPendingChanges()) {
+        ShowStatus(NothingChanged);
+        return false;
+    }
     if (!ConfirmBox(u"저장 하시겠습니까?"_s))
         return false;
     if (prcSaveData.name().isEmpty()) {
@@ -686,12 +702,18 @@ bool TfrmEZI000::bbtSaveClick()
         const ServerWait wait(this);
         // A failure rolls everything back and keeps the change list whole:
         // nothing of it reached the database.
-        RunSave([this] {
-            prcSaveData.clearValues();
-            PassSearchValues(prcSaveData);
-            if (!SaveRows())
-                throw ServerError(u"자료를 저장하지 못했습니다."_s);
-        });
+        try {
+            RunSave([this] {
+                prcSaveData.clearValues();
+                PassSearchValues(prcSaveData);
+                if (!SaveRows())
+                    throw ServerError(u"자료를 저장하지 못했습니다."_s);
+            });
+        } catch (const ServerError &error) {
+            if (!error.connectionLost())
+                restoreRefusedDelete();
+            throw;
+        }
         m_changes.clear();
         AfterSave();
         ShowStatus(u"자료를 저장했습니다."_s);
@@ -699,6 +721,23 @@ bool TfrmEZI000::bbtSaveClick()
     }
     reloadAfterSave(rgrGrid->currentRow());
     return true;
+}
+
+void TfrmEZI000::restoreRefusedDelete()
+{
+    // The server kept the row: it goes back where it was, as stored, and
+    // its delete leaves the change list.
+    const int at = std::exchange(m_sendingChange, -1);
+    if (at < 0 || at >= m_changes.size() || m_changes.at(at).status != u"3"_s)
+        return;
+    const ChangeEntry entry = m_changes.takeAt(at);
+    const QScopedValueRollback moving(m_moving, true);
+    const int row = m_rows->insertRecord(std::clamp(entry.row, 0, m_rows->rowCount()));
+    for (int i = 0; i < m_changeFields.size(); ++i)
+        m_rows->setValue(row, m_changeFields.at(i), entry.cells.at(i));
+    m_rows->setValue(row, RowOriginField, u"Y"_s);
+    rgrGrid->setCurrentRow(row);
+    enterRow();
 }
 
 void TfrmEZI000::reloadAfterSave(int position)
@@ -798,8 +837,9 @@ void TfrmEZI000::keyPressEvent(QKeyEvent *event)
 
 bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)
 {
-    // Up and Down in a bound control move between rows.
-    if (event->type() == QEvent::KeyPress) {
+    // Up and Down in a bound edit move between rows; in a code list they
+    // choose its code, or no list could be chosen without the mouse.
+    if (event->type() == QEvent::KeyPress && !qobject_cast<QComboBox *>(watched)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::NoModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
             QToolButton *button = key->key() == Qt::Key_Up ? sbtPrior : sbtNext;

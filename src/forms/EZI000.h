@@ -147,6 +147,7 @@ private:
     {
         QStringList cells; // by m_changeFields
         QString status;
+        int row = -1; // where it stood when logged
     };
 
     void currentRowMoved(int now, int previous);
@@ -159,6 +160,7 @@ private:
     QStringList keyOf(const ChangeEntry &entry) const;
     void sendEntry(const ChangeEntry &entry);
     void reloadAfterSave(int position);
+    void restoreRefusedDelete();
 
     GridModel *m_rows = nullptr;
     QList<Binding> m_bindings;
@@ -166,6 +168,7 @@ private:
     QStringList m_changeFields;
     QList<ChangeEntry> m_changes;
     DateEdit *m_date = nullptr;
+    int m_sendingChange = -1; // the change list entry the save is sending
     bool m_rowChanged = false;
     bool m_loading = false;
     bool m_newRow = false;

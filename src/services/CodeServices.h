@@ -77,19 +77,6 @@ QString PostalAddress(const QString &zipCode);
 
 // True when the date has no course or lift operation record.
 bool NoOperationRecords(const QString &dateKey);
-// True when the size (a code of "E0010") lies in a range of the size group
-// of the area and equipment kind. False for a kind or area that has no size
-// group, without asking the server.
-bool SizeInGroup(const QString &area, const QString &equipKind, const QString &sizeCode);
-// True when the item cannot be rented on the date: it is not in the
-// register as rentable, is out on a multi-day rental, is on a day rental of
-// that date, or is held by a counter.
-bool EquipmentTaken(const QString &dateKey, const QString &area, const QString &equipKind, const QString &equipNo);
-// The due release date (date key) of a storage of the kind deposited on the
-// date: the date plus the kind's ITEM1 days of "E0016". Empty for an invalid
-// date or an unknown kind.
-QString ReleaseDate(const QString &depositDateKey, const QString &storageKind);
-
 // A lesson slot open for staff bookings.
 struct LessonSlot
 {

@@ -91,8 +91,8 @@ private slots:
                                                              << u"20240115"_s << QString() << QString();
         QTest::newRow("annex carving ski outside E0019")
             << u"S"_s << u"CS"_s << u"185"_s << u"Y"_s << u"20240115"_s << SizeGroupMissing << u"cboEquipSizeGubun"_s;
-        QTest::newRow("kind without a size group")
-            << u"M"_s << u"BT"_s << u"150"_s << u"Y"_s << u"20240115"_s << SizeGroupMissing << u"cboEquipSizeGubun"_s;
+        QTest::newRow("boots keep to no size group")
+            << u"M"_s << u"BT"_s << u"150"_s << u"Y"_s << u"20240115"_s << QString() << QString();
         QTest::newRow("no size") << u"M"_s << u"NS"_s << QString() << u"Y"_s << u"20240115"_s
                                  << u"*사이즈을(를) 먼저 입력하십시오."_s << u"cboEquipSizeGubun"_s;
         QTest::newRow("no rentable flag") << u"M"_s << u"NS"_s << u"150"_s << QString() << u"20240115"_s
@@ -342,12 +342,14 @@ private slots:
         QTest::newRow("out on a multi-day rental")
             << u"UPDATE eb020ms SET svrl_rent_yn = 'Y', svrl_from_date = '20241201'"
                " WHERE area_gubun = 'M' AND equip_gubun = 'NS' AND equip_no = '00001'"_s
-            << u"장비번호 00001 은(는) 대여중인 장비이므로 삭제할 수 없습니다."_s;
-        QTest::newRow("out on a day rental")
-            << u"INSERT INTO eb040ms (rent_date, area_gubun, rent_no) VALUES ('20241201', 'M', 1);"
+            << u"장비번호 00001 은(는) 연일대여 중인 장비이므로 삭제할 수 없습니다."_s;
+        const QString today = QDate::currentDate().toString(u"yyyyMMdd"_s);
+        QTest::newRow("out on today's rental")
+            << u"INSERT INTO eb040ms (rent_date, area_gubun, rent_no) VALUES ('%1', 'M', 1);"
                " INSERT INTO eb040dt (rent_date, area_gubun, rent_no, rent_seq, rent_stat, equip_gubun, equip_no)"
-               " VALUES ('20241201', 'M', 1, 1, 'D', 'NS', '00001')"_s
-            << u"장비번호 00001 은(는) 대여중인 장비이므로 삭제할 수 없습니다."_s;
+               " VALUES ('%1', 'M', 1, 1, 'D', 'NS', '00001')"_s.arg(today)
+            << u"장비번호 00001 은(는) %1 일자에 대여된 장비이므로 삭제할 수 없습니다."_s.arg(
+                   QDate::currentDate().toString(u"yyyy-MM-dd"_s));
         QTest::newRow("held by a counter")
             << u"INSERT INTO eb020tm (rent_date, area_gubun, equip_gubun, equip_no, au_emp_no, au_ip)"
                " VALUES ('20241201', 'M', 'NS', '00001', 'D0002', '10.0.0.9')"_s
@@ -368,6 +370,47 @@ private slots:
         QVERIFY2(m_boxes->texts().contains(u"자료를 저장하지 못했습니다.\r\r에러내용:\r"_s + message),
                  qPrintable(m_boxes->texts().join(u" | "_s)));
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM eb020ms WHERE area_gubun = 'M'"_s), u"3"_s);
+        // The refused row is back where it stood, and nothing is left to send.
+        QCOMPARE(registerRows().rowCount(), 3);
+        QCOMPARE(registerRows().value(0, u"EQUIP_NO"_s), u"00001"_s);
+        QVERIFY(m_register->IsStoredRow(0));
+        QCOMPARE(m_register->ChangeCount(), 0);
+    }
+
+    // A stored row nobody touched is never checked on leaving it, even when
+    // it would not pass (a row stored before purchase dates were asked).
+    void untouchedStoredRowsAreNotChecked()
+    {
+        m_db->adminExec(u"UPDATE eb020ms SET buy_date = NULL WHERE equip_no = '00001'"_s);
+        openRegister();
+        searchRegister(u"M"_s, u"NS"_s);
+        QCOMPARE(m_register->Grid()->currentRow(), 0);
+        QTest::keyClick(m_register->Grid(), Qt::Key_Down);
+        QCOMPARE(m_register->Grid()->currentRow(), 1);
+        QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->texts().join(u" | "_s)));
+        // Touched, it is.
+        m_register->Grid()->setCurrentRow(0);
+        edit(u"edtRemark"_s)->setText(u"손봄"_s);
+        m_register->Grid()->setCurrentRow(1);
+        QCOMPARE(m_register->Grid()->currentRow(), 0);
+        QCOMPARE(m_boxes->lastText(), u"*구입일자을(를) 먼저 입력하십시오."_s);
+    }
+
+    // Rentals of past days are history: the item goes, they stay.
+    void itemWithPastRentalsOnlyIsDeletedKeepingThem()
+    {
+        m_db->adminExec(u"INSERT INTO eb040ms (rent_date, area_gubun, rent_no) VALUES ('20241201', 'M', 1);"
+                        " INSERT INTO eb040dt (rent_date, area_gubun, rent_no, rent_seq, rent_stat, equip_gubun,"
+                        " equip_no) VALUES ('20241201', 'M', 1, 1, 'D', 'NS', '00001')"_s);
+        openRegister();
+        searchRegister(u"M"_s, u"NS"_s);
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(m_register.get(), Qt::Key_F9);
+        m_boxes->clear();
+        save(m_register.get());
+        QCOMPARE(m_boxes->texts(), QStringList{u"저장 하시겠습니까?"_s});
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM eb020ms WHERE area_gubun = 'M' AND equip_no = '00001'"_s), u"0"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM eb040dt WHERE equip_no = '00001'"_s), u"1"_s);
     }
 
     void savingAwayTheLastRowLeavesOneEmptyRow()

@@ -164,6 +164,86 @@ private slots:
         QCOMPARE(m_boxes->lastText(), u"주소을(를) 정확히 입력하십시오."_s);
     }
 
+    // What the keys leave behind: the state of a new row, a rental without
+    // rows, and where the focus goes.
+    void keySequences()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F7);
+        QCOMPARE(m_screen->SelectedRentState(), u"R"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        QCOMPARE(m_screen->SelectedRentState(), u"D"_s);
+        QCOMPARE(InputControlOf(QApplication::focusWidget()), combo(u"cboRentEquip"_s));
+        chooseKind(u"CS"_s, u"150"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F10);
+        edit(u"edtRentName"_s)->setText(u"임꺽정"_s);
+        save();
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(rent_name || ':' || rent_stat, ',' ORDER BY rent_seq) "
+                                   "FROM ktuser.eb040dt"_s),
+                 u"홍길동:R,임꺽정:D"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT bool_and(rent_time ~ '^([01][0-9]|2[0-3])[0-5][0-9]$') "
+                                   "FROM ktuser.eb040dt"_s),
+                 u"true"_s);
+        QCOMPARE(ticketsPrinted(), 2);
+
+        // A new rental whose only row went again stores nothing.
+        QTest::keyClick(m_screen.get(), Qt::Key_F8);
+        edit(u"edtRentNo"_s)->clear();
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"장길산"_s, Qt::Key_F5);
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(m_screen.get(), Qt::Key_F9);
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QVERIFY(m_boxes->boxes.isEmpty());
+        QCOMPARE(m_screen->StatusMessage(), u"변경된 자료가 없습니다."_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040ms"_s), u"1"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
+    }
+
+    // A whole rental typed and chosen with the keyboard alone.
+    void wholeRentalWithKeysOnly()
+    {
+        const auto typeInto = [this](const QString &name, const QString &text) {
+            tabTo(name);
+            QTest::keyClicks(QApplication::focusWidget(), text);
+        };
+        QTest::keyClick(m_screen.get(), Qt::Key_F3);
+        typeInto(u"edtDealName"_s, u"kim"_s);
+        typeInto(u"edtKeepBoxNo"_s, u"A12"_s);
+        chooseWithKeys(u"cboRentEquip"_s, u"CS"_s);
+        chooseWithKeys(u"cboEquipSizeGubun"_s, u"150"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F10);
+        typeInto(u"edtRentName"_s, u"hong"_s);
+        typeInto(u"wneRentHeight"_s, u"175"_s);
+        chooseWithKeys(u"cboRentTicketKind"_s, u"02"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F5);
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QVERIFY2(m_screen->StatusMessage() == u"자료를 저장했습니다."_s, qPrintable(m_boxes->texts().join(u" | "_s)));
+        QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', m.deal_name, m.keep_box_no, d.rent_name, d.height, "
+                                   "d.rent_stat, d.equip_no) FROM ktuser.eb040ms m JOIN ktuser.eb040dt d USING "
+                                   "(rent_date, area_gubun, rent_no)"_s),
+                 u"kim/A12/hong/175/D/C0001"_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT ticket_kind FROM ktuser.eb040dt"_s), u"02"_s);
+        QCOMPARE(ticketsPrinted(), 1);
+    }
+
+    // Holds this counter left in an earlier session go when the screen
+    // opens again; another counter's stay.
+    void reopeningGivesBackThisCountersOldHolds()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.eb020tm (rent_date, area_gubun, equip_gubun, equip_no, au_emp_no, au_ip)"
+                        " VALUES ('%1', 'M', 'CS', 'C0001', '%2', '%3'), ('%1', 'M', 'CS', 'C0002', 'D0009', 'PC-9')"_s
+                            .arg(Today, QString::fromLatin1(TestDatabase::EmployeeNo),
+                                 QString::fromLatin1(TestDatabase::ClientIp)));
+        m_screen.reset();
+        openScreen(m_pty->printerSide);
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(equip_no, ',') FROM ktuser.eb020tm"_s), u"C0002"_s);
+    }
+
     void rowChecks_data()
     {
         QTest::addColumn<int>("stateKey");
@@ -181,6 +261,7 @@ private slots:
         QTest::newRow("period end without start") << int(Qt::Key_F5) << QString() << later << QString();
         QTest::newRow("start not a date") << int(Qt::Key_F6) << u"20250230"_s << later << period;
         QTest::newRow("multi-day with period") << int(Qt::Key_F6) << Today << later << QString();
+        QTest::newRow("period ending before it starts") << int(Qt::Key_F6) << later << Today << period;
     }
     void rowChecks()
     {
@@ -504,6 +585,23 @@ private:
         QVERIFY(!edit(u"edtRentEquipNo"_s)->text().isEmpty());
         edit(u"edtRentName"_s)->setText(name);
         QTest::keyClick(m_screen.get(), state);
+    }
+    // Presses Tab until the named control has the focus.
+    void tabTo(const QString &name)
+    {
+        for (int i = 0; i < 40 && InputControlOf(QApplication::focusWidget())->objectName() != name; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(InputControlOf(QApplication::focusWidget())->objectName(), name);
+    }
+    // Tabs to a code list and moves through it with Up and Down to a code.
+    void chooseWithKeys(const QString &name, const QString &code)
+    {
+        tabTo(name);
+        CodeCombo *list = combo(name);
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down})
+            for (int i = 0; i < 40 && list->code() != code; ++i)
+                QTest::keyClick(list, key);
+        QCOMPARE(list->code(), code);
     }
     void save()
     {

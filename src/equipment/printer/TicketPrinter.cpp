@@ -5,48 +5,14 @@
 #include "TicketStream.h"
 
 #include <QFileInfo>
-#include <QMutex>
+#include <QHash>
 #include <QSerialPort>
-#include <QSet>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int WriteTimeoutMs = 5000;
-
-// A serial device is held by one open handle of the process, whatever name
-// reaches it: two handles would write into each other's tickets, Qt's lock
-// file goes by the name given, and root passes the terminal's exclusive mode.
-class HeldPorts
-{
-public:
-    static bool acquire(const QString &key)
-    {
-        const QMutexLocker lock(&mutex());
-        if (keys().contains(key))
-            return false;
-        keys().insert(key);
-        return true;
-    }
-    static void release(const QString &key)
-    {
-        const QMutexLocker lock(&mutex());
-        keys().remove(key);
-    }
-
-private:
-    static QMutex &mutex()
-    {
-        static QMutex m;
-        return m;
-    }
-    static QSet<QString> &keys()
-    {
-        static QSet<QString> k;
-        return k;
-    }
-};
 
 // Two names of one device (a link and its target) are one port.
 QString DeviceKey(const QString &portName)
@@ -57,19 +23,73 @@ QString DeviceKey(const QString &portName)
 
 } // namespace
 
+// One open handle per device for the whole process: two handles would write
+// into each other's tickets, Qt's lock file goes by the name given, and root
+// passes the terminal's exclusive mode.
+class PrinterLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    static std::shared_ptr<PrinterLink> of(const QString &portName)
+    {
+        static QHash<QString, std::weak_ptr<PrinterLink>> links;
+        const QString key = DeviceKey(portName);
+        if (auto link = links.value(key).lock())
+            return link;
+        auto link = std::shared_ptr<PrinterLink>(new PrinterLink(portName));
+        links.insert(key, link);
+        return link;
+    }
+
+    QSerialPort port;
+    QString error;
+
+    // Opens with the fixed settings (9600 8N1, no flow control, DTR and RTS
+    // off) unless open; silent.
+    void open()
+    {
+        if (port.isOpen())
+            return;
+        error.clear();
+        port.setBaudRate(QSerialPort::Baud9600);
+        port.setDataBits(QSerialPort::Data8);
+        port.setParity(QSerialPort::NoParity);
+        port.setStopBits(QSerialPort::OneStop);
+        port.setFlowControl(QSerialPort::NoFlowControl);
+        if (!port.open(QIODevice::ReadWrite)) {
+            error = port.errorString();
+            port.close();
+            return;
+        }
+        // A pseudo-terminal has no modem lines; there these two fail harmlessly.
+        port.setDataTerminalReady(false);
+        port.setRequestToSend(false);
+        port.clearError();
+    }
+
+signals:
+    void received(const QByteArray &bytes);
+
+private:
+    explicit PrinterLink(const QString &portName)
+    {
+        port.setPortName(portName);
+        connect(&port, &QSerialPort::readyRead, this, [this] { emit received(port.readAll()); });
+        connect(&port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError code) {
+            // A device that went away stays unusable until opened again; the
+            // next print reports it.
+            if (code == QSerialPort::ResourceError)
+                error = port.errorString();
+        });
+    }
+};
+
 TicketPrinter::TicketPrinter(QObject *parent) : TicketPrinter(ConfiguredPortName(), parent) {}
 
-TicketPrinter::TicketPrinter(const QString &portName, QObject *parent)
-    : QObject(parent), m_portName(portName), m_port(new QSerialPort(this))
+TicketPrinter::TicketPrinter(const QString &portName, QObject *parent) : QObject(parent), m_portName(portName)
 {
     setObjectName(u"cptFlotec"_s);
-    connect(m_port, &QSerialPort::readyRead, this, [this] { emit received(m_port->readAll()); });
-    connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        // A device that went away stays unusable until re-initialised; the
-        // next print reports it.
-        if (error == QSerialPort::ResourceError)
-            m_error = m_port->errorString();
-    });
 }
 
 TicketPrinter::~TicketPrinter()
@@ -85,51 +105,35 @@ QString TicketPrinter::ConfiguredPortName()
 
 bool TicketPrinter::isOpen() const
 {
-    return m_port->isOpen();
+    return m_link && m_link->port.isOpen();
+}
+
+const QSerialPort *TicketPrinter::serialPort() const
+{
+    return isOpen() ? &m_link->port : nullptr;
 }
 
 void TicketPrinter::OpenPrinter()
 {
-    if (isOpen())
-        return;
-    m_error.clear();
-    const QString key = DeviceKey(m_portName);
-    if (!HeldPorts::acquire(key)) {
-        m_error = u"다른 화면이 사용 중"_s;
-        return;
+    if (!m_link) {
+        m_link = PrinterLink::of(m_portName);
+        connect(m_link.get(), &PrinterLink::received, this, &TicketPrinter::received);
     }
-    m_port->setPortName(m_portName);
-    m_port->setBaudRate(QSerialPort::Baud9600);
-    m_port->setDataBits(QSerialPort::Data8);
-    m_port->setParity(QSerialPort::NoParity);
-    m_port->setStopBits(QSerialPort::OneStop);
-    m_port->setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port->open(QIODevice::ReadWrite)) {
-        m_error = m_port->errorString();
-        m_port->close();
-        HeldPorts::release(key);
-        return;
-    }
-    m_heldName = key;
-    // A pseudo-terminal has no modem lines; there these two fail harmlessly.
-    m_port->setDataTerminalReady(false);
-    m_port->setRequestToSend(false);
-    m_port->clearError();
+    m_link->open();
+    m_error = m_link->error;
 }
 
 void TicketPrinter::ClosePrinter()
 {
-    if (m_port->isOpen())
-        m_port->close();
-    if (!m_heldName.isEmpty()) {
-        HeldPorts::release(m_heldName);
-        m_heldName.clear();
-    }
+    if (m_link)
+        disconnect(m_link.get(), nullptr, this, nullptr);
+    m_link.reset();
 }
 
 void TicketPrinter::InitPrinter()
 {
-    ClosePrinter();
+    OpenPrinter();
+    m_link->port.close();
     OpenPrinter();
 }
 
@@ -145,22 +149,27 @@ void TicketPrinter::PrintKeepTicket(const TKeepTicketInfo &info)
 
 void TicketPrinter::writeTicket(const QList<QByteArray> &writes)
 {
+    if (!isOpen())
+        OpenPrinter(); // a port freed or back since is taken up without a word
     if (!isOpen()) {
         QString message = u"티켓 프린터가 열려 있지 않습니다: %1"_s.arg(m_portName);
         if (!m_error.isEmpty())
             message += u" ("_s + m_error + u")"_s;
         throw ServerError(message);
     }
+    QSerialPort &port = m_link->port;
     for (const QByteArray &bytes : writes) {
-        bool written = m_port->write(bytes) == bytes.size();
-        while (written && m_port->bytesToWrite() > 0)
-            written = m_port->waitForBytesWritten(WriteTimeoutMs);
+        bool written = port.write(bytes) == bytes.size();
+        while (written && port.bytesToWrite() > 0)
+            written = port.waitForBytesWritten(WriteTimeoutMs);
         if (!written) {
-            m_error = m_port->errorString();
+            m_error = m_link->error = port.errorString();
             // What is still buffered would otherwise lead the next ticket.
-            m_port->clear(QSerialPort::Output);
-            m_port->clearError();
+            port.clear(QSerialPort::Output);
+            port.clearError();
             throw ServerError(u"티켓 프린터에 쓸 수 없습니다: %1 (%2)"_s.arg(m_portName, m_error));
         }
     }
 }
+
+#include "TicketPrinter.moc"

@@ -6,14 +6,19 @@
 #include <QString>
 
 class QSerialPort;
+
+#include <memory>
+
 struct TKeepTicketInfo;
 struct TRentTicketInfo;
 
 // The ticket printer on a serial port, owned by one screen (objectName
-// "cptFlotec"). Opening is silent: a port that is missing or held elsewhere
-// leaves the printer closed, and printing then throws ServerError. A port is
-// held by one printer object of the process at a time, so two screens never
-// interleave their tickets. Lives and prints on the GUI thread.
+// "cptFlotec"). Opening is silent: a port that is missing or refused leaves
+// the printer closed; printing opens it again first and throws ServerError
+// when it still cannot. The printers of one device share one link to it
+// (the rental and the storage screen at one counter): each ticket is written
+// whole on the GUI thread, so two screens never interleave, and the port
+// closes when the last of them goes.
 class TicketPrinter : public QObject
 {
     Q_OBJECT
@@ -28,6 +33,8 @@ public:
 
     QString portName() const { return m_portName; }
     bool isOpen() const;
+    // The device's port shared by its printers; null while closed.
+    const QSerialPort *serialPort() const;
     // Why the last open or print failed; empty after a successful open.
     QString errorString() const { return m_error; }
 
@@ -35,7 +42,7 @@ public:
     // off); never throws and shows nothing.
     void OpenPrinter();
     void ClosePrinter();
-    // "프린터초기화": close, then open again, just as silently.
+    // "프린터초기화": the shared port closed and opened again, just as silently.
     void InitPrinter();
 
     // Writes one ticket, one element at a time. Throws ServerError when the
@@ -51,7 +58,6 @@ private:
     void writeTicket(const QList<QByteArray> &writes);
 
     QString m_portName;
-    QString m_heldName; // the registry key while this printer holds the port
-    QSerialPort *m_port;
-    QString m_error;
+    std::shared_ptr<class PrinterLink> m_link; // while open
+    QString m_error;                           // of the last open without a link
 };
