@@ -135,8 +135,8 @@ void drawText(QPainter &painter, const QRectF &rect, const QString &text, const 
         painter.restore();
 }
 
-// Pages go through the same steps on every device; `start` opens the device
-// for the first page, `next` turns to a new one.
+// The same steps on every device: the caller has asked about the first page
+// and opened the device; `next` turns to a new page.
 bool paintPages(const Document &document, QPainter &painter, qreal dotsPerMm, const Progress &progress,
                 const std::function<bool()> &next)
 {
