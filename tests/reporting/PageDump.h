@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ReportDocument.h"
+#include "RowSource.h"
+
+#include <QJsonObject>
+
+#include <optional>
+
+// The golden page cases: a list report read from JSON, and the page model
+// written as text, one line a page and one line an item:
+//   page 1 of 3
+//   text 48.9,15.3 87.3x8.7 Cb qrlTitle "일일 장비대여 현황"   (alignment L/C/R, b bold, name or -;
+//                                                             a line break written \n)
+//   line 10.0,52.0 195.0,52.0
+//   box 49.9,16.3 87.3x8.7 #808080                           (fill, or none)
+//   fill 10.0,52.0 185.0x5.6 #ffff00
+//   picture 10.0,52.0 9.0x9.0 32x32
+// Measures are mm from the page's top-left corner.
+struct GoldenCase
+{
+    report::Layout layout;
+    report::RecordList rows;
+    report::Inputs inputs;
+};
+
+// Null, with the reason in *problem, when the JSON says something the reader does not know.
+std::optional<GoldenCase> ReadCase(const QJsonObject &object, QString *problem);
+
+QString DumpDocument(const report::Document &document);
