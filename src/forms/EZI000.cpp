@@ -850,3 +850,15 @@ bool TfrmEZI000::eventFilter(QObject *watched, QEvent *event)
     }
     return TfrmZZI010::eventFilter(watched, event);
 }
+
+void TfrmEZI000::edtEnter(QWidget *control)
+{
+    TfrmZZI010::edtEnter(control);
+    ColourAlways(control, true);
+}
+
+void TfrmEZI000::edtExit(QWidget *control)
+{
+    TfrmZZI010::edtExit(control);
+    ColourAlways(control, false);
+}

@@ -73,6 +73,9 @@ public:
     virtual void GridToControls();
     virtual void ControlToGrid(QWidget *control);
 
+    void edtEnter(QWidget *control) override;
+    void edtExit(QWidget *control) override;
+
     bool bbtSearchClick() override;
     bool bbtSaveClick() override;
     bool bbtCancelClick() override;

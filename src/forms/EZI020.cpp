@@ -71,6 +71,8 @@ TfrmGridEntry::TfrmGridEntry(const QString &formName, const QString &caption, co
                              QWidget *parent)
     : TfrmZZI010(formName, caption, parent), m_policy(policy), m_rows(new GridModel(this))
 {
+    panSearch->setFixedHeight(49);
+    panButtons->setFixedHeight(44);
     auto *mainLayout = new QVBoxLayout(panMain);
     mainLayout->setContentsMargins(0, 0, 0, 0);
     mainLayout->setSpacing(0);
@@ -775,4 +777,16 @@ TfrmZZI090::TfrmZZI090(const QString &formName, const QString &caption, QWidget 
                      .clearPanelOnCancel = false},
                     parent)
 {
+}
+
+void TfrmGridEntry::edtEnter(QWidget *control)
+{
+    TfrmZZI010::edtEnter(control);
+    ColourAlways(control, true);
+}
+
+void TfrmGridEntry::edtExit(QWidget *control)
+{
+    TfrmZZI010::edtExit(control);
+    ColourAlways(control, false);
 }

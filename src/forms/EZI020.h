@@ -105,6 +105,9 @@ public:
     virtual void rgrGridAfterCalcFooters();
     void rgrMasterValueChanged();
 
+    void edtEnter(QWidget *control) override;
+    void edtExit(QWidget *control) override;
+
     bool bbtSearchClick() override;
     bool bbtSaveClick() override;
     bool bbtCancelClick() override;

@@ -20,18 +20,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Date pickers, code lists and the library's masked edits take the focus
-// colour and white, read-only or not.
-bool colouredAlways(QWidget *control)
-{
-    return qobject_cast<QDateEdit *>(control) || qobject_cast<CodeCombo *>(control)
-        || qobject_cast<MaskEdit *>(control);
-}
-
-} // namespace
-
 TfrmEZS000::TfrmEZS000(const QString &formName, const QString &caption, QWidget *parent)
     : TfrmZZS020(formName, caption, parent), m_workDate(TodayKey())
 {
@@ -151,13 +139,11 @@ void TfrmEZS000::keyPressEvent(QKeyEvent *event)
 void TfrmEZS000::edtEnter(QWidget *control)
 {
     TfrmZZS020::edtEnter(control);
-    if (colouredAlways(control))
-        SetBackground(control, FocusColour());
+    ColourAlways(control, true);
 }
 
 void TfrmEZS000::edtExit(QWidget *control)
 {
     TfrmZZS020::edtExit(control);
-    if (colouredAlways(control))
-        SetBackground(control, Qt::white);
+    ColourAlways(control, false);
 }

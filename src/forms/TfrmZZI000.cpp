@@ -2,6 +2,8 @@
 
 #include "ConnectionWatch.h"
 #include "Guard.h"
+#include "CodeCombo.h"
+#include "InputEdits.h"
 #include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -97,6 +100,12 @@ void SetBackground(QWidget *control, const QColor &colour)
     if (qobject_cast<QComboBox *>(control))
         palette.setColor(QPalette::Button, colour);
     control->setPalette(palette);
+}
+
+void ColourAlways(QWidget *control, bool focused)
+{
+    if (qobject_cast<QDateEdit *>(control) || qobject_cast<CodeCombo *>(control) || qobject_cast<MaskEdit *>(control))
+        SetBackground(control, focused ? FocusColour() : QColor(Qt::white));
 }
 
 QColor FocusColour()

@@ -202,3 +202,6 @@ QFont FixedScreenFont(int pixelSize);
 // without the focus, grey for read-only text inputs.
 QColor FocusColour();
 void SetBackground(QWidget *control, const QColor &colour);
+// Date pickers, code lists and masked edits take the focus colour with the
+// focus and white without, read-only or not (the search and entry screens).
+void ColourAlways(QWidget *control, bool focused);

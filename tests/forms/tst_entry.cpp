@@ -305,6 +305,17 @@ private slots:
         QVERIFY(button(u"bbtSearch"_s)->isEnabled());
     }
 
+    // Code lists take the focus colour like the edits, and give it back.
+    void codeListsTakeTheFocusColour()
+    {
+        search();
+        m_screen->cboKind->setFocus();
+        QCOMPARE(m_screen->cboKind->palette().color(QPalette::Base), FocusColour());
+        m_screen->edtCode->setFocus();
+        QCOMPARE(m_screen->cboKind->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(m_screen->edtCode->palette().color(QPalette::Base), FocusColour());
+    }
+
 private:
     GridModel &rows() { return m_screen->Rows(); }
     QLineEdit *edit(const QString &name) { return m_screen->findChild<QLineEdit *>(name); }
