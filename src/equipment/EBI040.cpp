@@ -334,15 +334,16 @@ void TfrmEBI040::equipKindChanged()
         filter.item2 = u"Y"_s;
     else if (kind == u"NS"_s)
         filter.item3 = u"Y"_s;
-    if (!filter.item1.isEmpty() || !filter.item2.isEmpty() || !filter.item3.isEmpty()) {
+    {
+        // Kinds other than skis and snowboards have no sizes: their list is
+        // empty, not the sizes of the kind chosen before.
         const QSignalBlocker quiet(cboEquipSizeGubun);
         cboEquipSizeGubun->clearCodes();
-        FillCodeList(*cboEquipSizeGubun, u"E0010"_s, filter);
-        if (cboEquipSizeGubun->count() > 0)
-            cboEquipSizeGubun->setCurrentIndex(0);
-        else
-            closeFreeItems();
+        if (!filter.item1.isEmpty() || !filter.item2.isEmpty() || !filter.item3.isEmpty())
+            FillCodeList(*cboEquipSizeGubun, u"E0010"_s, filter);
+        cboEquipSizeGubun->setCurrentIndex(cboEquipSizeGubun->count() > 0 ? 0 : -1);
     }
+    closeFreeItems();
     refreshFreeItems();
 }
 
@@ -354,7 +355,9 @@ void TfrmEBI040::closeFreeItems()
 
 void TfrmEBI040::refreshFreeItems()
 {
-    if (cboArea->code().isEmpty() || cboRentEquip->code().isEmpty() || cboEquipSizeGubun->code().isEmpty())
+    // A kind without sizes (boots, poles, helmets) lists all its free items.
+    if (cboArea->code().isEmpty() || cboRentEquip->code().isEmpty()
+        || (cboEquipSizeGubun->count() > 0 && cboEquipSizeGubun->code().isEmpty()))
         return;
     m_free->close();
     auto query = std::make_unique<SqlQuery>(FreeItemsSql);

@@ -203,6 +203,22 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
     }
 
+    // Boots, poles and helmets have no sizes: every free item of the kind is
+    // listed, whatever sizes the kind chosen before had.
+    void kindWithoutSizesListsItsFreeItems()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.eb020ms (area_gubun, equip_gubun, equip_no, equip_size_gubun) VALUES "
+                        "('M', 'BT', 'T0001', '150'), ('M', 'BT', 'T0002', '160')"_s);
+        search();
+        chooseKind(u"CS"_s, u"150"_s);
+        QCOMPARE(footer(), u"3"_s);
+        combo(u"cboRentEquip"_s)->setCode(u"BT"_s);
+        QCOMPARE(combo(u"cboEquipSizeGubun"_s)->count(), 0);
+        QCOMPARE(footer(), u"2"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F10);
+        QCOMPARE(edit(u"edtRentEquipNo"_s)->text(), u"T0001"_s);
+    }
+
     // A whole rental typed and chosen with the keyboard alone.
     void wholeRentalWithKeysOnly()
     {
