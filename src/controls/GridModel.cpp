@@ -70,8 +70,10 @@ int GridModel::addField(const QString &field)
     if (existing >= 0)
         return existing;
     m_fields.append(field.toUpper());
-    for (QStringList &row : m_rows)
-        row.append(QString());
+    for (Record &row : m_rows) {
+        row.values.append(QString());
+        row.read.append(QString());
+    }
     return int(m_fields.size() - 1);
 }
 
@@ -79,6 +81,7 @@ void GridModel::setQuery(std::unique_ptr<SqlQuery> query)
 {
     beginResetModel();
     m_rows.clear();
+    m_deleted.clear();
     m_fields.clear();
     const QSqlRecord record = query->record();
     for (int i = 0; i < record.count(); ++i)
@@ -101,6 +104,7 @@ void GridModel::close()
 {
     beginResetModel();
     m_rows.clear();
+    m_deleted.clear();
     m_query.reset();
     m_fetchFailure.clear();
     m_open = false;
@@ -122,7 +126,7 @@ bool GridModel::readBatch(int count)
         QStringList row(m_fields.size());
         for (int i = 0; i < queryFields; ++i)
             row[i] = m_query->value(i);
-        m_rows.append(row);
+        m_rows.append({row, row, RowStatus::Stored}); // shared until a value changes
         ++read;
     }
     if (read < count) {
@@ -142,7 +146,7 @@ void GridModel::fetchMore(const QModelIndex &parent)
     if (parent.isValid() || !m_query)
         return;
     const int before = rowCount();
-    QList<QStringList> batch;
+    QList<Record> batch;
     std::swap(batch, m_rows);
     readBatch(FetchSize);
     std::swap(batch, m_rows);
@@ -174,7 +178,7 @@ QString GridModel::value(int row, const QString &field) const
     const int f = fieldIndex(field);
     if (f < 0 || row < 0 || row >= m_rows.size())
         return {};
-    return m_rows.at(row).at(f);
+    return m_rows.at(row).values.at(f);
 }
 
 void GridModel::setValue(int row, const QString &field, const QString &value)
@@ -186,9 +190,9 @@ void GridModel::setValue(int row, const QString &field, const QString &value)
     const int column = columnOf(field);
     if (column >= 0 && m_columns.at(column).dataWidth > 0)
         text = CutToCp949Bytes(text, m_columns.at(column).dataWidth);
-    if (m_rows.at(row).at(f) == text)
+    if (m_rows.at(row).values.at(f) == text)
         return;
-    m_rows[row][f] = text;
+    m_rows[row].values[f] = text;
     for (int c = 0; c < m_columnFields.size(); ++c)
         if (m_columnFields.at(c) == f)
             emit dataChanged(index(row, c), index(row, c));
@@ -200,7 +204,7 @@ QString GridModel::displayText(int row, int column) const
     const int f = m_columnFields.value(column, -1);
     if (f < 0 || row < 0 || row >= m_rows.size())
         return {};
-    const QString &stored = m_rows.at(row).at(f);
+    const QString &stored = m_rows.at(row).values.at(f);
     const PickList &list = m_pickLists.at(column);
     if (!list.isEmpty())
         return list.labelOf(stored);
@@ -224,7 +228,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
     case ValueRole: {
         const int f = m_columnFields.value(index.column(), -1);
-        return f < 0 ? QString() : m_rows.at(index.row()).at(f);
+        return f < 0 ? QString() : m_rows.at(index.row()).values.at(f);
     }
     case Qt::TextAlignmentRole:
         return int(m_columns.at(index.column()).alignment | Qt::AlignVCenter);
@@ -270,7 +274,7 @@ int GridModel::insertRecord(int row)
     if (row < 0 || row > m_rows.size())
         row = int(m_rows.size());
     beginInsertRows({}, row, row);
-    m_rows.insert(row, QStringList(m_fields.size()));
+    m_rows.insert(row, {QStringList(m_fields.size()), QStringList(m_fields.size()), RowStatus::Inserted});
     endInsertRows();
     m_open = true;
     return row;
@@ -281,8 +285,46 @@ void GridModel::removeRecord(int row)
     if (row < 0 || row >= m_rows.size())
         return;
     beginRemoveRows({}, row, row);
-    m_rows.removeAt(row);
+    const Record removed = m_rows.takeAt(row);
     endRemoveRows();
+    if (removed.status != RowStatus::Inserted)
+        m_deleted.append({removed.read, row});
+}
+
+GridModel::RowStatus GridModel::rowStatus(int row) const
+{
+    return m_rows.at(row).status;
+}
+
+QString GridModel::readValue(int row, const QString &field) const
+{
+    const int f = fieldIndex(field);
+    return f < 0 ? QString() : m_rows.at(row).read.at(f);
+}
+
+void GridModel::markChanged(int row)
+{
+    if (row >= 0 && row < m_rows.size() && m_rows.at(row).status == RowStatus::Stored)
+        m_rows[row].status = RowStatus::Changed;
+}
+
+void GridModel::acceptRecords()
+{
+    for (Record &row : m_rows)
+        row = {row.values, row.values, RowStatus::Stored};
+    m_deleted.clear();
+}
+
+int GridModel::restoreDeleted(int index)
+{
+    if (index < 0 || index >= m_deleted.size())
+        return -1;
+    const DeletedRecord deleted = m_deleted.takeAt(index);
+    const int row = std::clamp(deleted.row, 0, int(m_rows.size()));
+    beginInsertRows({}, row, row);
+    m_rows.insert(row, {deleted.read, deleted.read, RowStatus::Stored});
+    endInsertRows();
+    return row;
 }
 
 void GridModel::sortRecords(int column, Qt::SortOrder order)
@@ -295,8 +337,8 @@ void GridModel::sortRecords(int column, Qt::SortOrder order)
     QList<int> positions(m_rows.size());
     std::iota(positions.begin(), positions.end(), 0);
     const auto less = [&](int a, int b) {
-        const QString &x = m_rows.at(a).at(f);
-        const QString &y = m_rows.at(b).at(f);
+        const QString &x = m_rows.at(a).values.at(f);
+        const QString &y = m_rows.at(b).values.at(f);
         bool xNumber = false;
         bool yNumber = false;
         const double xValue = x.toDouble(&xNumber);
@@ -308,7 +350,7 @@ void GridModel::sortRecords(int column, Qt::SortOrder order)
     std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
         return order == Qt::AscendingOrder ? less(a, b) : less(b, a);
     });
-    QList<QStringList> sorted;
+    QList<Record> sorted;
     sorted.reserve(m_rows.size());
     QList<int> newPosition(m_rows.size());
     for (int i = 0; i < positions.size(); ++i) {

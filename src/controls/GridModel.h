@@ -14,6 +14,10 @@ class SqlQuery;
 // shown or not) and the columns that show some of them. Rows come from a
 // query, fetched 100 at a time as the view needs them, or are added by the
 // screen. Pick-list columns show labels and hold codes.
+//
+// It also keeps the row log both entry bases save from: every row's values
+// as the server holds them, whether it was read, changed or added, and the
+// stored rows removed since the last load or save.
 class GridModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -83,7 +87,27 @@ public:
     // Reorders the records by a column's stored text (numbers by value when
     // both texts are numbers); records with equal texts keep their order.
     void sortRecords(int column, Qt::SortOrder order);
-    QStringList record(int row) const { return m_rows.at(row); }
+    QStringList record(int row) const { return m_rows.at(row).values; }
+
+    // The row log. Rows a query brought are Stored; a screen marks one
+    // Changed; rows added on the screen are Inserted until acceptRecords().
+    enum class RowStatus { Stored, Changed, Inserted };
+    struct DeletedRecord
+    {
+        QStringList read; // by fields()
+        int row = -1;     // where it stood
+    };
+    RowStatus rowStatus(int row) const;
+    bool isStoredRow(int row) const { return rowStatus(row) != RowStatus::Inserted; }
+    // A field as the server holds it (empty for an added row).
+    QString readValue(int row, const QString &field) const;
+    void markChanged(int row);
+    // Stored rows removed since the last load or acceptRecords(), as read.
+    const QList<DeletedRecord> &deletedRecords() const { return m_deleted; }
+    // Puts a removed stored row back where it stood; its new position.
+    int restoreDeleted(int index);
+    // After a save: every row is what the server now holds.
+    void acceptRecords();
 
     // Footer texts, one per column; empty when none.
     QString footer(int column) const { return m_footers.value(column); }
@@ -99,7 +123,14 @@ private:
     QList<PickList> m_pickLists;
     QList<int> m_columnFields; // field index of each column
     QStringList m_fields;
-    QList<QStringList> m_rows;
+    struct Record
+    {
+        QStringList values;
+        QStringList read;
+        RowStatus status = RowStatus::Inserted;
+    };
+    QList<Record> m_rows;
+    QList<DeletedRecord> m_deleted;
     QStringList m_footers;
     std::unique_ptr<SqlQuery> m_query;
     QString m_fetchFailure;

@@ -220,7 +220,7 @@ QList<QWidget *> TfrmEZI000::boundTo(int column) const
 
 bool TfrmEZI000::IsStoredRow(int row) const
 {
-    return m_rows->value(row, RowOriginField) == u"Y"_s;
+    return row >= 0 && row < m_rows->rowCount() && m_rows->isStoredRow(row);
 }
 
 QString TfrmEZI000::defaultCell(int column) const
@@ -250,12 +250,34 @@ bool TfrmEZI000::IsBlankRow(int row) const
 
 bool TfrmEZI000::HasPendingChanges() const
 {
-    if (!m_changes.isEmpty() || (m_rowChanged && m_rows->rowCount() > 0))
-        return true;
+    return (m_rowChanged && m_rows->rowCount() > 0) || !pendingEntries(true).isEmpty();
+}
+
+int TfrmEZI000::ChangeCount() const
+{
+    return int(pendingEntries(false).size());
+}
+
+QList<TfrmEZI000::ChangeEntry> TfrmEZI000::pendingEntries(bool withNewRows) const
+{
+    // Deletes first, with the cells as the server holds them, so that a key
+    // typed over before the delete cannot name another row; then the stored
+    // rows changed, with what the operator last gave them; then new rows.
+    QList<ChangeEntry> entries;
+    for (const GridModel::DeletedRecord &deleted : m_rows->deletedRecords()) {
+        ChangeEntry entry{{}, u"3"_s};
+        for (const QString &field : m_changeFields)
+            entry.cells.append(deleted.read.value(m_rows->fieldIndex(field)));
+        entries.append(entry);
+    }
     for (int row = 0; row < m_rows->rowCount(); ++row)
-        if (!IsStoredRow(row) && !IsBlankRow(row))
-            return true;
-    return false;
+        if (m_rows->rowStatus(row) == GridModel::RowStatus::Changed)
+            entries.append(entryOf(u"1"_s, row));
+    if (withNewRows)
+        for (int row = 0; row < m_rows->rowCount(); ++row)
+            if (!IsStoredRow(row) && !IsBlankRow(row))
+                entries.append(entryOf(u"2"_s, row));
+    return entries;
 }
 
 bool TfrmEZI000::LoadRows()
@@ -307,7 +329,6 @@ bool TfrmEZI000::LoadRows()
         m_rows->open();
     }
 
-    m_changes.clear();
     if (m_rows->rowCount() > 0) {
         const QScopedValueRollback moving(m_moving, true);
         rgrGrid->setCurrentRow(0);
@@ -347,55 +368,24 @@ bool TfrmEZI000::PostRow()
     if (!CheckRow())
         return false;
     if (m_rowChanged)
-        LogRow(u"1"_s, row);
+        LogRow(row);
     m_rowChanged = false;
     return true;
 }
 
 TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(const QString &status, int row) const
 {
-    ChangeEntry entry{{}, status, row};
+    ChangeEntry entry{{}, status};
     for (const QString &field : m_changeFields)
         entry.cells.append(m_rows->value(row, field));
     return entry;
 }
 
-void TfrmEZI000::LogRow(const QString &status, int row)
+void TfrmEZI000::LogRow(int row)
 {
     if (row < 0)
         row = rgrGrid->currentRow();
-    if (row < 0 || row >= m_rows->rowCount())
-        return;
-    if ((status == u"1"_s || status == u"3"_s) && !IsStoredRow(row))
-        return;
-    if (m_changeFields.isEmpty())
-        for (const QString &field : m_rows->fields())
-            if (field != RowOriginField)
-                m_changeFields.append(field);
-    ChangeEntry entry = entryOf(status, row);
-    // A stored row changed again replaces its pending change: it is sent
-    // once, with what the operator last gave it. Otherwise a change the
-    // server refused would be sent again after the operator corrected it.
-    if (status == u"1"_s) {
-        const QStringList key = keyOf(entry);
-        for (ChangeEntry &pending : m_changes)
-            if (pending.status == status && !key.isEmpty() && keyOf(pending) == key) {
-                pending = entry;
-                return;
-            }
-    }
-    m_changes.append(entry);
-}
-
-QStringList TfrmEZI000::keyOf(const ChangeEntry &entry) const
-{
-    QStringList key;
-    for (int i = 0; i < m_changeFields.size(); ++i) {
-        const int c = m_rows->columnOf(m_changeFields.at(i));
-        if (c >= 0 && m_rows->column(c).key)
-            key.append(entry.cells.at(i));
-    }
-    return key;
+    m_rows->markChanged(row);
 }
 
 bool TfrmEZI000::HasDuplicateKey() const
@@ -448,7 +438,7 @@ void TfrmEZI000::ClearRows()
 
 bool TfrmEZI000::ClearChangeList()
 {
-    m_changes.clear();
+    // The pending changes live in the grid's log and go with its rows.
     qryQuery.close();
     return true;
 }
@@ -543,7 +533,7 @@ bool TfrmEZI000::RowExit(int row)
         return false;
     }
     if (m_rowChanged)
-        LogRow(u"1"_s, row);
+        LogRow(row);
     m_rowChanged = false;
     return true;
 }
@@ -635,8 +625,8 @@ bool TfrmEZI000::bbtDeleteClick()
         rgrGrid->setFocus();
         return false;
     }
-    LogRow(u"3"_s, row);
     {
+        // A stored row removed is logged by the grid as its delete.
         const QScopedValueRollback moving(m_moving, true);
         m_rows->removeRecord(row);
     }
@@ -662,9 +652,9 @@ void TfrmEZI000::sendEntry(const ChangeEntry &entry)
 
 bool TfrmEZI000::SaveRows()
 {
-    // New rows are logged here, not kept in the change list, so that a Save
-    // that failed and is tried again sends each of them once.
-    const QList<ChangeEntry> changes = m_changes;
+    // The grid's log is left as it is until the save has committed, so that
+    // one that failed and is tried again sends each change once.
+    const QList<ChangeEntry> changes = pendingEntries(false);
     for (m_sendingChange = 0; m_sendingChange < changes.size(); ++m_sendingChange)
         sendEntry(changes.at(m_sendingChange));
     m_sendingChange = -1;
@@ -714,8 +704,13 @@ bool TfrmEZI000::bbtSaveClick()
                 restoreRefusedDelete();
             throw;
         }
-        m_changes.clear();
         AfterSave();
+        // Committed: what the grid holds is what the server holds, even if
+        // the re-read below fails.
+        for (int row = m_rows->rowCount() - 1; row >= 0; --row)
+            if (IsBlankRow(row))
+                m_rows->removeRecord(row);
+        m_rows->acceptRecords();
         ShowStatus(u"자료를 저장했습니다."_s);
         m_rowChanged = false;
     }
@@ -726,16 +721,13 @@ bool TfrmEZI000::bbtSaveClick()
 void TfrmEZI000::restoreRefusedDelete()
 {
     // The server kept the row: it goes back where it was, as stored, and
-    // its delete leaves the change list.
+    // its delete leaves the log. Deletes are sent first, so the entry that
+    // failed is the delete of the same position.
     const int at = std::exchange(m_sendingChange, -1);
-    if (at < 0 || at >= m_changes.size() || m_changes.at(at).status != u"3"_s)
+    if (at < 0 || at >= m_rows->deletedRecords().size())
         return;
-    const ChangeEntry entry = m_changes.takeAt(at);
     const QScopedValueRollback moving(m_moving, true);
-    const int row = m_rows->insertRecord(std::clamp(entry.row, 0, m_rows->rowCount()));
-    for (int i = 0; i < m_changeFields.size(); ++i)
-        m_rows->setValue(row, m_changeFields.at(i), entry.cells.at(i));
-    m_rows->setValue(row, RowOriginField, u"Y"_s);
+    const int row = m_rows->restoreDeleted(at);
     rgrGrid->setCurrentRow(row);
     enterRow();
 }
@@ -792,7 +784,6 @@ void TfrmEZI000::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    m_changes.clear();
     m_rowChanged = false;
     ClearRows();
     TfrmZZI010::closeEvent(event);
@@ -819,7 +810,7 @@ void TfrmEZI000::ShowChangeList()
     }
     columns.append({.title = u"EDITSTATUS"_s, .field = u"EDITSTATUS"_s, .width = 1});
     list.setColumns(columns);
-    for (const ChangeEntry &entry : std::as_const(m_changes)) {
+    for (const ChangeEntry &entry : pendingEntries(false)) {
         const int row = list.insertRecord();
         for (int i = 0; i < m_changeFields.size(); ++i)
             list.setValue(row, m_changeFields.at(i), entry.cells.at(i));

@@ -53,15 +53,16 @@ public:
     // True when a row added on the screen holds nothing but what the
     // controls wrote into it when it was shown (first code, 0).
     bool IsBlankRow(int row) const;
-    int ChangeCount() const { return int(m_changes.size()); }
+    // Stored rows changed or deleted and not saved yet.
+    int ChangeCount() const;
     // Stored rows changed or deleted, or rows added and not saved yet.
     bool HasPendingChanges() const;
 
     bool LoadRows();
     bool PostRow();
-    // Logs a row (-1: the current one) with an edit status; "1" and "3"
-    // only for stored rows.
-    void LogRow(const QString &status, int row = -1);
+    // Marks a stored row (-1: the current one) changed in the grid's log;
+    // deletes are logged by removing the row, new rows by adding it.
+    void LogRow(int row = -1);
     bool HasDuplicateKey() const;
     void EnableKeyControls(bool on);
     void ClearControls();
@@ -150,7 +151,6 @@ private:
     {
         QStringList cells; // by m_changeFields
         QString status;
-        int row = -1; // where it stood when logged
     };
 
     void currentRowMoved(int now, int previous);
@@ -160,7 +160,7 @@ private:
     QString defaultCell(int column) const;
     QList<QWidget *> boundTo(int column) const;
     ChangeEntry entryOf(const QString &status, int row) const;
-    QStringList keyOf(const ChangeEntry &entry) const;
+    QList<ChangeEntry> pendingEntries(bool withNewRows) const;
     void sendEntry(const ChangeEntry &entry);
     void reloadAfterSave(int position);
     void restoreRefusedDelete();
@@ -169,7 +169,6 @@ private:
     QList<Binding> m_bindings;
     QList<Field> m_fields; // head, then body, as declared
     QStringList m_changeFields;
-    QList<ChangeEntry> m_changes;
     DateEdit *m_date = nullptr;
     int m_sendingChange = -1; // the change list entry the save is sending
     bool m_rowChanged = false;

@@ -38,7 +38,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString RowIdField = u"ROWID"_s;
-const QString StateField = u"ROWSTATE"_s;
 const QString EditedField = u"ROWEDITED"_s; // "1" while the row has an edit not posted yet
 
 // "#,##0": a whole number, half away from zero, with thousands separators.
@@ -138,7 +137,6 @@ void TfrmGridEntry::SetColumns(const QList<ColumnDef> &columns)
     QList<ColumnDef> all = columns;
     all.append({.title = RowIdTitle, .field = RowIdField, .width = 1, .visible = false, .readOnly = true});
     m_rows->setColumns(all);
-    m_rows->addField(StateField);
     m_rows->addField(EditedField);
     rgrGrid->applyColumns();
     const bool footer = std::any_of(columns.begin(), columns.end(), [](const ColumnDef &c) { return c.footer; });
@@ -157,8 +155,7 @@ QString TfrmGridEntry::RowId(int row) const
 
 int TfrmGridEntry::RowStateOf(int row) const
 {
-    const int state = m_rows->value(row, StateField).toInt();
-    return state == NoState ? InsertedRow : state;
+    return m_rows->isStoredRow(row) ? StoredRow : InsertedRow;
 }
 
 QRect TfrmGridEntry::FillBlock() const
@@ -233,12 +230,11 @@ bool TfrmGridEntry::bbtSearchClick()
                 for (int i = 0; i < fields; ++i)
                     m_rows->setValue(row, m_rows->column(i).field, query.value(i));
                 m_rows->setValue(row, RowIdField, QString::number(++m_rowIdCounter));
-                m_rows->setValue(row, StateField, QString::number(StoredRow));
             }
             query.close();
+            m_rows->acceptRecords();
         }
         m_changes.entries.clear();
-        rememberStoredCells();
         if (m_rows->rowCount() > 0)
             rgrGrid->setCurrentRow(0);
     }
@@ -254,7 +250,7 @@ bool TfrmGridEntry::bbtSearchClick()
 
 void TfrmGridEntry::valueChanged(int row, const QString &field)
 {
-    if (m_loading || field == StateField || field == EditedField || field == RowIdField)
+    if (m_loading || field == EditedField || field == RowIdField)
         return;
     {
         const QScopedValueRollback loading(m_loading, true);
@@ -296,14 +292,6 @@ void TfrmGridEntry::logEntry(const GridChangeList::Entry &entry)
         m_changes.entries[at] = entry;
     else
         m_changes.entries.append(entry);
-}
-
-void TfrmGridEntry::rememberStoredCells()
-{
-    m_storedCells.clear();
-    for (int row = 0; row < m_rows->rowCount(); ++row)
-        if (RowStateOf(row) == StoredRow && !RowId(row).isEmpty())
-            m_storedCells.insert(RowId(row), entryOf(row, StoredRow).cells);
 }
 
 void TfrmGridEntry::GridAfterPost(int row)
@@ -377,7 +365,6 @@ void TfrmGridEntry::appendRow()
     {
         const QScopedValueRollback loading(m_loading, true);
         row = m_rows->insertRecord();
-        m_rows->setValue(row, StateField, QString::number(InsertedRow));
     }
     rgrGrid->setCurrentRow(row);
 }
@@ -407,9 +394,10 @@ void TfrmGridEntry::GridBeforeDelete(int row)
     }
     // The stored row goes, whatever was typed into its cells since: its
     // key as read says which row that is.
-    GridChangeList::Entry entry = entryOf(row, DeletedRow);
-    if (const auto stored = m_storedCells.constFind(rowId); stored != m_storedCells.cend())
-        entry.cells = *stored;
+    GridChangeList::Entry entry{{}, DeletedRow};
+    for (int c = 0; c < gridColumns(); ++c)
+        entry.cells.append(m_rows->readValue(row, m_rows->column(c).field));
+    entry.cells.append(rowId);
     logEntry(entry);
     m_rowChanged = true;
 }
@@ -466,13 +454,11 @@ bool TfrmGridEntry::bbtSaveClick()
     }
     for (const SentList &sent : std::as_const(m_sent)) {
         sent.changes->entries.clear();
-        for (int row = 0; row < sent.grid->rowCount(); ++row) {
-            sent.grid->setValue(row, StateField, QString::number(StoredRow));
+        for (int row = 0; row < sent.grid->rowCount(); ++row)
             sent.grid->setValue(row, EditedField, QString());
-        }
+        sent.grid->acceptRecords();
     }
     m_sent.clear();
-    rememberStoredCells();
     m_saved = true;
     ShowStatus(u"자료를 저장했습니다."_s);
     m_rowChanged = false;
@@ -492,10 +478,6 @@ void TfrmGridEntry::SaveGrid(GridModel &grid, GridChangeList &changes, StoredPro
         for (int i = 0; i < changes.titles.size() && i < entry.cells.size(); ++i)
             if (procedure.hasParameter(changes.titles.at(i)))
                 procedure.setValue(changes.titles.at(i), entry.cells.at(i));
-        if (procedure.hasParameter(u"AU_EMP_NO"_s))
-            procedure.setValue(u"AU_EMP_NO"_s, Startup().employeeNo);
-        if (procedure.hasParameter(u"AU_IP"_s))
-            procedure.setValue(u"AU_IP"_s, Startup().clientAddress);
         if (procedure.hasParameter(u"AEDITSTATUS"_s))
             procedure.setValue(u"AEDITSTATUS"_s, QString::number(entry.state == NoState ? InsertedRow : entry.state));
         m_savingRowId = entry.rowId().toInt();
@@ -537,7 +519,6 @@ bool TfrmGridEntry::bbtCancelClick()
         m_rows->open();
     }
     m_changes.entries.clear();
-    m_storedCells.clear();
     m_rowIdCounter = 0;
     m_rowChanged = false;
     m_masterChanged = false;
@@ -701,8 +682,6 @@ bool TfrmGridEntry::gridKey(QKeyEvent *key, bool press)
                     const QString field = m_rows->column(c).field;
                     m_rows->setValue(target, field, m_rows->value(m_fillSource, field));
                 }
-                if (RowStateOf(target) != InsertedRow)
-                    m_rows->setValue(target, StateField, QString::number(StoredRow));
             }
             GridAfterPost(target);
             m_rowChanged = true;

@@ -150,7 +150,6 @@ private:
     bool isEmptyRow(int row) const;
     GridChangeList::Entry entryOf(int row, int state) const;
     void logEntry(const GridChangeList::Entry &entry);
-    void rememberStoredCells();
     int gridColumns() const;
     bool gridKey(QKeyEvent *key, bool press);
     bool headKey(QWidget *control, QKeyEvent *key);
@@ -161,7 +160,6 @@ private:
     GridModel *m_rows = nullptr;
     GridChangeList m_changes;
     QList<SentList> m_sent;
-    QHash<QString, QStringList> m_storedCells; // by RowID: the cells as the database holds them
     int m_rowIdCounter = 0;
     int m_savingRowId = 0;
     bool m_rowChanged = false;

@@ -52,6 +52,55 @@ private slots:
         QCOMPARE(model.rowCount(), 0);
     }
 
+    // The row log both entry bases save from: values as the server holds
+    // them, through edits, sorting, removal and a refused delete.
+    void rowLogKeepsWhatTheServerHolds()
+    {
+        GridModel model;
+        model.setColumns({{.title = u"번호"_s, .field = u"N"_s}, {.title = u"이름"_s, .field = u"NAME"_s}});
+        auto query = std::make_unique<SqlQuery>(u"SELECT n, 'r' || n AS name FROM generate_series(1, 3) n ORDER BY n"_s);
+        query->exec();
+        model.setQuery(std::move(query));
+        model.fetchAll();
+        using Status = GridModel::RowStatus;
+        QCOMPARE(model.rowStatus(0), Status::Stored);
+
+        model.setValue(0, u"NAME"_s, u"고침"_s);
+        model.markChanged(0);
+        QCOMPARE(model.rowStatus(0), Status::Changed);
+        QCOMPARE(model.readValue(0, u"NAME"_s), u"r1"_s);
+        const int added = model.insertRecord();
+        model.setValue(added, u"N"_s, u"9"_s);
+        QCOMPARE(model.rowStatus(added), Status::Inserted);
+        QVERIFY(!model.isStoredRow(added));
+
+        model.sortRecords(0, Qt::DescendingOrder); // 9, 3, 2, 1
+        QCOMPARE(model.value(3, u"NAME"_s), u"고침"_s);
+        QCOMPARE(model.readValue(3, u"NAME"_s), u"r1"_s);
+        QCOMPARE(model.rowStatus(3), Status::Changed);
+        QCOMPARE(model.rowStatus(0), Status::Inserted);
+
+        model.setValue(2, u"N"_s, u"77"_s); // typed over before the delete
+        model.removeRecord(2);
+        model.removeRecord(0); // never stored: nothing to log
+        QCOMPARE(model.deletedRecords().size(), 1);
+        QCOMPARE(model.deletedRecords().at(0).read.at(model.fieldIndex(u"N"_s)), u"2"_s);
+
+        // The server refused the delete: the row comes back as it is stored.
+        const int back = model.restoreDeleted(0);
+        QCOMPARE(model.value(back, u"N"_s), u"2"_s);
+        QCOMPARE(model.rowStatus(back), Status::Stored);
+        QVERIFY(model.deletedRecords().isEmpty());
+
+        model.removeRecord(back);
+        model.acceptRecords();
+        QVERIFY(model.deletedRecords().isEmpty());
+        for (int row = 0; row < model.rowCount(); ++row) {
+            QCOMPARE(model.rowStatus(row), Status::Stored);
+            QCOMPARE(model.readValue(row, u"NAME"_s), model.value(row, u"NAME"_s));
+        }
+    }
+
     void pickListShowsLabelsAndKeepsCodes()
     {
         GridModel model;

@@ -269,7 +269,7 @@ private slots:
         m_boxes->clear();
         save();
         QVERIFY2(m_boxes->boxes.size() == 1, qPrintable(m_boxes->texts().join(u" | "_s)));
-        QCOMPARE(log(), QStringList({u"1/0001/고침"_s, u"3/0002/이름2"_s, u"2/0007/새것"_s}));
+        QCOMPARE(log(), QStringList({u"3/0002/이름2"_s, u"1/0001/고침"_s, u"2/0007/새것"_s}));
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(code || name, ',' ORDER BY code) FROM ktuser.tt020ms"_s),
                  u"0001고침,0007새것"_s);
     }

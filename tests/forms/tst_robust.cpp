@@ -305,7 +305,7 @@ private slots:
         m_boxes->clear();
         save();
         QCOMPARE(m_boxes->texts(), QStringList({u"저장 하시겠습니까?"_s}));
-        QCOMPARE(log(), QStringList({u"1/0001/바뀜"_s, u"3/0002/second"_s, u"2/0009/새것"_s}));
+        QCOMPARE(log(), QStringList({u"3/0002/second"_s, u"1/0001/바뀜"_s, u"2/0009/새것"_s}));
         QCOMPARE(entry().ChangeCount(), 0);
         // While it ran, the screen said it was waiting on the server.
         QCOMPARE(entry().statusDuringSave, ServerText::Waiting);
