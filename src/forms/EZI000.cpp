@@ -112,9 +112,13 @@ void TfrmEZI000::SetColumns(const QList<ColumnDef> &columns)
     QList<ColumnDef> all = columns;
     all.append({.title = RowOriginField, .field = RowOriginField, .width = 1, .dataWidth = 1, .visible = false});
     m_rows->setColumns(all);
-    for (int c = 0; c < m_rows->columnCount(); ++c)
+    m_changeFields.clear();
+    for (int c = 0; c < m_rows->columnCount(); ++c) {
         if (!m_rows->column(c).codeGroup.isEmpty())
             FillColumnCodes(*m_rows, c, m_rows->column(c).codeGroup);
+        if (m_rows->column(c).field != RowOriginField)
+            m_changeFields.append(m_rows->column(c).field.toUpper());
+    }
     rgrGrid->applyColumns();
 }
 

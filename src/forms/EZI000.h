@@ -170,7 +170,7 @@ private:
     QList<Field> m_fields; // head, then body, as declared
     QStringList m_changeFields;
     DateEdit *m_date = nullptr;
-    int m_sendingChange = -1; // the change list entry the save is sending
+    int m_sendingChange = -1; // the pending change the save is sending (deletes come first)
     bool m_rowChanged = false;
     bool m_loading = false;
     bool m_newRow = false;
