@@ -187,13 +187,13 @@ void TfrmEBI040::build()
          .required = true},
         {.name = u"edtRentTel"_s, .caption = u"연락처"_s, .field = u"TEL_NO"_s, .bytes = 20},
         {.name = u"wneRentHeight"_s, .caption = u"신장"_s, .kind = FieldKind::Number, .field = u"HEIGHT"_s,
-         .bytes = 3},
+         .bytes = 3, .to = &wneRentHeight},
         {.name = u"wneRentWeight"_s, .caption = u"Cm   체중"_s, .kind = FieldKind::Number, .field = u"WEIGHT"_s,
-         .bytes = 3, .sameLine = true},
+         .bytes = 3, .sameLine = true, .to = &wneRentWeight},
         {.name = u"cboRentBootsSize"_s, .caption = u"*부츠사이즈"_s, .kind = FieldKind::Code,
          .field = u"SHOES_SIZE"_s, .codeGroup = u"E0011"_s, .required = true, .to = &cboRentBootsSize},
         {.name = u"wneRentBinding"_s, .caption = u"바인딩강도"_s, .kind = FieldKind::Number, .field = u"BINDING"_s,
-         .bytes = 3},
+         .bytes = 3, .to = &wneRentBinding},
         {.name = u"wmeRentZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::Mask, .field = u"ZIP_CODE"_s,
          .mask = u"999-999;0; "_s, .lookup = [this] { pickPostalCode(); }, .lookupButton = u"bbtZipCode"_s,
          .to = &wmeRentZipCode},
@@ -490,7 +490,12 @@ QList<RowCheck> TfrmEBI040::RowChecks()
     };
     const QString state = m_states->selected();
     const auto from = wmeRentSvrlDateFrom, to = wmeRentSvrlDateTo;
+    // The server's ranges, told here before the save.
+    const auto over = [](const NumberEdit *edit, qint64 most) { return edit->value() < 0 || edit->value() > most; };
     return {
+        {[=, this] { return over(wneRentHeight, 250); }, wneRentHeight, u"신장"_s + EnterCorrectly},
+        {[=, this] { return over(wneRentWeight, 250); }, wneRentWeight, u"체중"_s + EnterCorrectly},
+        {[=, this] { return over(wneRentBinding, 30); }, wneRentBinding, u"바인딩강도"_s + EnterCorrectly},
         {[=, this] { return !empty(wmeRentZipCode) && empty(edtRentAddr1); }, wmeRentZipCode, u"주소"_s + EnterCorrectly},
         {[=] { return badDate(from); }, from, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return badDate(to); }, to, u"연일대여기간"_s + EnterCorrectly},

@@ -91,6 +91,9 @@ private:
     QToolButton *sbtEquipOk = nullptr;
     QToolButton *sbtEquipCancel = nullptr;
     TextEdit *edtRentName = nullptr;
+    NumberEdit *wneRentHeight = nullptr;
+    NumberEdit *wneRentWeight = nullptr;
+    NumberEdit *wneRentBinding = nullptr;
     CodeCombo *cboRentBootsSize = nullptr;
     MaskEdit *wmeRentZipCode = nullptr;
     TextEdit *edtRentAddr1 = nullptr;

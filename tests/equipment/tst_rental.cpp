@@ -279,6 +279,39 @@ private slots:
         QTest::newRow("multi-day with period") << int(Qt::Key_F6) << Today << later << QString();
         QTest::newRow("period ending before it starts") << int(Qt::Key_F6) << later << Today << period;
     }
+
+    // Heights, weights and binding settings the server would refuse are
+    // caught on the screen, with the field named.
+    void bodyMeasuresWithinTheirRanges_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("tallest") << u"wneRentHeight"_s << 250 << QString();
+        QTest::newRow("too tall") << u"wneRentHeight"_s << 251 << u"신장을(를) 정확히 입력하십시오."_s;
+        QTest::newRow("too heavy") << u"wneRentWeight"_s << 999 << u"체중을(를) 정확히 입력하십시오."_s;
+        QTest::newRow("strongest binding") << u"wneRentBinding"_s << 30 << QString();
+        QTest::newRow("binding too strong") << u"wneRentBinding"_s << 31 << u"바인딩강도을(를) 정확히 입력하십시오."_s;
+    }
+    void bodyMeasuresWithinTheirRanges()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(QString, refusal);
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        m_screen->findChild<NumberEdit *>(field)->setValue(value);
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        if (refusal.isEmpty()) {
+            QCOMPARE(m_screen->StatusMessage(), u"자료를 저장했습니다."_s);
+            return;
+        }
+        QCOMPARE(m_boxes->lastText(), refusal);
+        QCOMPARE(InputControlOf(QApplication::focusWidget()), m_screen->findChild<QWidget *>(field));
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040dt"_s), u"0"_s);
+    }
     void rowChecks()
     {
         QFETCH(int, stateKey);
