@@ -225,6 +225,9 @@ int main(int argc, char *argv[])
 
     QStringList failed;
     for (const QString &id : ids) {
+        // A picture of an earlier run must not stand for a screen that fails now.
+        const QString path = folder.filePath(id + u".png"_s);
+        QFile::remove(path);
         const int before = tabs->count();
         window->OpenScreen(menuName(*window, id), id);
         settle();
@@ -245,7 +248,6 @@ int main(int argc, char *argv[])
             }
         }
         if (why.isEmpty()) {
-            const QString path = folder.filePath(id + u".png"_s);
             if (!window->grab().save(path))
                 why = id + u": cannot write "_s + path;
             else
