@@ -6,7 +6,8 @@
 
 namespace {
 StartupValues values;
-}
+QString systemConfigDir = QStringLiteral("/etc/kest/");
+} // namespace
 
 const StartupValues &Startup()
 {
@@ -23,9 +24,30 @@ QString WithTrailingSeparator(const QString &dir)
     return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
 }
 
+QString SystemConfigDir()
+{
+    return systemConfigDir;
+}
+
+void SetSystemConfigDir(const QString &dir)
+{
+    systemConfigDir = WithTrailingSeparator(dir);
+}
+
+// One folder for all the files, never a mix: a copy that carries its own
+// INI files beside it is not half configured by the system's.
+QString ConfigDir()
+{
+    const QString exeDir = Startup().exeDir;
+    if (!exeDir.isEmpty()
+        && !QDir(exeDir).entryList({QStringLiteral("*.ini")}, QDir::Files | QDir::Readable).isEmpty())
+        return WithTrailingSeparator(exeDir);
+    return systemConfigDir;
+}
+
 QString IniValue(const QString &fileName, const QString &section, const QString &key, const QString &defaultValue)
 {
-    QFile file(QDir(Startup().exeDir).filePath(fileName));
+    QFile file(QDir(ConfigDir()).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return defaultValue;
     QTextStream in(&file);

@@ -23,9 +23,17 @@ void SetStartupValues(const StartupValues &values);
 // The directory with a trailing separator, never two.
 QString WithTrailingSeparator(const QString &dir);
 
-// Reads one value of an INI file beside the executable (UTF-8, section and
-// key compared without regard to case); the default when the file or the key
-// is missing.
+// Where the INI files are read from: the executable's directory when it holds
+// any INI file, else the system folder (/etc/kest/ when installed as a
+// package). Ends in a separator.
+QString ConfigDir();
+QString SystemConfigDir();
+// Start-up (and test fixtures) only.
+void SetSystemConfigDir(const QString &dir);
+
+// Reads one value of an INI file of ConfigDir() (UTF-8, section and key
+// compared without regard to case); the default when the file or the key is
+// missing.
 QString IniValue(const QString &fileName, const QString &section, const QString &key,
                  const QString &defaultValue = {});
 int IniInt(const QString &fileName, const QString &section, const QString &key, int defaultValue);
