@@ -114,7 +114,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
         {.name = u"edtKeepWoodaeNo"_s, .caption = u"우대번호"_s, .field = u"GUEST_NO"_s, .bytes = 10,
          .to = &edtKeepWoodaeNo},
         {.name = u"wlbKeepWoodaeNo"_s, .caption = u"우대명"_s, .kind = FieldKind::Label, .field = u"GUEST_NAME"_s,
-         .sameLine = true, .to = &wlbKeepWoodaeNo},
+         .sameLine = true, .width = 150, .to = &wlbKeepWoodaeNo},
         {.name = u"cboKeep"_s, .caption = u"*보관구분"_s, .kind = FieldKind::Code, .field = u"KEEP_GUBUN"_s,
          .codeGroup = u"E0016"_s, .required = true, .to = &cboKeep},
         {.name = u"cboKeepEquip"_s, .caption = u"*장비구분"_s, .kind = FieldKind::Code, .field = u"EQUIP_GUBUN"_s,
