@@ -4,6 +4,9 @@
 #include "EBI030.h"
 #include "EBI040.h"
 #include "EBI050.h"
+#include "EEI020.h"
+#include "EEI021.h"
+#include "EES010.h"
 #include "TfrmZZI000.h"
 
 #include <vector>
@@ -23,6 +26,9 @@ const std::vector<ScreenEntry> &screens()
         {u"EBI030"_s, MakeScreen<TfrmEBI030>},
         {u"EBI040"_s, MakeScreen<TfrmEBI040>},
         {u"EBI050"_s, MakeScreen<TfrmEBI050>},
+        {u"EEI010"_s, MakeScreen<TfrmEEI020>},
+        {u"EEI021"_s, MakeScreen<TfrmEEI021>},
+        {u"EES010"_s, MakeScreen<TfrmEES010>},
     };
     return table;
 }

@@ -147,9 +147,23 @@ void TfrmEZI000::AddHeadFields(const QList<FieldDef> &fields)
 
 void TfrmEZI000::AddFields(const QList<FieldDef> &fields)
 {
+    AddFields(fields, panBody);
+}
+
+void TfrmEZI000::AddFields(const QList<FieldDef> &fields, QWidget *target)
+{
+    QFormLayout *form = qobject_cast<QFormLayout *>(target->layout());
+    if (!form) {
+        form = new QFormLayout;
+        form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (auto *box = qobject_cast<QBoxLayout *>(target->layout()))
+            box->addLayout(form);
+        else
+            target->setLayout(form);
+    }
     QHBoxLayout *line = nullptr;
     for (const FieldDef &def : fields) {
-        const Field field = MakeField(def, panBody);
+        const Field field = MakeField(def, target);
         QWidget *const parts[] = {field.control, field.button};
         if (def.sameLine && line) {
             // Before the line's closing stretch, beside the previous field.
@@ -165,9 +179,9 @@ void TfrmEZI000::AddFields(const QList<FieldDef> &fields)
                     line->addWidget(w);
             line->addStretch();
             if (field.label)
-                m_bodyLayout->addRow(field.label, line);
+                form->addRow(field.label, line);
             else
-                m_bodyLayout->addRow(QString(), line);
+                form->addRow(QString(), line);
         }
         WireLookup(field);
         m_fields.append(field);

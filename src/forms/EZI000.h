@@ -42,6 +42,10 @@ public:
     void AddHeadFields(const QList<FieldDef> &fields);
     // Builds the body panel's fields and binds them to their record fields.
     void AddFields(const QList<FieldDef> &fields);
+    // The same onto a widget inside the body (a page of a tab widget, a
+    // group box): the fields go into its form layout, which is made (or
+    // added to its box layout) when it has none.
+    void AddFields(const QList<FieldDef> &fields, QWidget *target);
     // Binds a control made by hand to a record field.
     void Bind(QWidget *control, const QString &field);
 

@@ -300,3 +300,140 @@ BEGIN
     RAISE NOTICE '% bad-input cases passed', n_cases;
 END
 $test$;
+
+-- The patrol accident procedure, walked the same way: each case changes one
+-- parameter of a valid call; expected the Korean refusal with the table
+-- unchanged, or the value stored as sent.
+DO $test$
+DECLARE
+    state_sql constant text := $$ SELECT md5(string_agg(t::text, E'\n' ORDER BY t::text)) FROM ee010ms t $$;
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        base(status, args) AS (VALUES
+            ('1', '{"atrob_date": "20250105", "atrob_no": "0001", "apeak_gubun": "P1", "ain_name": "김부상",
+                    "atrob_time": "0930", "atrob_time_gubun": "1", "ain_age": "23", "ain_id_no": "9001011234567",
+                    "ain_tel_no": "010-1111-2222", "ain_sex": "1", "atp_course_gubun": "01", "atemperature": "-5",
+                    "ain_binding_left_f": "7", "atrob_point_x": "10", "ame_spot_time": "0940",
+                    "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}'::jsonb),
+            ('2', '{"atrob_date": "20250106", "apeak_gubun": "P2", "ain_name": "이부상", "atrob_time": "1400",
+                    "ain_age": "7", "ain_id_no": "1801014123456", "ain_tel_no": "010-3333-4444",
+                    "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}')),
+        cases(name, status, arg, val, expect, read) AS (
+            -- Dates, times of day, digits.
+            SELECT format('date %s', v), '2', 'atrob_date', v, '사고일자을(를) 정확히 입력하십시오.', NULL::text
+              FROM unnest('{20250230,20251301,abcdefgh,2025011,２０２５０１１０}'::text[]) v
+            UNION ALL
+            SELECT format('%s %s', a.arg, v), '1', a.arg, v, a.label || '을(를) 정확히 입력하십시오.', NULL
+              FROM (VALUES ('atrob_time', '사고시간'), ('ame_spot_time', '현장도착시간'),
+                           ('ame_medical_time', '의무실 도착시간')) a(arg, label),
+                   unnest('{2400,0960,930,09:30,abcd,0930x}'::text[]) v
+            UNION ALL
+            SELECT format('%s %s', a.arg, v), '1', a.arg, v, a.label || '을(를) 정확히 입력하십시오.', NULL
+              FROM (VALUES ('ain_age', '나이', '{1a,1234,-1,１２}'::text[]),
+                           ('ain_height', '신장', '{17O,1800}'), ('ain_id_no', '주민번호',
+                            '{123,12345678901234,900101-1234567,900101123456x}'),
+                           ('awi_id_no', '목격자 주민등록번호', '{12345}'),
+                           ('ain_zip_code', '우편번호', '{12345,12-345,1234567}'),
+                           ('aco_zip_code', '충돌자 우편번호', '{abcdef}')) a(arg, label, vals),
+                   unnest(a.vals) v
+            UNION ALL
+            -- Blanks where a value is required.
+            SELECT format('%s blank %L', r.arg, b), r.status, r.arg, b, r.label || '을(를) 입력하십시오.', NULL
+              FROM (VALUES ('2', 'atrob_date', '사고일자'), ('1', 'atrob_no', '사고번호'),
+                           ('2', 'atrob_time', '사고시간'), ('2', 'ain_name', '부상자명'), ('2', 'ain_age', '나이'),
+                           ('2', 'ain_id_no', '주민번호'), ('1', 'ain_tel_no', '연락처')) r(status, arg, label),
+                   unnest(ARRAY[NULL, '', '   ', E'\u3000']) b
+            UNION ALL
+            -- Codes that are no rows of their groups.
+            SELECT format('%s %s', k.arg, k.val), '1', k.arg, k.val, k.label || '을(를) 정확히 입력하십시오.', NULL
+              FROM (VALUES ('apeak_gubun', 'PEAK구분', 'P9'), ('apeak_gubun', 'PEAK구분', $$P1' OR '1'='1$$),
+                           ('ain_sex', '성별', '3'), ('atrob_time_gubun', '사고시간구분', '9'),
+                           ('atp_course_gubun', '코스구분', '99'), ('ate_means_gubun', '2차후송수단', '99'),
+                           ('ain_ski_size_gubun', '스키사이즈', 'XL')) k(arg, label, val)
+            UNION ALL
+            -- Numbers out of range.
+            SELECT format('%s %s', n.arg, v), '1', n.arg, v,
+                   format('%s은(는) %s부터 %s까지의 숫자로 입력하십시오.', n.label, n.lo, n.hi), NULL
+              FROM (VALUES ('atrob_no', '사고번호', 1, 9999), ('atemperature', '기온', -50, 50),
+                           ('ain_binding_left_f', '바인딩강도(좌앞)', 0, 30),
+                           ('atrob_point_x', '사고발생지점 X좌표', 0, 9999),
+                           ('aregion_b_y', '부상부위(뒤) Y좌표', 0, 9999)) n(arg, label, lo, hi),
+                   LATERAL unnest(ARRAY[(n.lo - 1)::text, (n.hi + 1)::text, 'abc', '1.5', '1; DROP TABLE ee010ms']) v
+            UNION ALL
+            -- Texts over their width in CP949 bytes, and at it, stored as sent.
+            SELECT format('%s %s', t.arg, left(v, 12)), '1', t.arg, v,
+                   CASE WHEN octet_length(convert_to(v, 'UHC')) > t.width
+                        THEN format('%s은(는) %s바이트(한글 %s자)를 넘을 수 없습니다.', t.label, t.width, t.width / 2) END,
+                   t.read
+              FROM (VALUES ('ain_name', '부상자명', 30, 'SELECT in_name FROM ee010ms'),
+                           ('ame_tel_no', '처리자 연락처', 30, 'SELECT fn_za010ms_04(me_tel_no) FROM ee010ms'),
+                           ('ain_tel_no', '연락처', 20, 'SELECT fn_za010ms_04(in_tel_no) FROM ee010ms'),
+                           ('awi_tel_no', '목격자 연락처', 20, 'SELECT fn_za010ms_04(wi_tel_no) FROM ee010ms'),
+                           ('ain_addr1', '주소1', 60, 'SELECT fn_za010ms_04(in_addr1) FROM ee010ms'),
+                           ('aco_addr2', '충돌자 주소2', 60, 'SELECT fn_za010ms_04(co_addr2) FROM ee010ms'),
+                           ('atp_detail_desc', '구체적기술', 80, 'SELECT tp_detail_desc FROM ee010ms'),
+                           ('ain_ski_name', '사용장비', 40, 'SELECT in_ski_name FROM ee010ms')) t(arg, label, width, read),
+                   LATERAL unnest(ARRAY[repeat('가', t.width / 2 + 1), repeat('x', t.width + 1),
+                                        repeat('가', t.width / 2), $$'; DROP TABLE ee010ms; --$$, $$O'Brien$$]) v
+            UNION ALL
+            SELECT format('edit status %L', s), '1', 'aeditstatus', s, '작업구분이 올바르지 않습니다.', NULL
+              FROM unnest(ARRAY['4', '0', '', NULL, '12', $$1'; --$$]) s
+            UNION ALL
+            SELECT 'change of a record another counter deleted', '1', 'atrob_no', '9',
+                   '사고번호 0009 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL)
+        SELECT cases.*, base.args FROM cases JOIN base USING (status) ORDER BY cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        SELECT format('SELECT * FROM pr_eei010_01(%s)', string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args || jsonb_build_object('aeditstatus', c.status) || jsonb_build_object(c.arg, c.val)) a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect IS NOT NULL THEN
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the table changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % accident cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% accident cases passed', n_cases;
+END
+$test$;

@@ -16,3 +16,7 @@ VALUES ('20250110', 'M', 'CS', 'C0002', 'E9', 'E9 COUNTER-09');
 INSERT INTO eb050ms (season_gubun, area_gubun, keep_no, keep_stat, ipgo_date, chulgo_date, keep_gubun, equip_gubun,
                      equip_name_gubun, native_no, keep_name, keep_box_no)
 VALUES ('26', 'M', 1, 'K', '20261201', '20270430', '01', 'CS', '01', 'SN-1', '김보관', 'A-1');
+-- A patrol accident record the accident cases change.
+INSERT INTO ee010ms (trob_date, trob_no, peak_gubun, in_name, trob_time, in_age, in_id_no, in_tel_no)
+VALUES ('20250105', 1, 'P1', '김부상', '0930', '23', kest_private.enc('9001011234567'),
+        kest_private.enc('010-1111-2222'));

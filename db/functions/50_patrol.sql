@@ -1,0 +1,307 @@
+-- Writes of the patrol accident records.
+
+-- A code of a common-code group: NULL when blank, refused when the group
+-- has no such row.
+CREATE OR REPLACE FUNCTION kest_private.check_zx_code(value text, grp text, width integer, label text)
+RETURNS text
+LANGUAGE plpgsql STABLE
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+DECLARE
+    v text := check_text(clean(value), width, label);
+BEGIN
+    IF v IS NOT NULL AND NOT EXISTS (SELECT 1 FROM zx010ms WHERE head = grp AND detail = v) THEN
+        RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
+    END IF;
+    RETURN v;
+END
+$$;
+
+-- A time of day 'HHMM', 0000 to 2359.
+CREATE OR REPLACE FUNCTION kest_private.check_hhmm(value text, label text, required boolean DEFAULT false)
+RETURNS text
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+    v text := kest_private.clean(value);
+BEGIN
+    IF v IS NULL THEN
+        IF required THEN
+            RAISE EXCEPTION '%을(를) 입력하십시오.', label;
+        END IF;
+    ELSIF v !~ '^([01][0-9]|2[0-3])[0-5][0-9]$' THEN
+        RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
+    END IF;
+    RETURN v;
+END
+$$;
+
+-- Digits only, from shortest to longest characters (a resident number
+-- takes 13, a postal code 6, an age 1 to 3).
+CREATE OR REPLACE FUNCTION kest_private.check_digits(value text, shortest integer, longest integer, label text,
+                                                     required boolean DEFAULT false)
+RETURNS text
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+    v text := kest_private.clean(value);
+BEGIN
+    IF v IS NULL THEN
+        IF required THEN
+            RAISE EXCEPTION '%을(를) 입력하십시오.', label;
+        END IF;
+    ELSIF v !~ '^[0-9]+$' OR length(v) NOT BETWEEN shortest AND longest THEN
+        RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
+    END IF;
+    RETURN v;
+END
+$$;
+
+-- One accident: insert ('2'), update ('1') or delete ('3') by date and
+-- number. A new accident's number is issued here from a counter per date,
+-- whatever the screen sent; the counter row stays locked until the caller's
+-- transaction ends, so two counters saving the same date never share one.
+-- Codes must be rows of their groups; personal columns are stored
+-- encrypted. ATEST is accepted and ignored.
+CREATE OR REPLACE FUNCTION pr_eei010_01(
+    atrob_date text DEFAULT NULL,
+    atrob_no                   text DEFAULT NULL,
+    apeak_gubun                text DEFAULT NULL,
+    ain_name                   text DEFAULT NULL,
+    atrob_time                 text DEFAULT NULL,
+    atrob_time_gubun           text DEFAULT NULL,
+    aweather_stat_gubun        text DEFAULT NULL,
+    atemperature               text DEFAULT NULL,
+    atp_course_gubun           text DEFAULT NULL,
+    atp_lift_gubun             text DEFAULT NULL,
+    atp_detail_desc            text DEFAULT NULL,
+    atp_courselevel_gubun      text DEFAULT NULL,
+    atp_snow_gugubn            text DEFAULT NULL,
+    atp_snowkind_gubun         text DEFAULT NULL,
+    atp_etc                    text DEFAULT NULL,
+    atp_classify_gubun         text DEFAULT NULL,
+    ain_sex                    text DEFAULT NULL,
+    ain_age                    text DEFAULT NULL,
+    ain_height                 text DEFAULT NULL,
+    ain_weight                 text DEFAULT NULL,
+    ain_zip_code               text DEFAULT NULL,
+    ain_addr1                  text DEFAULT NULL,
+    ain_addr2                  text DEFAULT NULL,
+    ain_id_no                  text DEFAULT NULL,
+    ain_tel_no                 text DEFAULT NULL,
+    ain_job                    text DEFAULT NULL,
+    ain_position_gubun         text DEFAULT NULL,
+    ain_detail_gubun           text DEFAULT NULL,
+    ain_stat_gubun             text DEFAULT NULL,
+    ain_stat_etc               text DEFAULT NULL,
+    ain_cause_gubun            text DEFAULT NULL,
+    ain_cause_etc              text DEFAULT NULL,
+    ain_factor_gubun           text DEFAULT NULL,
+    ain_factor_etc             text DEFAULT NULL,
+    ain_level_gubun            text DEFAULT NULL,
+    ain_dayski_gubun           text DEFAULT NULL,
+    ain_dayuse_gubun           text DEFAULT NULL,
+    ain_lecture_gubun          text DEFAULT NULL,
+    ain_ski_name               text DEFAULT NULL,
+    ain_ski_size_gubun         text DEFAULT NULL,
+    ain_binding_name           text DEFAULT NULL,
+    ain_boots_name             text DEFAULT NULL,
+    ain_boots_size_gubun       text DEFAULT NULL,
+    ain_article_name           text DEFAULT NULL,
+    ain_rent_gubun             text DEFAULT NULL,
+    ain_rent_place             text DEFAULT NULL,
+    ain_binding_test_gubun     text DEFAULT NULL,
+    ain_ski_loose_gubun        text DEFAULT NULL,
+    ain_binding_strength_gubun text DEFAULT NULL,
+    ain_binding_left_f         text DEFAULT NULL,
+    ain_binding_left_b         text DEFAULT NULL,
+    ain_binding_right_f        text DEFAULT NULL,
+    ain_binding_right_b        text DEFAULT NULL,
+    awi_name                   text DEFAULT NULL,
+    awi_id_no                  text DEFAULT NULL,
+    awi_tel_no                 text DEFAULT NULL,
+    awi_acc_stat               text DEFAULT NULL,
+    awi_trob_detail            text DEFAULT NULL,
+    apt_photo_gubun            text DEFAULT NULL,
+    apt_photo_name             text DEFAULT NULL,
+    aev_method_gubun           text DEFAULT NULL,
+    aev_means_gubun            text DEFAULT NULL,
+    aev_etc                    text DEFAULT NULL,
+    ame_spot_time              text DEFAULT NULL,
+    ame_name                   text DEFAULT NULL,
+    ame_tel_no                 text DEFAULT NULL,
+    ame_emergency              text DEFAULT NULL,
+    ame_medical_time           text DEFAULT NULL,
+    ame_medical_name           text DEFAULT NULL,
+    ame_patient_stat           text DEFAULT NULL,
+    ame_after                  text DEFAULT NULL,
+    ate_means_gubun            text DEFAULT NULL,
+    ate_object_gubun           text DEFAULT NULL,
+    aco_name                   text DEFAULT NULL,
+    aco_id_no                  text DEFAULT NULL,
+    aco_tel_no                 text DEFAULT NULL,
+    aco_zip_code               text DEFAULT NULL,
+    aco_addr1                  text DEFAULT NULL,
+    aco_addr2                  text DEFAULT NULL,
+    atrob_point_x              text DEFAULT NULL,
+    atrob_point_y              text DEFAULT NULL,
+    aregion_f_x                text DEFAULT NULL,
+    aregion_f_y                text DEFAULT NULL,
+    aregion_b_x                text DEFAULT NULL,
+    aregion_b_y                text DEFAULT NULL,
+    atest                      text DEFAULT NULL,
+    au_emp_no                  text DEFAULT NULL,
+    au_ip                      text DEFAULT NULL,
+    aeditstatus                text DEFAULT NULL)
+RETURNS void
+LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+DECLARE
+    st     text   := edit_status(aeditstatus);
+    au     record := audit(au_emp_no, au_ip);
+    v_date text   := check_date(atrob_date, '사고일자', true);
+    v_no   integer;
+    r      ee010ms%ROWTYPE;
+BEGIN
+    IF st IN ('1', '3') THEN
+        v_no := check_int(atrob_no, 1, 9999, '사고번호', true);
+    END IF;
+    IF st = '3' THEN
+        DELETE FROM ee010ms WHERE trob_date = v_date AND trob_no = v_no;
+        RETURN; -- already gone: the operator's wish holds
+    END IF;
+
+    r.peak_gubun                := check_zx_code(apeak_gubun, 'E0027', 16, 'PEAK구분');
+    r.in_name                   := check_text(ain_name, 30, '부상자명', true);
+    r.trob_time                 := check_hhmm(atrob_time, '사고시간', true);
+    r.trob_time_gubun           := check_zx_code(atrob_time_gubun, 'E0028', 4, '사고시간구분');
+    r.weather_stat_gubun        := check_zx_code(aweather_stat_gubun, 'E0029', 16, '기상상태구분');
+    r.temperature               := check_int(atemperature, -50, 50, '기온');
+    r.tp_course_gubun           := check_zx_code(atp_course_gubun, 'E0006', 16, '코스구분');
+    r.tp_lift_gubun             := check_zx_code(atp_lift_gubun, 'E0007', 16, '리프트구분');
+    r.tp_detail_desc            := check_text(atp_detail_desc, 80, '구체적기술');
+    r.tp_courselevel_gubun      := check_zx_code(atp_courselevel_gubun, 'E0030', 16, '코스난이도구분');
+    r.tp_snow_gugubn            := check_zx_code(atp_snow_gugubn, 'E0031', 16, '눈구분');
+    r.tp_snowkind_gubun         := check_zx_code(atp_snowkind_gubun, 'E0032', 16, '눈종류구분');
+    r.tp_etc                    := check_text(atp_etc, 80, '코스상태기타');
+    r.tp_classify_gubun         := check_zx_code(atp_classify_gubun, 'E0033', 16, '코스상태분류');
+    r.in_sex                    := check_zx_code(ain_sex, 'Z0008', 16, '성별');
+    r.in_age                    := check_digits(ain_age, 1, 3, '나이', true);
+    r.in_height                 := check_digits(ain_height, 1, 3, '신장');
+    r.in_weight                 := check_digits(ain_weight, 1, 3, '체중');
+    r.in_zip_code               := check_digits(ain_zip_code, 6, 6, '우편번호');
+    r.in_addr1                  := enc(check_text(ain_addr1, 60, '주소1'));
+    r.in_addr2                  := enc(check_text(ain_addr2, 60, '주소2'));
+    r.in_id_no                  := enc(check_digits(ain_id_no, 13, 13, '주민번호', true));
+    r.in_tel_no                 := enc(check_text(ain_tel_no, 20, '연락처', true));
+    r.in_job                    := check_text(ain_job, 40, '직업');
+    r.in_position_gubun         := check_zx_code(ain_position_gubun, 'E0034', 16, '부상위치구분');
+    r.in_detail_gubun           := check_zx_code(ain_detail_gubun, 'E0035', 16, '부상상세구분');
+    r.in_stat_gubun             := check_zx_code(ain_stat_gubun, 'E0036', 16, '부상상태구분');
+    r.in_stat_etc               := check_text(ain_stat_etc, 40, '부상상태기타');
+    r.in_cause_gubun            := check_zx_code(ain_cause_gubun, 'E0037', 16, '부상원인구분');
+    r.in_cause_etc              := check_text(ain_cause_etc, 40, '부상원인기타');
+    r.in_factor_gubun           := check_zx_code(ain_factor_gubun, 'E0038', 16, '부상요인구분');
+    r.in_factor_etc             := check_text(ain_factor_etc, 40, '부상요인기타');
+    r.in_level_gubun            := check_zx_code(ain_level_gubun, 'E0039', 16, '수준구분');
+    r.in_dayski_gubun           := check_zx_code(ain_dayski_gubun, 'E0040', 16, '당일스키탄시간');
+    r.in_dayuse_gubun           := check_zx_code(ain_dayuse_gubun, 'E0041', 16, '스키장사용일수');
+    r.in_lecture_gubun          := check_zx_code(ain_lecture_gubun, 'E0042', 16, '강습이수구분');
+    r.in_ski_name               := check_text(ain_ski_name, 40, '사용장비');
+    r.in_ski_size_gubun         := check_zx_code(ain_ski_size_gubun, 'E0010', 16, '스키사이즈');
+    r.in_binding_name           := check_text(ain_binding_name, 40, '바인딩명');
+    r.in_boots_name             := check_text(ain_boots_name, 40, '부츠명');
+    r.in_boots_size_gubun       := check_zx_code(ain_boots_size_gubun, 'E0011', 16, '부츠사이즈');
+    r.in_article_name           := check_text(ain_article_name, 40, '품명');
+    r.in_rent_gubun             := check_zx_code(ain_rent_gubun, 'E0043', 16, '대여구분');
+    r.in_rent_place             := check_text(ain_rent_place, 40, '대여장소');
+    r.in_binding_test_gubun     := check_zx_code(ain_binding_test_gubun, 'E0044', 16, '바인딩테스트');
+    r.in_ski_loose_gubun        := check_zx_code(ain_ski_loose_gubun, 'E0045', 16, '스키풀림');
+    r.in_binding_strength_gubun := check_zx_code(ain_binding_strength_gubun, 'E0046', 16, '바인딩강도구분');
+    r.in_binding_left_f         := check_int(ain_binding_left_f, 0, 30, '바인딩강도(좌앞)');
+    r.in_binding_left_b         := check_int(ain_binding_left_b, 0, 30, '바인딩강도(좌뒤)');
+    r.in_binding_right_f        := check_int(ain_binding_right_f, 0, 30, '바인딩강도(우앞)');
+    r.in_binding_right_b        := check_int(ain_binding_right_b, 0, 30, '바인딩강도(우뒤)');
+    r.wi_name                   := check_text(awi_name, 30, '목격자 성명');
+    r.wi_id_no                  := enc(check_digits(awi_id_no, 13, 13, '목격자 주민등록번호'));
+    r.wi_tel_no                 := enc(check_text(awi_tel_no, 20, '목격자 연락처'));
+    r.wi_acc_stat               := check_text(awi_acc_stat, 80, '접근시현장상황');
+    r.wi_trob_detail            := check_text(awi_trob_detail, 80, '사고발생경위');
+    r.pt_photo_gubun            := check_zx_code(apt_photo_gubun, 'E0051', 16, '사진촬영여부');
+    r.pt_photo_name             := check_text(apt_photo_name, 30, '사진촬영자');
+    r.ev_method_gubun           := check_zx_code(aev_method_gubun, 'E0047', 16, '후송방법');
+    r.ev_means_gubun            := check_zx_code(aev_means_gubun, 'E0048', 16, '후송수단');
+    r.ev_etc                    := check_text(aev_etc, 40, '후송수단기타');
+    r.me_spot_time              := check_hhmm(ame_spot_time, '현장도착시간');
+    r.me_name                   := check_text(ame_name, 30, '처리자');
+    r.me_tel_no                 := enc(check_text(ame_tel_no, 30, '처리자 연락처'));
+    r.me_emergency              := check_text(ame_emergency, 80, '응급조치사항');
+    r.me_medical_time           := check_hhmm(ame_medical_time, '의무실 도착시간');
+    r.me_medical_name           := check_text(ame_medical_name, 40, '의료진');
+    r.me_patient_stat           := check_text(ame_patient_stat, 80, '환자상태');
+    r.me_after                  := check_text(ame_after, 80, '의무실 조치사항');
+    r.te_means_gubun            := check_zx_code(ate_means_gubun, 'E0049', 16, '2차후송수단');
+    r.te_object_gubun           := check_zx_code(ate_object_gubun, 'E0050', 16, '2차후송목적지');
+    r.co_name                   := check_text(aco_name, 30, '충돌자 성명');
+    r.co_id_no                  := enc(check_digits(aco_id_no, 13, 13, '충돌자 주민등록번호'));
+    r.co_tel_no                 := enc(check_text(aco_tel_no, 20, '충돌자 연락처'));
+    r.co_zip_code               := check_digits(aco_zip_code, 6, 6, '충돌자 우편번호');
+    r.co_addr1                  := enc(check_text(aco_addr1, 60, '충돌자 주소1'));
+    r.co_addr2                  := enc(check_text(aco_addr2, 60, '충돌자 주소2'));
+    r.trob_point_x              := check_int(atrob_point_x, 0, 9999, '사고발생지점 X좌표');
+    r.trob_point_y              := check_int(atrob_point_y, 0, 9999, '사고발생지점 Y좌표');
+    r.region_f_x                := check_int(aregion_f_x, 0, 9999, '부상부위(앞) X좌표');
+    r.region_f_y                := check_int(aregion_f_y, 0, 9999, '부상부위(앞) Y좌표');
+    r.region_b_x                := check_int(aregion_b_x, 0, 9999, '부상부위(뒤) X좌표');
+    r.region_b_y                := check_int(aregion_b_y, 0, 9999, '부상부위(뒤) Y좌표');
+
+    IF st = '2' THEN
+        r.trob_no := next_number('ee010ms', (SELECT max(trob_no) FROM ee010ms WHERE trob_date = v_date), v_date);
+        IF r.trob_no > 9999 THEN
+            RAISE EXCEPTION '사고번호가 모두 사용되었습니다. (사고일자 %)', v_date;
+        END IF;
+    ELSE
+        r.trob_no := v_no;
+    END IF;
+    r.trob_date := v_date;
+    r.au_emp_no := au.emp_no;
+    r.au_ip := au.ip;
+    r.au_date := au.at;
+
+    IF st = '2' THEN
+        INSERT INTO ee010ms SELECT r.*;
+    ELSE
+        UPDATE ee010ms SET (peak_gubun, in_name, trob_time, trob_time_gubun, weather_stat_gubun, temperature,
+            tp_course_gubun, tp_lift_gubun, tp_detail_desc, tp_courselevel_gubun, tp_snow_gugubn,
+            tp_snowkind_gubun, tp_etc, tp_classify_gubun, in_sex, in_age, in_height, in_weight, in_zip_code,
+            in_addr1, in_addr2, in_id_no, in_tel_no, in_job, in_position_gubun, in_detail_gubun,
+            in_stat_gubun, in_stat_etc, in_cause_gubun, in_cause_etc, in_factor_gubun, in_factor_etc,
+            in_level_gubun, in_dayski_gubun, in_dayuse_gubun, in_lecture_gubun, in_ski_name,
+            in_ski_size_gubun, in_binding_name, in_boots_name, in_boots_size_gubun, in_article_name,
+            in_rent_gubun, in_rent_place, in_binding_test_gubun, in_ski_loose_gubun,
+            in_binding_strength_gubun, in_binding_left_f, in_binding_left_b, in_binding_right_f,
+            in_binding_right_b, wi_name, wi_id_no, wi_tel_no, wi_acc_stat, wi_trob_detail, pt_photo_gubun,
+            pt_photo_name, ev_method_gubun, ev_means_gubun, ev_etc, me_spot_time, me_name, me_tel_no,
+            me_emergency, me_medical_time, me_medical_name, me_patient_stat, me_after, te_means_gubun,
+            te_object_gubun, co_name, co_id_no, co_tel_no, co_zip_code, co_addr1, co_addr2, trob_point_x,
+            trob_point_y, region_f_x, region_f_y, region_b_x, region_b_y, au_emp_no, au_ip, au_date)
+              = (r.peak_gubun, r.in_name, r.trob_time, r.trob_time_gubun, r.weather_stat_gubun, r.temperature,
+            r.tp_course_gubun, r.tp_lift_gubun, r.tp_detail_desc, r.tp_courselevel_gubun, r.tp_snow_gugubn,
+            r.tp_snowkind_gubun, r.tp_etc, r.tp_classify_gubun, r.in_sex, r.in_age, r.in_height, r.in_weight,
+            r.in_zip_code, r.in_addr1, r.in_addr2, r.in_id_no, r.in_tel_no, r.in_job, r.in_position_gubun,
+            r.in_detail_gubun, r.in_stat_gubun, r.in_stat_etc, r.in_cause_gubun, r.in_cause_etc,
+            r.in_factor_gubun, r.in_factor_etc, r.in_level_gubun, r.in_dayski_gubun, r.in_dayuse_gubun,
+            r.in_lecture_gubun, r.in_ski_name, r.in_ski_size_gubun, r.in_binding_name, r.in_boots_name,
+            r.in_boots_size_gubun, r.in_article_name, r.in_rent_gubun, r.in_rent_place,
+            r.in_binding_test_gubun, r.in_ski_loose_gubun, r.in_binding_strength_gubun, r.in_binding_left_f,
+            r.in_binding_left_b, r.in_binding_right_f, r.in_binding_right_b, r.wi_name, r.wi_id_no,
+            r.wi_tel_no, r.wi_acc_stat, r.wi_trob_detail, r.pt_photo_gubun, r.pt_photo_name,
+            r.ev_method_gubun, r.ev_means_gubun, r.ev_etc, r.me_spot_time, r.me_name, r.me_tel_no,
+            r.me_emergency, r.me_medical_time, r.me_medical_name, r.me_patient_stat, r.me_after,
+            r.te_means_gubun, r.te_object_gubun, r.co_name, r.co_id_no, r.co_tel_no, r.co_zip_code,
+            r.co_addr1, r.co_addr2, r.trob_point_x, r.trob_point_y, r.region_f_x, r.region_f_y, r.region_b_x,
+            r.region_b_y, r.au_emp_no, r.au_ip, r.au_date)
+         WHERE trob_date = v_date AND trob_no = v_no;
+        IF NOT FOUND THEN
+            RAISE EXCEPTION '사고번호 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', lpad(v_no::text, 4, '0');
+        END IF;
+    END IF;
+END
+$$;
