@@ -58,6 +58,7 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
         m_zoomBox->addItem(u"%1%"_s.arg(qRound(step * 100)), step);
     auto *zoomIn = button(this, u"sbtZoomIn"_s, u"+"_s, u"확대"_s);
     auto *print = button(this, u"sbtPrint"_s, u"인쇄"_s);
+    auto *pdf = button(this, u"sbtPdf"_s, u"PDF"_s, u"PDF 파일로 저장"_s);
     auto *close = button(this, u"sbtClose"_s, u"닫기"_s);
     for (QWidget *w : std::initializer_list<QWidget *>{m_first, m_prior, m_pageEdit, m_pageCount, m_next, m_last})
         bar->addWidget(w);
@@ -66,6 +67,7 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
         bar->addWidget(w);
     bar->addStretch();
     bar->addWidget(print);
+    bar->addWidget(pdf);
     bar->addWidget(close);
 
     m_view = new ReportPageView;
@@ -98,6 +100,7 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
             setZoom(value);
     });
     connect(print, &QToolButton::clicked, this, &ReportPreview::printRequested);
+    connect(pdf, &QToolButton::clicked, this, &ReportPreview::pdfRequested);
     connect(close, &QToolButton::clicked, this, &QDialog::reject);
 
     pageChanged();
