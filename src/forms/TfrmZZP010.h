@@ -49,6 +49,8 @@ public:
     void Open();
     void Close();
     const report::RecordList &Rows() const { return cdsQuery; }
+    // Rows given instead of read (a layout laid out from known records).
+    void SetRows(report::RecordList rows) { cdsQuery = std::move(rows); }
 
     virtual report::Layout Layout() const;
     // The pages as they would print now.

@@ -142,14 +142,16 @@ bool TfrmZZS020::bbtPrintClick()
 {
     if (!TfrmZZS010::bbtPrintClick())
         return false;
-    return RunReport(false);
+    RunReport(false);
+    return true;
 }
 
 bool TfrmZZS020::bbtPreviewClick()
 {
     if (!TfrmZZS010::bbtPreviewClick())
         return false;
-    return RunReport(true);
+    RunReport(true);
+    return true;
 }
 
 bool TfrmZZS020::RunReport(bool preview)
