@@ -39,7 +39,7 @@ TfrmEAS010::TfrmEAS010(QWidget *parent) : TfrmEZS000(u"frmEAS010"_s, u"시간대
                                 .alignment = Qt::AlignRight, .footer = true});
                 const QString agg = name.startsWith(u"MIN"_s) ? u"min"_s : u"max"_s;
                 pivot.append(u"max(s."_s + name.toLower() + u")"_s + where + u" AS "_s + field(name, station).toLower());
-                footers.append(agg + u"(temperature)"_s + whereRaw + u"::text AS "_s + field(name, station).toLower());
+                footers.append(u"trim_scale("_s + agg + u"(temperature)"_s + whereRaw + u")::text AS "_s + field(name, station).toLower());
             }
         }
         for (const auto &[title, name] : values) {

@@ -34,10 +34,12 @@ TfrmEAS020::TfrmEAS020(QWidget *parent) : TfrmEZS000(u"frmEAS020"_s, u"기상정
 
     const QString where = u"WHERE  obse_date        = :OBSE_DATE\n"
                           "AND    obse_place_gubun = :OBSE_PLACE_GUBUN"_s;
-    qryQuery.setSql(u"SELECT substr(obse_time, 1, 2) || ':' || substr(obse_time, 3, 2) AS obse_time,\n"
-                    "       temperature, humidity, wind_velocity, wind_direction, radiation, atmospheric, snowfall\n"
-                    "FROM   ea010ms\n"_s
-                    + where + u"\nORDER  BY ea010ms.obse_time DESC"_s);
+    QStringList readings;
+    for (const Measure &m : Measures())
+        readings.append(u"trim_scale("_s + m.field.toLower() + u")::text AS "_s + m.field.toLower());
+    qryQuery.setSql(u"SELECT substr(obse_time, 1, 2) || ':' || substr(obse_time, 3, 2) AS obse_time,\n       "_s
+                    + readings.join(u",\n       "_s) + u"\nFROM   ea010ms\n"_s + where
+                    + u"\nORDER  BY ea010ms.obse_time DESC"_s);
     qryFooter.setSql(StationFooterSql(where));
 }
 
