@@ -41,18 +41,18 @@ TfrmEBS100::TfrmEBS100(QWidget *parent) : TfrmEZS000(u"frmEBS100"_s, u"장비보
     AddSearchFields({
         {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .field = u"SEASON_GUBUN"_s, .bytes = 2,
          .lookup = [this] { m_season->Lookup([this] { cboArea->setFocus(); }); }, .width = 30, .to = &edtSeason},
-        {.name = u"wlbSeason"_s, .kind = FieldKind::Label, .width = 100, .to = &wlbSeason},
+        {.name = u"wlbSeason"_s, .kind = FieldKind::Label, .width = 90, .to = &wlbSeason},
         {.name = u"cboArea"_s, .caption = u"지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
-         .codeGroup = u"E0017"_s, .width = 60, .to = &cboArea},
+         .codeGroup = u"E0017"_s, .width = 50, .to = &cboArea},
         {.name = u"cboKeepStat"_s, .caption = u"보관상태"_s, .kind = FieldKind::Code, .field = u"KEEP_STAT"_s,
-         .width = 65, .to = &cboKeepStat},
+         .width = 55, .to = &cboKeepStat},
         {.name = u"cboKeepGubun"_s, .caption = u"보관구분"_s, .kind = FieldKind::Code, .field = u"KEEP_GUBUN"_s,
-         .width = 80, .to = &cboKeepGubun},
+         .width = 65, .to = &cboKeepGubun},
         {.name = u"cboEquipGubun"_s, .caption = u"장비구분"_s, .kind = FieldKind::Code, .field = u"EQUIP_GUBUN"_s,
-         .width = 80, .to = &cboEquipGubun},
+         .width = 65, .to = &cboEquipGubun},
         {.name = u"cboEquipNameGubun"_s, .caption = u"장비명구분"_s, .kind = FieldKind::Code,
-         .field = u"EQUIP_NAME_GUBUN"_s, .width = 75, .to = &cboEquipNameGubun},
-        {.name = u"edtKeepName"_s, .caption = u"보관자명"_s, .bytes = 30, .width = 70, .to = &edtKeepName},
+         .field = u"EQUIP_NAME_GUBUN"_s, .width = 55, .to = &cboEquipNameGubun},
+        {.name = u"edtKeepName"_s, .caption = u"보관자명"_s, .bytes = 30, .width = 55, .to = &edtKeepName},
     });
     m_season = new CodeNameField(edtSeason, wlbSeason, u"E0004"_s, [this](QString &code, QString &name) {
         return PickCode(u"스키 시즌구분"_s, u"E0004"_s, code, name, this);

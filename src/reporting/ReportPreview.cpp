@@ -3,6 +3,7 @@
 #include "ReportPageView.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -77,6 +78,9 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_scroll->setWidget(m_view);
+    // The fit follows the room the pages get, which is known only once the
+    // dialog's layout has placed the scroll area.
+    m_scroll->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -153,6 +157,13 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     applyFit();
+}
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        applyFit();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ReportPreview::applyFit()
