@@ -35,7 +35,7 @@ TfrmEAS010::TfrmEAS010(QWidget *parent) : TfrmEZS000(u"frmEAS010"_s, u"시간대
         if (station.code == u"A1"_s) {
             for (const auto &[title, name] : {std::pair{u"최소온도"_s, u"MIN_TEMPERATURE"_s},
                                               std::pair{u"최대온도"_s, u"MAX_TEMPERATURE"_s}}) {
-                columns.append({.title = station.caption + u'\n' + title, .field = field(name, station), .width = 60,
+                columns.append({.title = station.caption + u'\n' + title, .field = field(name, station), .width = 64,
                                 .alignment = Qt::AlignRight, .footer = true});
                 const QString agg = name.startsWith(u"MIN"_s) ? u"min"_s : u"max"_s;
                 pivot.append(u"max(s."_s + name.toLower() + u")"_s + where + u" AS "_s + field(name, station).toLower());
@@ -43,7 +43,7 @@ TfrmEAS010::TfrmEAS010(QWidget *parent) : TfrmEZS000(u"frmEAS010"_s, u"시간대
             }
         }
         for (const auto &[title, name] : values) {
-            columns.append({.title = station.caption + u'\n' + title, .field = field(name, station), .width = 55,
+            columns.append({.title = station.caption + u'\n' + title, .field = field(name, station), .width = 64,
                             .alignment = Qt::AlignRight, .footer = true});
             pivot.append(u"max(s."_s + name.toLower() + u")"_s + where + u" AS "_s + field(name, station).toLower());
             const int decimals = (name == u"HUMIDITY"_s || name == u"WIND_DIRECTION"_s) ? 1 : 2;
