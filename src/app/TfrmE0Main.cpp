@@ -1,9 +1,21 @@
 #include "TfrmE0Main.h"
 
+#include "EAS010.h"
+#include "EAS020.h"
+#include "EAS030.h"
+#include "EBI010.h"
 #include "EBI020.h"
 #include "EBI030.h"
 #include "EBI040.h"
 #include "EBI050.h"
+#include "EBS060.h"
+#include "EBS070.h"
+#include "EBS080.h"
+#include "EBS090.h"
+#include "EBS100.h"
+#include "EBS110.h"
+#include "EBS120.h"
+#include "EBS130.h"
 #include "EEI020.h"
 #include "EEI021.h"
 #include "EES010.h"
@@ -22,10 +34,22 @@ namespace {
 const std::vector<ScreenEntry> &screens()
 {
     static const std::vector<ScreenEntry> table = {
+        {u"EAS010"_s, MakeScreen<TfrmEAS010>},
+        {u"EAS020"_s, MakeScreen<TfrmEAS020>},
+        {u"EAS030"_s, MakeScreen<TfrmEAS030>},
+        {u"EBI010"_s, MakeScreen<TfrmEBI010>},
         {u"EBI020"_s, MakeScreen<TfrmEBI020>},
         {u"EBI030"_s, MakeScreen<TfrmEBI030>},
         {u"EBI040"_s, MakeScreen<TfrmEBI040>},
         {u"EBI050"_s, MakeScreen<TfrmEBI050>},
+        {u"EBS060"_s, MakeScreen<TfrmEBS060>},
+        {u"EBS070"_s, MakeScreen<TfrmEBS070>},
+        {u"EBS080"_s, MakeScreen<TfrmEBS080>},
+        {u"EBS090"_s, MakeScreen<TfrmEBS090>},
+        {u"EBS100"_s, MakeScreen<TfrmEBS100>},
+        {u"EBS110"_s, MakeScreen<TfrmEBS110>},
+        {u"EBS120"_s, MakeScreen<TfrmEBS120>},
+        {u"EBS130"_s, MakeScreen<TfrmEBS130>},
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},

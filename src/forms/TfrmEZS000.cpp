@@ -1,12 +1,14 @@
 #include "TfrmEZS000.h"
 
 #include "CodeCombo.h"
+#include "CodeServices.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "InputEdits.h"
 #include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
+#include "TfrmZZP010.h"
 #include "WaitCursor.h"
 
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QDateEdit>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -89,8 +92,16 @@ bool TfrmEZS000::bbtSearchClick()
     QWidget *starter = QApplication::focusWidget();
     if (starter && !isAncestorOf(starter))
         starter = nullptr;
-    if (!CheckSearchFields())
-        return false;
+    {
+        TReturn failed;
+        if (!RunChecks(SearchFields(), SearchChecks(), failed)) {
+            InfoBox(failed.message);
+            if (failed.focus)
+                failed.focus->setFocus();
+            return false;
+        }
+    }
+    PrepareSearch();
     ResetFooters();
     cdsQuery->close();
     BindSearchValues(qryQuery);
@@ -118,6 +129,63 @@ bool TfrmEZS000::bbtSearchClick()
             next->setFocus(Qt::TabFocusReason);
     }
     return TfrmZZS020::bbtSearchClick();
+}
+
+void TfrmEZS000::ReportOpened(TfrmZZP010 &report)
+{
+    if (qryFooter.sql().isEmpty())
+        return;
+    qryFooter.close();
+    const QHash<QString, QString> binds = qryQuery.binds();
+    for (auto it = binds.begin(); it != binds.end(); ++it)
+        qryFooter.bind(it.key(), it.value());
+    qryFooter.exec();
+    if (qryFooter.next()) {
+        const QSqlRecord record = qryFooter.record();
+        for (int i = 0; i < record.count(); ++i)
+            report.SetText(record.fieldName(i).toUpper(), qryFooter.value(i));
+    }
+    qryFooter.close();
+}
+
+QString TfrmEZS000::ShownValue(const QWidget *control)
+{
+    if (auto *combo = qobject_cast<const CodeCombo *>(control))
+        return combo->currentText();
+    if (auto *date = qobject_cast<const QDateEdit *>(control))
+        return date->date().toString(u"yyyy-MM-dd"_s);
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text().trimmed();
+    return {};
+}
+
+void TfrmEZS000::FillWithAll(CodeCombo &list, const QString &group)
+{
+    list.clearCodes();
+    list.addCode(u"[전체]"_s, QString());
+    FillCodeList(list, group);
+    list.setCurrentIndex(0);
+}
+
+QList<RowCheck> TfrmEZS000::DateRangeChecks(const QString &caption, const QList<QWidget *> &ends)
+{
+    QList<RowCheck> checks;
+    for (QWidget *end : ends)
+        checks.append({[end] {
+                           const QString key = ControlValue(end).trimmed();
+                           return !key.isEmpty() && !IsValidYmd(key);
+                       },
+                       end, caption + EnterCorrectly});
+    return checks;
+}
+
+QString TfrmEZS000::DateRangeText(const QWidget *from, const QWidget *to)
+{
+    const auto shown = [](const QWidget *end) {
+        const QString key = ControlValue(end).trimmed();
+        return key.isEmpty() ? u"[전체]"_s : DateToDisplay(key);
+    };
+    return shown(from) + u"  ∼  "_s + shown(to);
 }
 
 bool TfrmEZS000::bbtCancelClick()

@@ -2,6 +2,7 @@
 
 #include "TfrmZZS020.h"
 
+class CodeCombo;
 class QDateEdit;
 
 // The base of every search screen of this module: Cancel, Enter-key
@@ -14,7 +15,11 @@ class QDateEdit;
 // query into the grid. qryFooter, when the screen sets its text, runs with
 // the same binds: each column of its one row sets the footer of the grid
 // column showing the field of that name. A screen binds what the search
-// bar does not hold before calling bbtSearchClick() of this class.
+// bar does not hold before calling bbtSearchClick() of this class, or in
+// PrepareSearch. Its own checks of the search bar (SearchChecks) run after
+// the required fields. Printed, the footer query runs again with the
+// values of the last search and each of its columns sets the layout's item
+// of that name (a total in the summary).
 class TfrmEZS000 : public TfrmZZS020
 {
     Q_OBJECT
@@ -40,6 +45,24 @@ public:
     void edtExit(QWidget *control) override;
 
 protected:
+    // The screen's own checks of the search bar, after the required fields.
+    virtual QList<RowCheck> SearchChecks() { return {}; }
+    // After the checks passed and before the values are bound: the place to
+    // set a query text that depends on the search bar, and binds it lacks.
+    virtual void PrepareSearch() {}
+    void ReportOpened(TfrmZZP010 &report) override;
+
+    // The text a search control shows (a code list's label, a date as
+    // YYYY-MM-DD); "[전체]" for an empty choice where the list offers it.
+    static QString ShownValue(const QWidget *control);
+    // "[전체]" (no filter, an empty code) and then the codes of a group.
+    static void FillWithAll(CodeCombo &list, const QString &group);
+    // Each end of a date range that is given but no date: caption +
+    // "을(를) 정확히 입력하십시오.", the focus on that end. An empty end is open.
+    static QList<RowCheck> DateRangeChecks(const QString &caption, const QList<QWidget *> &ends);
+    // "from  ∼  to" as YYYY-MM-DD, an open end as "[전체]".
+    static QString DateRangeText(const QWidget *from, const QWidget *to);
+
     // Makes the working-date picker dtpDate at today, bound to dtpChange;
     // the screen puts it on its search bar.
     QDateEdit *CreateDatePicker();

@@ -4,6 +4,7 @@
 #include "GridView.h"
 #include "Modal.h"
 #include "Routines.h"
+#include "TfrmZZP010.h"
 #include "XlsWriter.h"
 
 #include <QApplication>
@@ -135,6 +136,46 @@ void TfrmZZS020::RebuildColumnMenu()
         entry->setChecked(!rgrGrid->isColumnHidden(column));
         connect(entry, &QAction::toggled, this, [this, column](bool shown) { rgrGrid->setColumnShown(column, shown); });
     }
+}
+
+bool TfrmZZS020::bbtPrintClick()
+{
+    if (!TfrmZZS010::bbtPrintClick())
+        return false;
+    RunReport(false);
+    return true;
+}
+
+bool TfrmZZS020::bbtPreviewClick()
+{
+    if (!TfrmZZS010::bbtPreviewClick())
+        return false;
+    RunReport(true);
+    return true;
+}
+
+bool TfrmZZS020::RunReport(bool preview)
+{
+    std::unique_ptr<TfrmZZP010> report = CreateReport();
+    if (!report)
+        return false;
+    if (!cdsQuery->isOpen()) {
+        ShowStatus(u"조회 결과가 없습니다. 조회를 먼저 하십시오."_s);
+        return false;
+    }
+    FillConditions(*report);
+    report->CopyQuery(qryQuery);
+    {
+        const ServerWait wait(this);
+        report->Open();
+        ReportOpened(*report);
+    }
+    if (preview)
+        report->Preview(this);
+    else
+        report->Print(this);
+    report->Close();
+    return true;
 }
 
 bool TfrmZZS020::bbtExcelClick()

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "TfrmZZP010.h"
 #include "TfrmZZS010.h"
+
+#include <memory>
 
 class GridModel;
 class GridView;
@@ -10,7 +13,8 @@ class QToolButton;
 
 // The search base with the result list: qryQuery's rows in the grid
 // rgrGrid, fetched 100 at a time as they are needed, record navigation,
-// the column menu and the spreadsheet export.
+// the column menu, the spreadsheet export, and Print and Preview through
+// the screen's printed layout (CreateReport).
 class TfrmZZS020 : public TfrmZZS010
 {
     Q_OBJECT
@@ -22,6 +26,10 @@ public:
     bool bbtSearchClick() override;
     // Ctrl+F11: ExportToExcel, then the offer to open the file.
     virtual bool bbtExcelClick();
+    // F11 and Shift+F11: the screen's layout with the rows of the last
+    // search, to the printer or into the preview (see RunReport).
+    bool bbtPrintClick() override;
+    bool bbtPreviewClick() override;
 
     // Writes the whole result list to a worksheet file; the file name, or
     // empty when nothing was written (the reason was shown).
@@ -31,6 +39,18 @@ public:
     static QString WithXlsExtension(const QString &fileName);
 
 protected:
+    // The screen's printed layout; null when the screen prints nothing.
+    virtual std::unique_ptr<TfrmZZP010> CreateReport() { return nullptr; }
+    // The layout's condition lines from the search bar.
+    virtual void FillConditions(TfrmZZP010 & /*report*/) {}
+    // After the layout read its rows: what it prints besides them (totals).
+    virtual void ReportOpened(TfrmZZP010 & /*report*/) {}
+    // Creates the layout, fills its conditions, gives it qryQuery's text and
+    // values of the last search, lets it read the rows, prints or previews,
+    // and closes it whatever happened. Without a search there is nothing to
+    // print: the message line says so.
+    bool RunReport(bool preview);
+
     // Runs qryQuery (its text and binds as the screen set them) into the result list.
     void OpenList();
     void RebuildColumnMenu();

@@ -3,6 +3,7 @@
 #include "ReportPageView.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
@@ -58,6 +59,7 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
         m_zoomBox->addItem(u"%1%"_s.arg(qRound(step * 100)), step);
     auto *zoomIn = button(this, u"sbtZoomIn"_s, u"+"_s, u"확대"_s);
     auto *print = button(this, u"sbtPrint"_s, u"인쇄"_s);
+    auto *pdf = button(this, u"sbtPdf"_s, u"PDF"_s, u"PDF 파일로 저장"_s);
     auto *close = button(this, u"sbtClose"_s, u"닫기"_s);
     for (QWidget *w : std::initializer_list<QWidget *>{m_first, m_prior, m_pageEdit, m_pageCount, m_next, m_last})
         bar->addWidget(w);
@@ -66,6 +68,7 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
         bar->addWidget(w);
     bar->addStretch();
     bar->addWidget(print);
+    bar->addWidget(pdf);
     bar->addWidget(close);
 
     m_view = new ReportPageView;
@@ -75,6 +78,9 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_scroll->setWidget(m_view);
+    // The fit follows the room the pages get, which is known only once the
+    // dialog's layout has placed the scroll area.
+    m_scroll->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -98,6 +104,7 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
             setZoom(value);
     });
     connect(print, &QToolButton::clicked, this, &ReportPreview::printRequested);
+    connect(pdf, &QToolButton::clicked, this, &ReportPreview::pdfRequested);
     connect(close, &QToolButton::clicked, this, &QDialog::reject);
 
     pageChanged();
@@ -150,6 +157,13 @@ void ReportPreview::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     applyFit();
+}
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        applyFit();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ReportPreview::applyFit()

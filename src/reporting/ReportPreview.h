@@ -17,8 +17,9 @@ class ReportPageView;
 // The preview window: one page at a time with page navigation and zoom.
 // Its parts carry object names for tests: sbtFirst, sbtPrior, sbtNext,
 // sbtLast, spnPage, lblPageCount, cboZoom, sbtZoomIn, sbtZoomOut, sbtPrint,
-// sbtClose, scrPages and the page view pvwPage. Print only asks: whoever
-// shows the preview connects printRequested to its print path.
+// sbtPdf, sbtClose, scrPages and the page view pvwPage. Print and PDF only
+// ask: whoever shows the preview connects printRequested and pdfRequested
+// to its output paths.
 class ReportPreview : public QDialog
 {
     Q_OBJECT
@@ -40,9 +41,11 @@ public:
 
 signals:
     void printRequested();
+    void pdfRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Document m_document;

@@ -11,6 +11,7 @@ DECLARE
         SELECT md5(string_agg(r, E'\n' ORDER BY r)) FROM (
             SELECT 'eb020ms' || t::text AS r FROM eb020ms t UNION ALL
             SELECT 'eb030ms' || t::text FROM eb030ms t UNION ALL
+            SELECT 'eb010ms' || t::text FROM eb010ms t UNION ALL
             SELECT 'eb040ms' || t::text FROM eb040ms t UNION ALL
             SELECT 'eb040dt' || t::text FROM eb040dt t UNION ALL
             SELECT 'eb020tm' || t::text FROM eb020tm t UNION ALL
@@ -36,6 +37,8 @@ BEGIN
                                     "aequip_size_gubun": "150", "aequip_rent_yn": "Y", "abuy_date": "20240301",
                                     "aremark": "비고"}'::jsonb),
             ('pr_ebi030_01', '1', '{"aarea_gubun": "M", "aboots_size_gubun": "250", "astock_qty": "7"}'),
+            ('pr_ebi010_01', NULL, '{"arun_date": "20250110"}'),
+            ('pr_ebi010_02', '1', '{"arun_date": "20250110", "afac_gubun": "C", "afac_detail_gubun": "01", "arun_yn": "S"}'),
             ('pr_ebi040_01', '1', '{"arent_date": "20250110", "aarea_gubun": "M", "arent_no": "1",
                                     "adeal_name": "김대여", "akeep_kind_gubun": "01", "akeep_box_no": "A1"}'),
             ('pr_ebi040_01', '2', '{"arent_date": "20250110", "aarea_gubun": "M", "adeal_name": "김대여",
@@ -66,6 +69,7 @@ BEGIN
                                     "atel_no": "02-555-1234", "akeep_box_no": "A-2"}')
             ) AS b(proc, status, args)),
         dates(proc, status, arg, label) AS (VALUES
+            ('pr_ebi010_01', NULL, 'arun_date', '운행일자'), ('pr_ebi010_02', '1', 'arun_date', '운행일자'),
             ('pr_ebi020_01', '1', 'abuy_date', '구입일자'),
             ('pr_ebi040_01', '2', 'arent_date', '대여일자'),
             ('pr_ebi040_02', '1', 'arent_date', '대여일자'),
@@ -78,6 +82,8 @@ BEGIN
                                   ('abcdefgh'), ('2025011'), ('202501101'), ('2025-1-10'), ('２０２５０１１０')),
         -- Keys, codes and names that may not be blank.
         required(proc, status, arg, label) AS (VALUES
+            ('pr_ebi010_01', NULL, 'arun_date', '운행일자'), ('pr_ebi010_02', '1', 'afac_gubun', '코스,리프트구분'),
+            ('pr_ebi010_02', '1', 'afac_detail_gubun', '세부구분'), ('pr_ebi010_02', '1', 'arun_yn', '운행여부'),
             ('pr_ebi020_01', '1', 'aarea_gubun', '지역구분'), ('pr_ebi020_01', '1', 'aequip_gubun', '장비구분'),
             ('pr_ebi020_01', '1', 'aequip_no', '장비번호'), ('pr_ebi020_01', '1', 'aequip_size_gubun', '사이즈'),
             ('pr_ebi020_01', '1', 'aequip_rent_yn', '장비대여 가능여부'),
@@ -102,6 +108,8 @@ BEGIN
         -- Texts with their widths in CP949 bytes; read: the stored text
         -- after a call that passed (NULL for keys, which are not read back).
         texts(proc, status, arg, label, width, read) AS (VALUES
+            ('pr_ebi010_02', '1', 'afac_gubun', '코스,리프트구분', 2, NULL),
+            ('pr_ebi010_02', '1', 'afac_detail_gubun', '세부구분', 10, NULL),
             ('pr_ebi020_01', '1', 'aarea_gubun', '지역구분', 2, NULL),
             ('pr_ebi020_01', '1', 'aequip_no', '장비번호', 5, NULL),
             ('pr_ebi020_01', '1', 'aremark', '비고', 60, $$SELECT remark FROM eb020ms WHERE equip_no = '00001'$$),
@@ -168,6 +176,7 @@ BEGIN
                 ((n.lo - 1)::text), ((n.hi + 1)::text), ('-99999'), ('abc'), ('1.5'), ('1e3'), ('１２'),
                 ('99999999999999999999'), ('1; DROP TABLE eb020ms'), ('1 OR 1=1')) AS v(val)),
         codes(proc, status, arg, label, val) AS (VALUES
+            ('pr_ebi010_02', '1', 'arun_yn', '운행여부', 'X'), ('pr_ebi010_02', '1', 'arun_yn', '운행여부', 'y'),
             ('pr_ebi020_01', '1', 'aequip_rent_yn', '장비대여 가능여부', 'y'),
             ('pr_ebi020_01', '1', 'aequip_rent_yn', '장비대여 가능여부', 'YN'),
             ('pr_ebi040_02', '1', 'arent_stat', '대여상태', 'X'),
@@ -207,6 +216,8 @@ BEGIN
                    statuses s
             UNION ALL
             SELECT x.* FROM (VALUES
+                ('run state of a day not created', 'pr_ebi010_02', '1', '{}'::jsonb, 'afac_detail_gubun', '01',
+                 '운영정보가 등록되어 있지 않습니다. 다시 조회하십시오. (C, 01)', NULL::text),
                 ('head: delete is no head procedure', 'pr_ebi040_01', '1', '{}'::jsonb, 'aeditstatus', '3',
                  '작업구분이 올바르지 않습니다.', NULL::text),
                 ('hold: update is no hold procedure', 'pr_ebi040_03', '2', '{}', 'aeditstatus', '1',

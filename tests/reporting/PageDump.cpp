@@ -2,7 +2,10 @@
 
 #include "ListLayout.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 using namespace Qt::StringLiterals;
 using namespace report;
@@ -142,10 +145,11 @@ struct Reader
 
 } // namespace
 
-std::optional<GoldenCase> ReadCase(const QJsonObject &object, QString *problem)
+namespace {
+
+// The records, texts and time of a case into `run`; the layout is the caller's.
+void readRun(const QJsonObject &object, Reader &reader, GoldenCase &run)
 {
-    Reader reader;
-    GoldenCase run{.layout = ListLayout(reader.list(object.value(u"layout"_s).toObject()))};
     QStringList fields;
     for (const QJsonValue &v : object.value(u"fields"_s).toArray())
         fields << v.toString();
@@ -169,6 +173,27 @@ std::optional<GoldenCase> ReadCase(const QJsonObject &object, QString *problem)
     run.inputs.printedAt = QDateTime::fromString(object.value(u"printedAt"_s).toString(), Qt::ISODate);
     if (!run.inputs.printedAt.isValid())
         reader.fail<int>(u"\"printedAt\" must be an ISO date and time"_s);
+}
+
+} // namespace
+
+std::optional<GoldenCase> ReadCase(const QJsonObject &object, QString *problem)
+{
+    Reader reader;
+    GoldenCase run{.layout = ListLayout(reader.list(object.value(u"layout"_s).toObject()))};
+    readRun(object, reader, run);
+    if (!reader.problem.isEmpty()) {
+        *problem = reader.problem;
+        return std::nullopt;
+    }
+    return run;
+}
+
+std::optional<GoldenCase> ReadRun(const QJsonObject &object, QString *problem)
+{
+    Reader reader;
+    GoldenCase run;
+    readRun(object, reader, run);
     if (!reader.problem.isEmpty()) {
         *problem = reader.problem;
         return std::nullopt;
@@ -206,4 +231,37 @@ QString DumpDocument(const Document &document)
         }
     }
     return out;
+}
+
+QString CheckCaseFolder(const QString &folder, const CasePages &pages)
+{
+    const QDir dir(folder);
+    const auto read = [&](const QString &name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(read(u"case.json"_s), &error).object();
+    if (error.error != QJsonParseError::NoError)
+        return u"case.json: "_s + error.errorString();
+    QString problem;
+    const auto run = ReadRun(object, &problem);
+    if (!run)
+        return problem;
+    const std::optional<Document> document = pages(object, *run);
+    if (!document)
+        return u"case.json names no known layout"_s;
+    const QString actual = DumpDocument(*document);
+    const QString expected = QString::fromUtf8(read(u"expected.txt"_s));
+    if (actual == expected)
+        return {};
+    QFile out(dir.dirName() + u".actual.txt"_s);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(actual.toUtf8());
+    const QStringList a = actual.split(u'\n');
+    const QStringList e = expected.split(u'\n');
+    for (qsizetype i = 0; i < std::max(a.size(), e.size()); ++i)
+        if (a.value(i) != e.value(i))
+            return u"line %1: got \"%2\", expected \"%3\""_s.arg(i + 1).arg(a.value(i), e.value(i));
+    return {};
 }

@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 
+#include <functional>
 #include <optional>
 
 // The golden page cases: a list report read from JSON, and the page model
@@ -26,5 +27,14 @@ struct GoldenCase
 
 // Null, with the reason in *problem, when the JSON says something the reader does not know.
 std::optional<GoldenCase> ReadCase(const QJsonObject &object, QString *problem);
+// The same without a layout, for a case of a screen's own layout (named by
+// its id in "layout"): the records, the run's texts and time.
+std::optional<GoldenCase> ReadRun(const QJsonObject &object, QString *problem);
 
 QString DumpDocument(const report::Document &document);
+
+// A case folder laid out by `pages` (from case.json and its run) and
+// compared with its expected.txt. Empty when they match; otherwise what
+// differs, with the model read written to <case>.actual.txt in the working folder.
+using CasePages = std::function<std::optional<report::Document>(const QJsonObject &object, const GoldenCase &run)>;
+QString CheckCaseFolder(const QString &folder, const CasePages &pages);

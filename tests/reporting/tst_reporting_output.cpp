@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -274,8 +275,39 @@ private slots:
         QSignalSpy print(&preview, &ReportPreview::printRequested);
         find(u"sbtPrint"_s)->click();
         QCOMPARE(print.size(), 1);
+        QSignalSpy pdf(&preview, &ReportPreview::pdfRequested);
+        find(u"sbtPdf"_s)->click();
+        QCOMPARE(pdf.size(), 1);
         find(u"sbtClose"_s)->click();
         QVERIFY(!preview.isVisible());
+    }
+
+    // Opened, the whole page fills the room the window gives it, whether
+    // the window was sized before or after it was shown.
+    void previewOpensWithThePageFittingTheWindow_data()
+    {
+        QTest::addColumn<bool>("sizedFirst");
+        QTest::newRow("sized, then shown") << true;
+        QTest::newRow("shown, then sized") << false;
+    }
+    void previewOpensWithThePageFittingTheWindow()
+    {
+        QFETCH(bool, sizedFirst);
+        ReportPreview preview(rentalList(1));
+        if (sizedFirst)
+            preview.resize(700, 900);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        if (!sizedFirst)
+            preview.resize(700, 900);
+        auto *scroll = preview.findChild<QScrollArea *>(u"scrPages"_s);
+        QVERIFY(scroll);
+        auto *view = preview.pageView();
+        const auto fits = [&] {
+            const QSize room = scroll->viewport()->size();
+            return view->height() <= room.height() && view->height() > room.height() * 0.8;
+        };
+        QTRY_VERIFY2(fits(), qPrintable(u"page %1 high in %2"_s.arg(view->height()).arg(scroll->viewport()->height())));
     }
 
     void gridRowsFeedTheReport()

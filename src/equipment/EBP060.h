@@ -1,0 +1,11 @@
+#pragma once
+
+#include "TfrmEZP010.h"
+
+class TfrmEBP060 : public TfrmEZP010
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmEBP060(QObject *parent = nullptr);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "TfrmEZP010.h"
+
+class TfrmEBP070 : public TfrmEZP010
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmEBP070(QObject *parent = nullptr);
+};

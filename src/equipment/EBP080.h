@@ -1,0 +1,11 @@
+#pragma once
+
+#include "TfrmEZP000.h"
+
+class TfrmEBP080 : public TfrmEZP000
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmEBP080(QObject *parent = nullptr);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "TfrmEZP010.h"
+
+class TfrmEBP100 : public TfrmEZP010
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmEBP100(QObject *parent = nullptr);
+};

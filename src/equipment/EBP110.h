@@ -1,0 +1,11 @@
+#pragma once
+
+#include "TfrmEZP010.h"
+
+class TfrmEBP110 : public TfrmEZP010
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmEBP110(QObject *parent = nullptr);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "TfrmEZP000.h"
+
+class TfrmEBP120 : public TfrmEZP000
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmEBP120(QObject *parent = nullptr);
+};

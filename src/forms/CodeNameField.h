@@ -1,0 +1,43 @@
+#pragma once
+
+#include "FieldTable.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+
+// A code typed into an edit, its name in a label beside it (season, station):
+// typed in upper case, the name cleared when the code changes and read from
+// the code group when the edit is left; the lookup fills both.
+class CodeNameField : public QObject
+{
+    Q_OBJECT
+
+public:
+    // pick: the lookup dialog; true with code and name when the operator chose.
+    using Pick = std::function<bool(QString &code, QString &name)>;
+
+    CodeNameField(QLineEdit *code, QLabel *name, const QString &group, Pick pick, QObject *parent);
+
+    QString Code() const;
+    QString Name() const;
+
+    // F1 and the button: a pick fills code and name and runs `picked`;
+    // otherwise the focus goes back to the code.
+    void Lookup(const std::function<void()> &picked);
+    // The name of a typed code, read from its group (empty for none).
+    void ReadName();
+
+    // Empty code: caption + "을(를) 먼저 입력하십시오."; a code the group
+    // lacks: caption + "을(를) 정확히 입력하십시오."; the focus on the code.
+    QList<RowCheck> Checks(const QString &caption);
+
+private:
+    QLineEdit *m_code;
+    QLabel *m_name;
+    QString m_group;
+    Pick m_pick;
+};

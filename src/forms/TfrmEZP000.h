@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ListLayout.h"
+#include "TfrmZZP010.h"
+
+// The base of portrait list layouts: a column header, one detail line per
+// record and a summary, as the layout's column table and summary items say.
+//
+//   TfrmEBP110::TfrmEBP110() : TfrmEZP010(u"frmEBP110"_s, u"미출고 장비보관 현황"_s)
+//   {
+//       SetColumns({{.title = u"보관번호"_s, .field = u"KEEP_NO"_s, .width = 22}, ...});
+//       SetSummary(CountSummary());
+//   }
+class TfrmEZP000 : public TfrmZZP010
+{
+    Q_OBJECT
+
+public:
+    TfrmEZP000(const QString &formName, const QString &title, QObject *parent = nullptr);
+
+    void SetColumns(const QList<report::Column> &columns) { m_columns = columns; }
+    const QList<report::Column> &Columns() const { return m_columns; }
+    void SetSummary(const QList<report::Item> &items) { m_summary = items; }
+    // Records drawn on yellow (the subtotal rows of a counting list).
+    void SetHighlight(std::function<bool(const report::Scope &)> highlight) { m_highlight = std::move(highlight); }
+
+    // "건수:" and the number of records printed, under the first columns.
+    QList<report::Item> CountSummary() const;
+    // A label under one column and the value of the item named `name` (set
+    // with SetText) under another, right-aligned.
+    QList<report::Item> LabelledSummary(const QString &label, int labelColumn,
+                                        const QList<std::pair<QString, int>> &values) const;
+
+    report::Layout Layout() const override;
+
+protected:
+    report::Orientation m_orientation = report::Orientation::Portrait;
+
+private:
+    QList<report::Column> m_columns;
+    QList<report::Item> m_summary;
+    std::function<bool(const report::Scope &)> m_highlight;
+};
