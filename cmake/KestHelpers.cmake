@@ -57,7 +57,10 @@ function(kest_add_test name)
         set(env "QT_QPA_PLATFORM=offscreen")
     endif()
     add_test(NAME ${name} COMMAND ${name})
-    list(APPEND env "KEST_TEST_NAME=${name}" "KEST_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    # The counters and the server keep one calendar: the server runs on
+    # Korean time, so the client of a test does too, or "today" differs
+    # between them for nine hours of every day.
+    list(APPEND env "KEST_TEST_NAME=${name}" "KEST_SOURCE_DIR=${PROJECT_SOURCE_DIR}" "TZ=Asia/Seoul")
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
     if(ARG_DATABASE)
         set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED kest_database)

@@ -47,6 +47,11 @@ const QList<Preset> &presets()
         {u"EBI020"_s, {{u"cboEquipGubun"_s, u"CS"_s}}}, // the first kind in the list has no items
         {u"EBI040"_s, {{u"edtRentNo"_s, u"1"_s}}}, // today's first demo rental of the main building
         {u"EBI050"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EAS020"_s, {{u"edtObsePlace"_s, u"A1"_s}}},
+        {u"EAS030"_s, {{u"edtObsePlace"_s, u"A1"_s}}},
+        {u"EBS100"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EBS120"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EBS130"_s, {{u"edtSeason"_s, u"26"_s}}},
     };
     return table;
 }

@@ -71,6 +71,8 @@ expect "no personal value left in the PGP form" "0" \
   "$(admin "$DB" -c "SELECT count(*) FROM ktuser.eb040dt WHERE left(tel_no, 4) = 'ww0E' OR left(addr1, 4) = 'ww0E'")"
 expect "patrol codes reach an upgraded server" "3" \
   "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0027'")"
+expect "weather stations reach an upgraded server" "7" \
+  "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0001'")"
 every_version=$(ls "$ROOT"/db/upgrade/*.sql | sed 's|.*/0*\([0-9]*\)_.*|\1|' | paste -sd ' ')
 expect "recorded versions" "$every_version" "$(admin "$DB" -c "SELECT string_agg(version::text, ' ' ORDER BY version) FROM kest_private.schema_version")"
 
