@@ -1,15 +1,8 @@
 -- The weather stations' observations, which the weather screens read. A
 -- server where the weather system already keeps them is left as it is.
-CREATE TABLE IF NOT EXISTS ktuser.ea010ms (
-    obse_date        varchar(8) NOT NULL,
-    obse_time        varchar(4) NOT NULL,
-    obse_place_gubun varchar(2) NOT NULL,
-    temperature      numeric(6, 2),
-    humidity         numeric(6, 2),
-    wind_velocity    numeric(6, 2),
-    wind_direction   numeric(6, 2),
-    radiation        numeric(8, 2),
-    atmospheric      numeric(8, 2),
-    snowfall         numeric(8, 2),
-    PRIMARY KEY (obse_date, obse_place_gubun, obse_time)
-);
+SELECT to_regclass('ktuser.ea010ms') IS NULL AS observations_missing \gset
+\if :observations_missing
+SET search_path = ktuser, public;
+\ir ../schema/50_weather.sql
+RESET search_path;
+\endif

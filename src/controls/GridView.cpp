@@ -117,10 +117,21 @@ public:
             option->backgroundBrush = colours.readOnlyBackground;
         else if (colours.cellBackground.isValid())
             option->backgroundBrush = colours.cellBackground;
+        const RowColour row = view->rowColour(index.row());
+        if (row.background.isValid())
+            option->backgroundBrush = row.background;
+        if (row.text.isValid())
+            option->palette.setColor(QPalette::Text, row.text);
     }
 };
 
 } // namespace
+
+void GridView::setRowColours(std::function<RowColour(int row)> colour)
+{
+    m_rowColour = std::move(colour);
+    viewport()->update();
+}
 
 GridView::GridView(QWidget *parent) : QTableView(parent), m_footer(new FooterBar(this))
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QColor>
 #include <QTableView>
 
@@ -15,6 +17,13 @@ struct GridColours
     QColor cellBackground;
     QColor readOnlyBackground; // cells of read-only columns
     QColor footerText;
+};
+
+// How one grid row is drawn; an invalid colour keeps the grid's own.
+struct RowColour
+{
+    QColor background;
+    QColor text;
 };
 
 // The grid of every screen: a table view over a GridModel with column widths,
@@ -47,6 +56,12 @@ public:
 
     void setColours(const GridColours &colours);
     const GridColours &colours() const { return m_colours; }
+    // Draws whole rows in colours chosen by what they hold (subtotal rows on
+    // yellow, a facility that does not run in red); marked cells keep their
+    // highlight.
+    void setRowColours(std::function<RowColour(int row)> colour);
+    // The colours a row is drawn in; invalid ones where none was chosen.
+    RowColour rowColour(int row) const { return m_rowColour ? m_rowColour(row) : RowColour{}; }
 
     // Cells edited in place: typing, a double click or a click on the
     // current cell opens the editor; Enter skips read-only columns.
@@ -89,6 +104,7 @@ private:
     FooterBar *m_footer = nullptr;
     bool m_footerVisible = false;
     GridColours m_colours;
+    std::function<RowColour(int)> m_rowColour;
     QRect m_marked;
     bool m_editable = false;
 };

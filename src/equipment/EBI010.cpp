@@ -5,7 +5,6 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "Guard.h"
-#include "RowColours.h"
 #include "SaveTransaction.h"
 
 #include <QEventLoop>
@@ -74,7 +73,7 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     qryQuery.bind(u"GC_LIFT_GUBUN"_s, u"E0007"_s);
     prcSaveData.setName(u"pr_ebi010_02"_s);
 
-    SetRowColours(Grid(), [this](int row) -> RowColour {
+    Grid()->setRowColours([this](int row) -> RowColour {
         if (Rows().value(row, u"RUN_YN"_s) == NotRunning)
             return {.text = QColor(Qt::red)};
         return {.text = QColor(Qt::black)};

@@ -2,7 +2,6 @@
 
 #include "GridModel.h"
 #include "GridView.h"
-#include "RowColours.h"
 #include "RowSource.h"
 #include "TfrmEZP000.h"
 
@@ -10,25 +9,25 @@
 
 using namespace Qt::StringLiterals;
 
-QString CountingSql(const CountingSpec &spec)
+QString CountingSql(const CountingDef &def)
 {
     // The kind's grouping flag marks the subtotal rows; the grand total
     // (outer key rolled up too) is left out. Sorting on the grouped
     // expressions puts each subtotal right after its group whatever plan
     // the server chooses.
-    const QString subtotal = u"GROUPING("_s + spec.kindKey + u") = 1"_s;
-    return u"SELECT CASE WHEN "_s + subtotal + u" THEN NULL ELSE "_s + spec.outerShown + u" END AS "_s + spec.outerField
-           + u",\n       CASE WHEN "_s + subtotal + u" THEN '"_s + SubtotalLabel + u"' ELSE "_s + spec.kindShown
-           + u" END AS "_s + spec.kindField + u",\n       "_s + spec.counted + u" AS "_s + spec.countField + u"\n"_s
-           + spec.from + u"\nGROUP  BY ROLLUP ("_s + spec.outerKey + u", "_s + spec.kindKey + u")\nHAVING GROUPING("_s
-           + spec.outerKey + u") = 0\nORDER  BY "_s + spec.outerKey + u", GROUPING("_s + spec.kindKey + u"), "_s
-           + spec.kindKey;
+    const QString subtotal = u"GROUPING("_s + def.kindKey + u") = 1"_s;
+    return u"SELECT CASE WHEN "_s + subtotal + u" THEN NULL ELSE "_s + def.outerShown + u" END AS "_s + def.outerField
+           + u",\n       CASE WHEN "_s + subtotal + u" THEN '"_s + SubtotalLabel + u"' ELSE "_s + def.kindShown
+           + u" END AS "_s + def.kindField + u",\n       "_s + def.counted + u" AS "_s + def.countField + u"\n"_s
+           + def.from + u"\nGROUP  BY ROLLUP ("_s + def.outerKey + u", "_s + def.kindKey + u")\nHAVING GROUPING("_s
+           + def.outerKey + u") = 0\nORDER  BY "_s + def.outerKey + u", GROUPING("_s + def.kindKey + u"), "_s
+           + def.kindKey;
 }
 
 void ColourSubtotalRows(GridView *grid, const QString &kindField)
 {
     const QPointer<GridView> view(grid);
-    SetRowColours(grid, [view, kindField](int row) -> RowColour {
+    grid->setRowColours([view, kindField](int row) -> RowColour {
         if (view && view->gridModel() && view->gridModel()->value(row, kindField) == SubtotalLabel)
             return {.background = QColor(Qt::yellow), .text = QColor(Qt::black)};
         return {};

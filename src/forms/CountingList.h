@@ -20,7 +20,7 @@ class Scope;
 // drawn on yellow with black text on the screen and on paper.
 inline const QString SubtotalLabel = QStringLiteral("소계");
 
-struct CountingSpec
+struct CountingDef
 {
     QString outerKey;   // grouped by, outermost; rows sort by it
     QString outerShown; // what the outer column shows, made from outerKey
@@ -34,7 +34,7 @@ struct CountingSpec
 };
 
 // The roll-up query of a counting list.
-QString CountingSql(const CountingSpec &spec);
+QString CountingSql(const CountingDef &def);
 
 // Subtotal rows (kind field "소계") on yellow with black text.
 void ColourSubtotalRows(GridView *grid, const QString &kindField);

@@ -106,10 +106,10 @@ QRectF CellRect(const QList<Column> &columns, int column, qreal height)
     return QRectF(edges.at(column) + CellPadding, 0, edges.at(column + 1) - edges.at(column) - 2 * CellPadding, height);
 }
 
-Layout ListLayout(const ListSpec &spec)
+Layout ListLayout(const ListDef &def)
 {
-    Layout layout = BaseLayout({.id = spec.id, .title = spec.title, .orientation = spec.orientation, .logo = spec.logo});
-    const QList<Column> columns = fitted(spec.columns, layout.page.contentWidth());
+    Layout layout = BaseLayout({.id = def.id, .title = def.title, .orientation = def.orientation, .logo = def.logo});
+    const QList<Column> columns = fitted(def.columns, layout.page.contentWidth());
     const qreal right = ColumnEdges(columns).last();
 
     qsizetype lines = 1;
@@ -123,9 +123,9 @@ Layout ListLayout(const ListSpec &spec)
                              .font = HeaderFont, .alignment = Qt::AlignCenter});
 
     Band detail{.kind = BandKind::Detail, .height = DetailHeight};
-    if (spec.highlight)
-        detail.items.append({.kind = ItemKind::Fill, .rect = {0, 0, right, DetailHeight}, .fill = spec.highlightFill,
-                             .when = spec.highlight});
+    if (def.highlight)
+        detail.items.append({.kind = ItemKind::Fill, .rect = {0, 0, right, DetailHeight}, .fill = def.highlightFill,
+                             .when = def.highlight});
     for (int i = 0; i < columns.size(); ++i) {
         const Column &c = columns.at(i);
         detail.items.append({.rect = CellRect(columns, i, DetailHeight), .field = c.field, .format = c.format,
@@ -135,11 +135,11 @@ Layout ListLayout(const ListSpec &spec)
     layout.bands.insert(1, header);
     layout.bands.insert(2, detail);
 
-    if (spec.subtotal) {
-        Band group{.kind = BandKind::GroupFooter, .height = DetailHeight, .groupField = spec.subtotal->field};
-        group.items = {{.kind = ItemKind::Fill, .rect = {0, 0, right, DetailHeight}, .fill = spec.subtotal->fill}};
+    if (def.subtotal) {
+        Band group{.kind = BandKind::GroupFooter, .height = DetailHeight, .groupField = def.subtotal->field};
+        group.items = {{.kind = ItemKind::Fill, .rect = {0, 0, right, DetailHeight}, .fill = def.subtotal->fill}};
         if (!columns.isEmpty())
-            group.items.append({.rect = CellRect(columns, 0, DetailHeight), .text = spec.subtotal->label,
+            group.items.append({.rect = CellRect(columns, 0, DetailHeight), .text = def.subtotal->label,
                                 .font = HeaderFont, .alignment = cellAlignment(columns.first())});
         for (int i = 0; i < columns.size(); ++i) {
             const Column &c = columns.at(i);
@@ -150,10 +150,10 @@ Layout ListLayout(const ListSpec &spec)
         layout.bands.insert(3, group);
     }
 
-    if (!spec.summary.isEmpty()) {
+    if (!def.summary.isEmpty()) {
         Band summary{.kind = BandKind::Summary, .height = SummaryHeight};
         summary.items = {line(0, 0.3, right, 0.3, 0.3)};
-        summary.items.append(spec.summary);
+        summary.items.append(def.summary);
         layout.bands.insert(layout.bands.size() - 1, summary);
     }
     return layout;

@@ -63,7 +63,7 @@ struct Subtotal
     QColor fill = SubtotalFill;
 };
 
-struct ListSpec
+struct ListDef
 {
     QString id;
     QString title;
@@ -78,7 +78,7 @@ struct ListSpec
     QImage logo;
 };
 
-Layout ListLayout(const ListSpec &spec);
+Layout ListLayout(const ListDef &def);
 
 // The left edge of each column and, last, the right edge of the table, in mm.
 QList<qreal> ColumnEdges(const QList<Column> &columns);

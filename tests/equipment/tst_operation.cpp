@@ -4,7 +4,6 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "RecordingModal.h"
-#include "RowColours.h"
 #include "TestDatabase.h"
 
 #include <QDateEdit>
@@ -114,8 +113,8 @@ private slots:
         QCOMPARE(m_screen->findChild<QLabel *>(u"wlbFacDetailName"_s)->text(), rows().value(2, u"FAC_DETAIL_GUBUN_NAME"_s));
         m_screen->findChild<CodeCombo *>(u"cboRunGubun"_s)->setCode(u"S"_s);
         grid->setCurrentRow(3);
-        QCOMPARE(RowColourAt(grid, 2).text, QColor(Qt::red));
-        QCOMPARE(RowColourAt(grid, 3).text, QColor(Qt::black));
+        QCOMPARE(grid->rowColour(2).text, QColor(Qt::red));
+        QCOMPARE(grid->rowColour(3).text, QColor(Qt::black));
         QTest::keyClick(m_screen.get(), Qt::Key_F2);
         QCOMPARE(m_db->adminScalar(u"SELECT run_yn FROM ktuser.eb010ms WHERE run_date = '20250112' "
                                    "AND fac_gubun = 'C' AND fac_detail_gubun = '%1'"_s.arg(detail)),

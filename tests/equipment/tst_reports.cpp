@@ -23,7 +23,6 @@
 #include "PageDump.h"
 #include "RecordingModal.h"
 #include "ReportPreview.h"
-#include "RowColours.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
@@ -343,7 +342,7 @@ private slots:
         auto *view = screen->findChild<GridView *>(u"rgrGrid"_s);
         for (int r = 0; r < grid().rowCount(); ++r) {
             const bool subtotal = grid().value(r, u"EQUIP_GUBUN_NAME"_s) == SubtotalLabel;
-            QCOMPARE(RowColourAt(view, r).background, subtotal ? QColor(Qt::yellow) : QColor());
+            QCOMPARE(view->rowColour(r).background, subtotal ? QColor(Qt::yellow) : QColor());
         }
         QCOMPARE(m_boxes->boxes.size(), 0);
     }

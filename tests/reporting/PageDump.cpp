@@ -103,17 +103,17 @@ struct Reader
                 .alignment = align(o.value(u"align"_s)) | Qt::AlignVCenter};
     }
 
-    ListSpec list(const QJsonObject &o)
+    ListDef list(const QJsonObject &o)
     {
-        ListSpec spec{.id = o.value(u"id"_s).toString(), .title = o.value(u"title"_s).toString()};
+        ListDef def{.id = o.value(u"id"_s).toString(), .title = o.value(u"title"_s).toString()};
         const QString orientation = o.value(u"orientation"_s).toString(u"portrait"_s);
         if (orientation == u"landscape")
-            spec.orientation = Orientation::Landscape;
+            def.orientation = Orientation::Landscape;
         else if (orientation != u"portrait")
             fail<int>(u"orientation: "_s + orientation);
         for (const QJsonValue &v : o.value(u"columns"_s).toArray()) {
             const QJsonObject c = v.toObject();
-            spec.columns.append({.title = c.value(u"title"_s).toString(),
+            def.columns.append({.title = c.value(u"title"_s).toString(),
                                  .field = c.value(u"field"_s).toString(),
                                  .width = c.value(u"width"_s).toDouble(20),
                                  .alignment = align(c.value(u"align"_s)),
@@ -121,25 +121,25 @@ struct Reader
                                  .sum = c.value(u"sum"_s).toBool()});
         }
         for (const QJsonValue &v : o.value(u"summary"_s).toArray())
-            spec.summary.append(item(v.toObject()));
+            def.summary.append(item(v.toObject()));
         if (o.contains(u"highlight"_s)) {
             const QJsonObject h = o.value(u"highlight"_s).toObject();
             const QString field = h.value(u"field"_s).toString();
             const QString equals = h.value(u"equals"_s).toString();
-            spec.highlight = [field, equals](const Scope &s) { return s.value(field) == equals; };
+            def.highlight = [field, equals](const Scope &s) { return s.value(field) == equals; };
         }
         if (o.contains(u"subtotal"_s)) {
             const QJsonObject t = o.value(u"subtotal"_s).toObject();
-            spec.subtotal = Subtotal{.field = t.value(u"field"_s).toString()};
+            def.subtotal = Subtotal{.field = t.value(u"field"_s).toString()};
             if (t.contains(u"label"_s))
-                spec.subtotal->label = t.value(u"label"_s).toString();
+                def.subtotal->label = t.value(u"label"_s).toString();
         }
         static const QStringList known = {u"id"_s, u"title"_s, u"orientation"_s, u"columns"_s,
                                           u"summary"_s, u"highlight"_s, u"subtotal"_s};
         for (const QString &key : o.keys())
             if (!known.contains(key))
                 fail<int>(u"unknown layout key: "_s + key);
-        return spec;
+        return def;
     }
 };
 
