@@ -215,3 +215,57 @@ BEGIN
     END IF;
 END
 $$;
+
+-- A code of a common-code group: NULL when blank, refused when the group
+-- has no such row.
+CREATE OR REPLACE FUNCTION kest_private.check_zx_code(value text, grp text, width integer, label text)
+RETURNS text
+LANGUAGE plpgsql STABLE
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+DECLARE
+    v text := check_text(clean(value), width, label);
+BEGIN
+    IF v IS NOT NULL AND NOT EXISTS (SELECT 1 FROM zx010ms WHERE head = grp AND detail = v) THEN
+        RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
+    END IF;
+    RETURN v;
+END
+$$;
+
+-- A time of day 'HHMM', 0000 to 2359.
+CREATE OR REPLACE FUNCTION kest_private.check_hhmm(value text, label text, required boolean DEFAULT false)
+RETURNS text
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+    v text := kest_private.clean(value);
+BEGIN
+    IF v IS NULL THEN
+        IF required THEN
+            RAISE EXCEPTION '%을(를) 입력하십시오.', label;
+        END IF;
+    ELSIF v !~ '^([01][0-9]|2[0-3])[0-5][0-9]$' THEN
+        RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
+    END IF;
+    RETURN v;
+END
+$$;
+
+-- Digits only, from shortest to longest characters (a resident number
+-- takes 13, a postal code 6, an age 1 to 3).
+CREATE OR REPLACE FUNCTION kest_private.check_digits(value text, shortest integer, longest integer, label text,
+                                                     required boolean DEFAULT false)
+RETURNS text
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+    v text := kest_private.clean(value);
+BEGIN
+    IF v IS NULL THEN
+        IF required THEN
+            RAISE EXCEPTION '%을(를) 입력하십시오.', label;
+        END IF;
+    ELSIF v !~ '^[0-9]+$' OR length(v) NOT BETWEEN shortest AND longest THEN
+        RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
+    END IF;
+    RETURN v;
+END
+$$;
