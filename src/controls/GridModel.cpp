@@ -175,10 +175,14 @@ int GridModel::columnCount(const QModelIndex &parent) const
 
 QString GridModel::value(int row, const QString &field) const
 {
-    const int f = fieldIndex(field);
-    if (f < 0 || row < 0 || row >= m_rows.size())
+    return value(row, fieldIndex(field));
+}
+
+QString GridModel::value(int row, int field) const
+{
+    if (field < 0 || field >= m_fields.size() || row < 0 || row >= m_rows.size())
         return {};
-    return m_rows.at(row).values.at(f);
+    return m_rows.at(row).values.value(field);
 }
 
 void GridModel::setValue(int row, const QString &field, const QString &value)

@@ -75,6 +75,8 @@ public:
     // Adds a record field that no query or column has (a screen's own state).
     int addField(const QString &field);
     QString value(int row, const QString &field) const;
+    // By the field's index, for loops over many rows.
+    QString value(int row, int field) const;
     // Sets a field's text; a column's data width cuts it. Emits valueChanged
     // when the text changed.
     void setValue(int row, const QString &field, const QString &value);

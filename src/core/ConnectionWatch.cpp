@@ -34,24 +34,27 @@ ServerError::Kind ErrorKindOf(const QString &sqlState, const QString &text)
     return ServerError::Kind::Refused;
 }
 
+pg_conn *MainConnectionHandle(const QSqlDatabase &db)
+{
+    const QVariant handle = db.isOpen() && db.driver() ? db.driver()->handle() : QVariant();
+    // The driver's type name is the struct's, "pg_conn*" (older ones: "PGconn*").
+    if (handle.isValid() && (qstrcmp(handle.typeName(), "pg_conn*") == 0 || qstrcmp(handle.typeName(), "PGconn*") == 0))
+        return *static_cast<PGconn *const *>(handle.data());
+    return nullptr;
+}
+
 bool ConnectionBroken(const QSqlDatabase &db)
 {
     if (!db.isOpen())
         return true;
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "PGconn*") == 0) {
-        PGconn *connection = *static_cast<PGconn *const *>(handle.data());
-        return !connection || PQstatus(connection) != CONNECTION_OK;
-    }
-    return false;
+    PGconn *connection = MainConnectionHandle(db);
+    return !connection || PQstatus(connection) != CONNECTION_OK;
 }
 
-ServerError ServerErrorOf(const QSqlError &error, const QSqlDatabase &db)
+namespace {
+
+ServerError ofKind(ServerError::Kind kind, const QString &state, const QString &primary)
 {
-    const QString state = error.nativeErrorCode();
-    ServerError::Kind kind = ErrorKindOf(state, error.text());
-    if (kind == ServerError::Kind::Refused && ConnectionBroken(db))
-        kind = ServerError::Kind::ConnectionLost;
     switch (kind) {
     case ServerError::Kind::ConnectionLost:
         return ServerError(ServerText::ConnectionLost, state, kind);
@@ -62,6 +65,29 @@ ServerError ServerErrorOf(const QSqlError &error, const QSqlDatabase &db)
     case ServerError::Kind::Refused:
         break;
     }
+    return ServerError(primary, state);
+}
+
+} // namespace
+
+ServerError ServerErrorOf(pg_conn *connection, const pg_result *result)
+{
+    const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    const char *primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    const QString text = primary ? QString::fromUtf8(primary)
+                                 : PrimaryMessage(QString::fromUtf8(connection ? PQerrorMessage(connection) : ""));
+    ServerError::Kind kind = ErrorKindOf(QString::fromLatin1(state), text);
+    if (!connection || PQstatus(connection) != CONNECTION_OK)
+        kind = ServerError::Kind::ConnectionLost;
+    return ofKind(kind, QString::fromLatin1(state), text);
+}
+
+ServerError ServerErrorOf(const QSqlError &error, const QSqlDatabase &db)
+{
+    const QString state = error.nativeErrorCode();
+    ServerError::Kind kind = ErrorKindOf(state, error.text());
+    if (kind == ServerError::Kind::Refused && ConnectionBroken(db))
+        kind = ServerError::Kind::ConnectionLost;
     const QString primary = PrimaryMessage(error.databaseText());
-    return ServerError(primary.isEmpty() ? error.text() : primary, state);
+    return ofKind(kind, state, primary.isEmpty() ? error.text() : primary);
 }

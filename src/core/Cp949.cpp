@@ -2,6 +2,8 @@
 
 #include <iconv.h>
 
+#include <algorithm>
+
 #include <cerrno>
 
 namespace {
@@ -67,6 +69,10 @@ Converter &decoder()
 
 QByteArray ToCp949(const QString &text)
 {
+    // ASCII is the same in both: codes, numbers and dates need no converter.
+    const auto ascii = [](QChar c) { return c.unicode() < 0x80; };
+    if (std::all_of(text.cbegin(), text.cend(), ascii))
+        return text.toLatin1();
     return encoder().convert(text.toUtf8(), true);
 }
 

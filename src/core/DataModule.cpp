@@ -5,6 +5,7 @@
 #include "StartupValues.h"
 #include "StoredProc.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -44,7 +45,14 @@ DataModule::DataModule()
     db.setConnectOptions(IniValue(u"Main.ini"_s, u"DATABASE"_s, u"OPTIONS"_s));
     m_statementMs = std::max(0, IniInt(u"Main.ini"_s, u"DATABASE"_s, u"STATEMENT_TIMEOUT"_s, DefaultStatementTimeout)) * 1000;
     m_lockMs = std::max(0, IniInt(u"Main.ini"_s, u"DATABASE"_s, u"LOCK_TIMEOUT"_s, DefaultLockTimeout)) * 1000;
+    m_waitHook = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     current = this;
+}
+
+void DataModule::waiting() const
+{
+    if (m_waitHook)
+        m_waitHook();
 }
 
 DataModule::~DataModule()

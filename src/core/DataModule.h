@@ -4,6 +4,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 struct pg_conn;
 
 // Owns the database connection of the process. Screens make their own
@@ -57,6 +59,25 @@ public:
     // True while a save transaction is active on the connection.
     bool inTransaction() const { return m_transactionDepth > 0; }
 
+    // Runs while a statement waits for the server longer than a moment;
+    // by default it lets the window repaint (no input is taken meanwhile).
+    void setWaitHook(std::function<void()> hook) { m_waitHook = std::move(hook); }
+    void waiting() const;
+    // A statement is on its way on the main connection; another one (from a
+    // timer run by the wait hook) is refused with ServerText::Busy.
+    bool busy() const { return m_busy; }
+    class Busy
+    {
+    public:
+        explicit Busy(DataModule &module) : m_module(module) { m_module.m_busy = true; }
+        ~Busy() { m_module.m_busy = false; }
+        Busy(const Busy &) = delete;
+        Busy &operator=(const Busy &) = delete;
+
+    private:
+        DataModule &m_module;
+    };
+
     // A libpq connection for one streamed read, idle or newly opened with
     // the process's parameters and timeouts; throws ServerError. Hand it back
     // with releaseStreamConnection, or close it with PQfinish when it broke.
@@ -68,6 +89,8 @@ private:
     void applySessionSettings();
     QString streamConnectInfo() const;
 
+    std::function<void()> m_waitHook;
+    bool m_busy = false;
     int m_transactionDepth = 0;
     int m_generation = 0;
     int m_statementMs = DefaultStatementTimeout * 1000;

@@ -19,18 +19,9 @@ const QByteArray Fetch = "FETCH FORWARD " + QByteArray::number(ResultStream::Bat
 // The failure of a result (or of the connection when there is none).
 QString failureOf(pg_conn *connection, PGresult *result, bool &lost)
 {
-    const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
-    const char *primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    const QString text = primary ? QString::fromUtf8(primary) : QString::fromUtf8(PQerrorMessage(connection));
-    const ServerError::Kind kind = ErrorKindOf(QString::fromLatin1(state), text);
-    lost = kind == ServerError::Kind::ConnectionLost || PQstatus(connection) != CONNECTION_OK;
-    if (lost)
-        return ServerText::ConnectionLost;
-    if (kind == ServerError::Kind::StatementTimeout)
-        return ServerText::StatementTimeout;
-    if (kind == ServerError::Kind::LockTimeout)
-        return ServerText::LockTimeout;
-    return PrimaryMessage(text);
+    const ServerError error = ServerErrorOf(connection, result);
+    lost = error.connectionLost();
+    return error.message();
 }
 
 bool succeeded(PGresult *result)

@@ -10,6 +10,8 @@ using namespace Qt::StringLiterals;
 
 SaveTransaction::SaveTransaction() : m_module(DataModule::instance())
 {
+    if (m_module->busy())
+        throw ServerError(ServerText::Busy);
     QSqlDatabase db = Connection();
     if (m_module->m_transactionDepth > 0) {
         ++m_module->m_transactionDepth;

@@ -134,6 +134,8 @@ void SqlQuery::exec()
         m_stream = std::make_unique<ResultStream>(numbered, values);
         return;
     }
+    if (DataModule *module = DataModule::instance(); module && module->busy())
+        throw ServerError(ServerText::Busy);
     QSqlDatabase db = Connection();
     if (run(db))
         return;

@@ -1,11 +1,10 @@
 #include "StoredProc.h"
 
+#include "ServerCall.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
 #include "StartupValues.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 
@@ -102,20 +101,19 @@ void StoredProc::exec()
         if (hasParameter(name) && std::none_of(m_values.begin(), m_values.end(),
                                                [&](const auto &entry) { return entry.first == name; }))
             m_values.append({name, value});
+    // One round trip: parameters by number, no statement prepared and dropped.
     QStringList arguments;
-    for (const auto &entry : m_values)
-        arguments.append(u"%1 => :%2"_s.arg(entry.first, entry.first.toUpper()));
-    SqlQuery query(u"SELECT * FROM %1(%2)"_s.arg(m_name, arguments.join(u", "_s)));
-    for (const auto &entry : m_values)
-        query.bind(entry.first, entry.second);
-    query.exec();
-    m_outputs.clear();
-    if (query.next()) {
-        const QSqlRecord record = query.record();
-        for (int i = 0; i < record.count(); ++i)
-            m_outputs.insert(record.fieldName(i).toLower(), query.value(i));
+    QStringList values;
+    for (const auto &entry : m_values) {
+        values.append(entry.second);
+        arguments.append(u"%1 => $%2"_s.arg(entry.first).arg(values.size()));
     }
-    query.close();
+    const ServerCall call(u"SELECT * FROM %1(%2)"_s.arg(m_name, arguments.join(u", "_s)), values);
+    m_outputs.clear();
+    const QStringList fields = call.fields();
+    if (call.rows() > 0)
+        for (int i = 0; i < fields.size(); ++i)
+            m_outputs.insert(fields.at(i).toLower(), call.value(0, i));
 }
 
 QString StoredProc::output(const QString &name) const

@@ -14,21 +14,30 @@ constexpr int MaxTextBytes = 0xFFFF - 8;
 
 XlsWriter::XlsWriter(QIODevice &device) : m_device(device) {}
 
+namespace {
+constexpr qsizetype FlushAt = 1 << 16;
+}
+
 void XlsWriter::words(std::initializer_list<quint16> values)
 {
-    QByteArray data;
-    data.reserve(qsizetype(values.size() * 2));
     for (quint16 value : values) {
         const quint16 le = qToLittleEndian(value);
-        data.append(reinterpret_cast<const char *>(&le), 2);
+        m_pending.append(reinterpret_cast<const char *>(&le), 2);
     }
-    bytes(data);
 }
 
 void XlsWriter::bytes(const QByteArray &data)
 {
-    if (m_ok && m_device.write(data) != data.size())
+    m_pending.append(data);
+    if (m_pending.size() >= FlushAt)
+        flush();
+}
+
+void XlsWriter::flush()
+{
+    if (m_ok && m_device.write(m_pending) != m_pending.size())
         m_ok = false;
+    m_pending.clear();
 }
 
 void XlsWriter::begin()
@@ -53,12 +62,15 @@ void XlsWriter::number(quint16 row, quint16 column, double value)
     static_assert(sizeof raw == sizeof value);
     std::memcpy(&raw, &value, sizeof raw);
     raw = qToLittleEndian(raw);
-    bytes(QByteArray(reinterpret_cast<const char *>(&raw), 8));
+    m_pending.append(reinterpret_cast<const char *>(&raw), 8);
+    if (m_pending.size() >= FlushAt)
+        flush();
 }
 
 void XlsWriter::end()
 {
     words({0x000A, 0});
+    flush();
 }
 
 bool XlsWriter::IsNumberCell(const QString &text, bool rightAligned)

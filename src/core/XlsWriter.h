@@ -15,6 +15,8 @@ public:
     void begin();
     void text(quint16 row, quint16 column, const QString &text);
     void number(quint16 row, quint16 column, double value);
+    // The end record; the cells reach the device in large writes, the last
+    // of them here.
     void end();
 
     // False once a write failed.
@@ -27,7 +29,10 @@ public:
 private:
     void words(std::initializer_list<quint16> values);
     void bytes(const QByteArray &data);
+    // Hands what was gathered to the device; cells are small, writes are not.
+    void flush();
 
     QIODevice &m_device;
+    QByteArray m_pending;
     bool m_ok = true;
 };

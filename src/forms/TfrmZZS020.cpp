@@ -243,13 +243,20 @@ bool TfrmZZS020::writeWorksheet(const QString &fileName)
             // Columns by their place in the grid, which the operator may have changed.
             for (int position = 0; position < columns; ++position)
                 out.text(2, quint16(position), cdsQuery->column(header->logicalIndex(position)).title);
+            // Each column's record field and alignment, looked up once.
+            QList<std::pair<int, bool>> cells;
+            for (int position = 0; position < columns; ++position) {
+                const ColumnDef &def = cdsQuery->column(header->logicalIndex(position));
+                cells.append({def.field.isEmpty() ? -1 : cdsQuery->fieldIndex(def.field),
+                              bool(def.alignment & Qt::AlignRight)});
+            }
             for (int row = 0; row < rows; ++row) {
                 for (int position = 0; position < columns; ++position) {
-                    const ColumnDef &def = cdsQuery->column(header->logicalIndex(position));
-                    const QString text = def.field.isEmpty() ? QString() : cdsQuery->value(row, def.field);
+                    const auto [field, rightAligned] = cells.at(position);
+                    const QString text = cdsQuery->value(row, field);
                     const auto cellRow = quint16(row + FirstRecordRow);
                     const auto cellColumn = quint16(position);
-                    if (XlsWriter::IsNumberCell(text, def.alignment & Qt::AlignRight))
+                    if (XlsWriter::IsNumberCell(text, rightAligned))
                         out.number(cellRow, cellColumn, text.isEmpty() ? 0.0 : text.toDouble());
                     else
                         out.text(cellRow, cellColumn, text);

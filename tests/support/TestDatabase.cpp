@@ -61,10 +61,10 @@ int TestDatabase::port()
     return ok ? value : 5432;
 }
 
-TestDatabase::TestDatabase(const QString &name)
+TestDatabase::TestDatabase(const QString &name, Mode mode)
 {
     m_name = name.isEmpty() ? u"t_"_s + qEnvironmentVariable("KEST_TEST_NAME", u"kest"_s).toLower() : name;
-    {
+    if (mode == Fresh) {
         QSqlDatabase admin = adminConnection(u"postgres"_s);
         run(admin, u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(m_name));
         run(admin, u"CREATE DATABASE %1 TEMPLATE kest_template OWNER kest_owner"_s.arg(m_name));

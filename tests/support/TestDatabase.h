@@ -17,8 +17,12 @@ public:
     static constexpr const char *EmployeeNo = "T0001";
     static constexpr const char *ClientIp = "10.1.2.3";
 
+    // Fresh: the database is made anew from the template; Attach: one made
+    // before (by another process of the same run) is used as it is.
+    enum Mode { Fresh, Attach };
+
     // name: defaults to one derived from the test binary.
-    explicit TestDatabase(const QString &name = {});
+    explicit TestDatabase(const QString &name = {}, Mode mode = Fresh);
     ~TestDatabase();
 
     const QString &name() const { return m_name; }

@@ -1,6 +1,7 @@
-// Prints, as a table, the median, fastest and slowest of RUNS runs (first
-// argument, default 5) of: laying out 10,000 records; a preview of 10,000
-// records until its first page is painted; a whole 250-page PDF.
+// The report engine: a preview of 10,000 records until its first page is
+// painted, and a whole PDF of 250 pages.
+#include "Bench.h"
+#include "Benches.h"
 #include "ListLayout.h"
 #include "ReportDocument.h"
 #include "ReportPageView.h"
@@ -8,12 +9,8 @@
 #include "ReportRenderer.h"
 #include "RowSource.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 using namespace report;
@@ -57,28 +54,6 @@ Layout rentalLayout()
 const Inputs Conditions{.texts = {{ConditionItems[1], u"*대여일자: 2024-01-05"_s},
                                   {ConditionItems[2], u"*지역구분: 본관   *상태구분: [전체]   *권종구분: [전체]"_s}}};
 
-struct Result
-{
-    const char *name;
-    int rows;
-    int pages;
-    QList<double> ms;
-};
-
-void printRow(const Result &r)
-{
-    QList<double> sorted = r.ms;
-    std::sort(sorted.begin(), sorted.end());
-    const qsizetype n = sorted.size();
-    const double median = n % 2 ? sorted.at(n / 2) : (sorted.at(n / 2 - 1) + sorted.at(n / 2)) / 2;
-    std::printf("%-34s %8d %7d %12.1f %10.1f %10.1f\n", r.name, r.rows, r.pages, median, sorted.first(), sorted.last());
-}
-
-double msSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 // The fewest records that make `pages` pages.
 int rowsForPages(const Layout &layout, int pages)
 {
@@ -96,54 +71,32 @@ int rowsForPages(const Layout &layout, int pages)
 
 } // namespace
 
-int main(int argc, char **argv)
+void BenchReports(BenchRun &run)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     const Layout layout = rentalLayout();
-
     const RecordList tenThousand = rentals(10000);
-    Result paginate{"lay out 10,000 records", 10000, 0, {}};
-    Result preview{"preview 10,000, first page painted", 10000, 0, {}};
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        const Document document = Paginate(layout, tenThousand, Conditions);
-        paginate.ms << msSince(timer);
-        paginate.pages = int(document.pages.size());
+    run.table.info(u"P7 lay out 10,000 records"_s, Repeat(run.runs, [&] {
+        return TimeMs([&] { Paginate(layout, tenThousand, Conditions); });
+    }));
+    const Sample preview = Repeat(run.runs, [&] {
+        return TimeMs([&] {
+            bool painted = false;
+            ReportPreview window(Paginate(layout, tenThousand, Conditions));
+            QObject::connect(window.pageView(), &ReportPageView::pagePainted, [&] { painted = true; });
+            window.show();
+            while (!painted)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        });
+    });
+    run.table.limit(u"P7 preview of 10,000 records, first page painted"_s, preview, 1000);
 
-        timer.restart();
-        bool painted = false;
-        ReportPreview window(Paginate(layout, tenThousand, Conditions));
-        QObject::connect(window.pageView(), &ReportPageView::pagePainted, [&] { painted = true; });
-        window.show();
-        while (!painted)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        preview.ms << msSince(timer);
-        preview.pages = int(window.document().pages.size());
-    }
-
-    const int pdfRows = rowsForPages(layout, 250);
-    const RecordList pdfRecords = rentals(pdfRows);
+    const RecordList pdfRecords = rentals(rowsForPages(layout, 250));
     QTemporaryDir dir;
-    Result pdf{"PDF of 250 pages", pdfRows, 0, {}};
-    for (int run = 0; run < runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        const Document document = Paginate(layout, pdfRecords, Conditions);
-        if (!WritePdf(document, dir.filePath(u"bench.pdf"_s))) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(dir.filePath(u"bench.pdf"_s)));
-            return 1;
-        }
-        pdf.ms << msSince(timer);
-        pdf.pages = int(document.pages.size());
-    }
-
-    std::printf("%d runs\n%-34s %8s %7s %12s %10s %10s\n", runs, "what", "records", "pages", "median ms", "min ms",
-                "max ms");
-    for (const Result &r : {paginate, preview, pdf})
-        printRow(r);
-    return 0;
+    const Sample pdf = Repeat(run.runs, [&] {
+        return TimeMs([&] {
+            if (!WritePdf(Paginate(layout, pdfRecords, Conditions), dir.filePath(u"bench.pdf"_s)))
+                qFatal("cannot write %s", qPrintable(dir.filePath(u"bench.pdf"_s)));
+        });
+    });
+    run.table.limit(u"P7 PDF of 250 pages"_s, pdf, 5000);
 }

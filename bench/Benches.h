@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class BenchTable;
+class TestDatabase;
+
+// What every benchmark gets: how often to run each path, the table, the
+// database it fills as it needs, and this program, for the paths that time
+// processes of their own.
+struct BenchRun
+{
+    int runs = 5;
+    BenchTable &table;
+    TestDatabase &database;
+    QString self;
+};
+
+void BenchEntryLoad(BenchRun &run); // an entry screen's load against a plain read loop
+void BenchFirstRows(BenchRun &run); // first rows of a long result against a short one
+void BenchExport(BenchRun &run);    // the worksheet export against one raw write
+void BenchPersonal(BenchRun &run);  // personal columns through the reading function
+void BenchCounters(BenchRun &run);  // rentals saved by eight counters at once
+void BenchStartup(BenchRun &run);   // start-up to the menu against a bare window
+void BenchReports(BenchRun &run);   // report preview and a long PDF
+
+// The child processes some benchmarks start (this program with "child").
+int FirstRowsChild(const QStringList &args);
+int CounterChild(const QStringList &args);
+int StartupChild(const QStringList &args);

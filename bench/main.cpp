@@ -1,0 +1,50 @@
+// Every benchmark in one run and one table: each path next to its floor,
+// measured side by side.
+//
+//   kest_bench [RUNS]     (default 5)
+#include "Bench.h"
+#include "Benches.h"
+#include "TestDatabase.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char **argv)
+{
+    if (argc > 2 && qstrcmp(argv[1], "child") == 0) {
+        const QString kind = QString::fromLocal8Bit(argv[2]);
+        QStringList args;
+        for (int i = 3; i < argc; ++i)
+            args.append(QString::fromLocal8Bit(argv[i]));
+        if (kind == u"startup"_s)
+            return StartupChild(args);
+        QCoreApplication app(argc, argv);
+        if (kind == u"first-rows"_s)
+            return FirstRowsChild(args);
+        if (kind == u"counter"_s)
+            return CounterChild(args);
+        std::fprintf(stderr, "unknown child %s\n", argv[2]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+
+    TestDatabase database(u"b_kest_bench"_s);
+    BenchTable table;
+    BenchRun run{.runs = runs, .table = table, .database = database, .self = QCoreApplication::applicationFilePath()};
+    std::printf("%d runs of each path\n", runs);
+    table.header();
+    for (auto bench : {BenchEntryLoad, BenchFirstRows, BenchExport, BenchPersonal, BenchCounters, BenchStartup,
+                       BenchReports})
+        bench(run);
+
+    const QString missed = table.missedPaths().isEmpty() ? QString() : u" (missed: "_s + table.missedPaths().join(u", "_s) + u')';
+    std::printf("\nbench: %d of %d goals met%s, %d runs each\n", table.met(), table.met() + table.missed(),
+                missed.toUtf8().constData(), runs);
+    return 0;
+}

@@ -1,0 +1,141 @@
+#include "ServerCall.h"
+
+#include "ConnectionWatch.h"
+#include "DataModule.h"
+#include "ServerError.h"
+
+#include <libpq-fe.h>
+
+#include <poll.h>
+
+#include <cerrno>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr Oid BoolOid = 16;
+
+bool succeeded(const PGresult *result)
+{
+    const ExecStatusType status = PQresultStatus(result);
+    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+}
+
+// Waits until the whole answer is in; false when the connection broke.
+bool awaitAnswer(pg_conn *connection, DataModule &module)
+{
+    while (PQisBusy(connection)) {
+        pollfd socket{PQsocket(connection), POLLIN, 0};
+        const int ready = poll(&socket, 1, ServerCall::Slice);
+        if (ready < 0 && errno != EINTR)
+            return false;
+        if (ready == 0)
+            module.waiting();
+        else if (!PQconsumeInput(connection))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ServerCall::ServerCall(const QString &sql, const QStringList &values)
+{
+    DataModule *module = DataModule::instance();
+    if (!module)
+        throw ServerError(u"데이터베이스에 연결되어 있지 않습니다."_s);
+    if (module->busy())
+        throw ServerError(ServerText::Busy);
+    const QByteArray text = sql.toUtf8();
+    bool lost = false;
+    if (run(text, values, lost))
+        return;
+    ServerError error = ServerErrorOf(MainConnectionHandle(module->database()), m_result);
+    if (lost)
+        error = ServerError(ServerText::ConnectionLost, error.sqlState(), ServerError::Kind::ConnectionLost);
+    PQclear(std::exchange(m_result, nullptr));
+    if (!error.connectionLost())
+        throw error;
+    if (module->inTransaction()) {
+        // The save's transaction went with the connection: nothing to retry.
+        module->DropConnection();
+        throw error;
+    }
+    module->Reconnect();
+    if (run(text, values, lost))
+        return;
+    error = ServerErrorOf(MainConnectionHandle(module->database()), m_result);
+    PQclear(std::exchange(m_result, nullptr));
+    throw error;
+}
+
+ServerCall::~ServerCall()
+{
+    PQclear(m_result);
+}
+
+bool ServerCall::run(const QByteArray &sql, const QStringList &values, bool &lost)
+{
+    DataModule &module = *DataModule::instance();
+    Connection(); // opened again when it was lost while idle
+    pg_conn *connection = MainConnectionHandle(module.database());
+    if (!connection) {
+        lost = true;
+        return false;
+    }
+    std::vector<QByteArray> texts;
+    std::vector<const char *> params;
+    texts.reserve(size_t(values.size()));
+    for (const QString &value : values) {
+        texts.push_back(value.toUtf8());
+        params.push_back(value.isEmpty() ? nullptr : texts.back().constData());
+    }
+    const DataModule::Busy busy(module);
+    if (!PQsendQueryParams(connection, sql.constData(), int(params.size()), nullptr, params.data(), nullptr,
+                           nullptr, 0)
+        || !awaitAnswer(connection, module)) {
+        lost = PQstatus(connection) != CONNECTION_OK;
+        // Whatever arrived is read, so that the connection is free again.
+        while (PGresult *rest = PQgetResult(connection))
+            PQclear(rest);
+        return false;
+    }
+    // One statement gives one result; a failure is kept over what follows.
+    while (PGresult *result = PQgetResult(connection)) {
+        if (m_result && !succeeded(m_result)) {
+            PQclear(result);
+            continue;
+        }
+        PQclear(m_result);
+        m_result = result;
+    }
+    lost = PQstatus(connection) != CONNECTION_OK;
+    return m_result && succeeded(m_result) && !lost;
+}
+
+int ServerCall::rows() const
+{
+    return m_result ? PQntuples(m_result) : 0;
+}
+
+QStringList ServerCall::fields() const
+{
+    QStringList names;
+    for (int i = 0; m_result && i < PQnfields(m_result); ++i)
+        names.append(QString::fromUtf8(PQfname(m_result, i)));
+    return names;
+}
+
+QString ServerCall::value(int row, int column) const
+{
+    if (!m_result || row < 0 || row >= PQntuples(m_result) || column < 0 || column >= PQnfields(m_result)
+        || PQgetisnull(m_result, row, column))
+        return {};
+    const char *text = PQgetvalue(m_result, row, column);
+    if (PQftype(m_result, column) == BoolOid)
+        return text[0] == 't' ? u"true"_s : u"false"_s;
+    return QString::fromUtf8(text);
+}
