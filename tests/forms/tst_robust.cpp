@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -137,6 +138,19 @@ public:
     GridModel &List() const { return *cdsQuery; }
 
     int count = 10;
+};
+
+// Counts the paints of a widget.
+class PaintCount : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
 };
 
 class TestRobust : public QObject
@@ -354,7 +368,22 @@ private slots:
         search();
         edit(u"edtName"_s)->setText(name);
         m_boxes->clear();
+        // The window keeps painting while the save waits: asked to every 50 ms,
+        // it paints while the statement is still on the server.
+        PaintCount painted;
+        int paintsWhileWaiting = 0;
+        entry().installEventFilter(&painted);
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, &entry(), [&] {
+            if (DataModule::instance()->busy())
+                paintsWhileWaiting = painted.paints;
+            entry().update();
+        });
+        ticker.start(50);
         save();
+        ticker.stop();
+        entry().removeEventFilter(&painted);
+        QVERIFY2(paintsWhileWaiting > 0, "no paint while the save waited");
         QCOMPARE(m_boxes->texts(), QStringList({u"저장 하시겠습니까?"_s,
                                                  u"자료를 저장하지 못했습니다.\r\r에러내용:\r"_s + message, message}));
         QCOMPARE(entry().ChangeCount(), 1);
