@@ -1,7 +1,7 @@
 // Every benchmark in one run and one table: each path next to its floor,
 // measured side by side.
 //
-//   kest_bench [RUNS]     (default 5)
+//   kest_bench [RUNS [P1 P3 ...]]     (default 5 runs of every path)
 #include "Bench.h"
 #include "Benches.h"
 #include "TestDatabase.h"
@@ -39,9 +39,14 @@ int main(int argc, char **argv)
     BenchRun run{.runs = runs, .table = table, .database = database, .self = QCoreApplication::applicationFilePath()};
     std::printf("%d runs of each path\n", runs);
     table.header();
-    for (auto bench : {BenchEntryLoad, BenchFirstRows, BenchExport, BenchPersonal, BenchCounters, BenchStartup,
-                       BenchReports})
-        bench(run);
+    const std::pair<const char *, void (*)(BenchRun &)> benches[] = {
+        {"P1", BenchEntryLoad}, {"P2", BenchFirstRows}, {"P3", BenchExport},  {"P4", BenchPersonal},
+        {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
+    };
+    const QStringList chosen = app.arguments().mid(2);
+    for (const auto &[id, bench] : benches)
+        if (chosen.isEmpty() || chosen.contains(QLatin1StringView(id)))
+            bench(run);
 
     const QString missed = table.missedPaths().isEmpty() ? QString() : u" (missed: "_s + table.missedPaths().join(u", "_s) + u')';
     std::printf("\nbench: %d of %d goals met%s, %d runs each\n", table.met(), table.met() + table.missed(),
