@@ -228,6 +228,12 @@ QSqlDatabase Connection()
     if (!module)
         throw ServerError(u"데이터베이스에 연결되어 있지 않습니다."_s);
     if (!module->isConnected()) {
+        // A save's transaction went with the connection: a new one would run
+        // the rest of the save outside any transaction.
+        if (module->inTransaction()) {
+            module->DropConnection();
+            throw ServerError(ServerText::ConnectionLost, {}, ServerError::Kind::ConnectionLost);
+        }
         // Lost before and not opened again yet: this statement tries.
         try {
             module->Connect();

@@ -175,7 +175,18 @@ bool SqlQuery::next()
 {
     if (m_stream)
         return m_stream->next();
-    return m_query.next();
+    if (m_query.next())
+        return true;
+    // Rows read one at a time may fail after the statement ran: a backend
+    // that died meanwhile ends the result here, not in exec().
+    if (!m_query.lastError().isValid())
+        return false;
+    QSqlDatabase db = DataModule::instance()->database();
+    const ServerError error = ServerErrorOf(m_query.lastError(), db);
+    m_query = QSqlQuery();
+    if (error.connectionLost() && DataModule::instance()->inTransaction())
+        DataModule::instance()->DropConnection();
+    throw error;
 }
 
 bool SqlQuery::isActive() const

@@ -47,6 +47,8 @@ public:
     QString streamFailure() const;
 
     void exec();
+    // The next row; false at the end. Throws ServerError when the rows
+    // stopped because the statement failed (a streamed read never throws).
     bool next();
     bool isActive() const;
     void close();
