@@ -124,18 +124,17 @@ BackendKiller::BackendKiller(const QString &database, int pid, int delayMs)
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        const QByteArray sql = u"SELECT state, left(regexp_replace(query, '\\s+', ' ', 'g'), 60),"
-                               " pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid = %1"_s.arg(pid)
-                                   .toUtf8();
+        const QByteArray sql =
+            u"SELECT concat_ws('|', state, xact_start < query_start, application_name,"
+            " left(regexp_replace(query, '\\s+', ' ', 'g'), 60)), pg_terminate_backend(pid)"
+            " FROM pg_stat_activity WHERE pid = %1"_s.arg(pid).toUtf8();
         PGresult *result = PQexec(connection, sql.constData());
         if (PQresultStatus(result) != PGRES_TUPLES_OK)
             m_where = u"kill failed: "_s + QString::fromUtf8(PQresultErrorMessage(result)).trimmed();
         else if (PQntuples(result) == 0)
             m_where = u"gone"_s;
-        else {
-            const QString state = QString::fromUtf8(PQgetvalue(result, 0, 0));
-            m_where = state == u"active"_s ? state + u": "_s + QString::fromUtf8(PQgetvalue(result, 0, 1)) : state;
-        }
+        else
+            m_where = QString::fromUtf8(PQgetvalue(result, 0, 0));
         PQclear(result);
         PQfinish(connection);
     });

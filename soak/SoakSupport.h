@@ -67,8 +67,8 @@ void LoadRentalItems(const TestDatabase &db, int count);
 // Ends one server session after a delay, from a thread and a connection of
 // its own (the administrator's), the way a crashed backend or a network cut
 // ends it: pg_terminate_backend. where() tells what the session was doing at
-// that moment: "active: <statement>", "idle in transaction", "idle", or
-// "gone" when it had ended already.
+// that moment, from pg_stat_activity: "state|inside a transaction begun
+// earlier (t/f)|application_name|statement", or "gone" when it had ended.
 class BackendKiller
 {
 public:

@@ -15,6 +15,7 @@
 #include "PtyPair.h"
 #include "RecordingModal.h"
 #include "RentalCounter.h"
+#include "ConnectionWatch.h"
 #include "ServerError.h"
 #include "SoakSupport.h"
 #include "SqlQuery.h"
@@ -36,8 +37,12 @@ namespace {
 
 const QString Pause = uR"SQL(
 CREATE FUNCTION soak_pause() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+    what text := CASE TG_TABLE_NAME WHEN 'eb040ms' THEN 'the head' ELSE 'a row' END;
 BEGIN
+    PERFORM set_config('application_name', 'soak: in ' || what || ' write', true);
     PERFORM pg_sleep(0.015 + random() * 0.03);
+    PERFORM set_config('application_name', 'soak: after ' || what || ' write', true);
     RETURN NEW;
 END
 $$;
@@ -45,24 +50,28 @@ CREATE TRIGGER soak_pause BEFORE INSERT OR UPDATE ON eb040ms FOR EACH ROW EXECUT
 CREATE TRIGGER soak_pause BEFORE INSERT OR UPDATE ON eb040dt FOR EACH ROW EXECUTE FUNCTION soak_pause();
 )SQL"_s;
 
-// Where a kill landed, from what the session was doing.
+// Where a kill landed, from what the session was doing; the pause trigger
+// names the write it is in (or last finished) in application_name.
 QString Landing(const QString &where)
 {
-    if (where.contains(u"pr_ebi040_01"_s))
-        return u"in the head call"_s;
-    if (where.contains(u"pr_ebi040_02"_s))
-        return u"in a row call"_s;
-    if (where.contains(u"COMMIT"_s, Qt::CaseInsensitive))
-        return u"in the commit"_s;
-    if (where.contains(u"BEGIN"_s, Qt::CaseInsensitive))
-        return u"in the BEGIN"_s;
-    if (where == u"idle in transaction"_s)
-        return u"between the save's statements"_s;
-    if (where == u"idle"_s)
+    const QStringList part = where.split(u'|');
+    if (part.size() < 4)
+        return where;
+    const QString &state = part[0], &write = part[2], &statement = part[3];
+    const bool inSave = part[1] == u"t"_s;
+    if (state == u"idle"_s)
         return u"outside a transaction (before the save began or after it committed)"_s;
-    if (where.startsWith(u"active"_s))
-        return u"in a read after the commit"_s;
-    return where;
+    if (state == u"idle in transaction"_s)
+        return u"between the save's statements, "_s + (write.isEmpty() ? u"before any write"_s : write.mid(6));
+    if (statement.startsWith(u"COMMIT"_s, Qt::CaseInsensitive))
+        return u"in the commit"_s;
+    if (write.startsWith(u"soak: in "_s))
+        return write.mid(6);
+    if (write.startsWith(u"soak: after "_s))
+        return u"in a call "_s + write.mid(6);
+    if (inSave)
+        return u"in the head call before its write"_s;
+    return u"in a read outside the save ("_s + statement.left(30) + u"...)"_s;
 }
 
 class KillSoak

@@ -14,6 +14,7 @@
 #include "PtyPair.h"
 #include "RecordingModal.h"
 #include "RentalCounter.h"
+#include "ConnectionWatch.h"
 #include "ServerError.h"
 #include "SoakSupport.h"
 #include "TestDatabase.h"
