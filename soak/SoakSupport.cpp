@@ -125,7 +125,7 @@ BackendKiller::BackendKiller(const QString &database, int pid, int delayMs)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         const QByteArray sql =
-            u"SELECT concat_ws('|', state, xact_start < query_start, application_name,"
+            u"SELECT concat_ws('|', state, COALESCE(xact_start < query_start, false), application_name,"
             " left(regexp_replace(query, '\\s+', ' ', 'g'), 60)), pg_terminate_backend(pid)"
             " FROM pg_stat_activity WHERE pid = %1"_s.arg(pid).toUtf8();
         PGresult *result = PQexec(connection, sql.constData());

@@ -113,11 +113,6 @@ public:
                            .arg(m_saveMs, 0, 'f', 0)
                            .arg(m_rowsSaved)
                            .arg(m_tickets));
-        const QString orphans = m_db->adminScalar(u"SELECT count(*) FROM eb040ms m WHERE NOT EXISTS (SELECT 1 FROM"
-                                                  " eb040dt d WHERE (d.rent_date, d.area_gubun, d.rent_no)"
-                                                  " = (m.rent_date, m.area_gubun, m.rent_no))"_s);
-        if (orphans != u"0"_s)
-            m_findings.lost(u"%1 rental heads without rows at the end"_s.arg(orphans));
         m_counter.reset();
         return m_findings.finish();
     }
@@ -202,10 +197,13 @@ private:
                 m_findings.lost(u"round %1 (kill %2): the screen's rows changed in the failed save: [%3] became [%4]"_s
                                     .arg(i)
                                     .arg(landing, before.join(u"; "_s), after.join(u"; "_s)));
-            if (m_boxes.boxes.isEmpty())
+            if (m_boxes.boxes.size() <= 1) {
                 m_findings.stuck(u"round %1 (kill %2): the save failed without a word"_s.arg(i).arg(landing));
-            else if (!m_boxes.texts().contains(ServerText::SaveLost))
-                outcome += u" (told: "_s + m_boxes.lastText().simplified() + u")"_s;
+            } else if (!m_boxes.texts().contains(ServerText::SaveLost)) {
+                outcome += u" but told something else"_s;
+                m_findings.stuck(u"round %1 (kill %2): the lost connection was told as \"%3\""_s.arg(i).arg(
+                    landing, m_boxes.lastText().simplified()));
+            }
         } else {
             outcome = u"half stored"_s;
             m_findings.lost(u"round %1 (kill %2): %3 of %4 new rows stored, the changed row %5"_s.arg(i)
@@ -214,9 +212,17 @@ private:
                                 .arg(fresh.size())
                                 .arg(renameStored ? u"stored"_s : u"not stored"_s));
         }
-        if (DataModule::instance()->inTransaction())
-            m_findings.stuck(u"round %1 (kill %2): the screen's connection is still in a transaction"_s.arg(i)
-                                 .arg(landing));
+        if (DataModule::instance()->inTransaction()) {
+            // Every later save would run inside it: the soak starts a new connection to go on.
+            m_findings.stuck(u"round %1 (kill %2): after the save the data module still counts a transaction"
+                             " (the soak drops the connection to go on)"_s.arg(i).arg(landing));
+            DataModule::instance()->DropConnection();
+        }
+        const int orphans = headsWithoutRows();
+        if (orphans > m_orphans)
+            m_findings.lost(u"round %1 (kill %2): %3 rental head(s) stored without rows"_s.arg(i).arg(landing).arg(
+                orphans - m_orphans));
+        m_orphans = orphans;
         ++m_landed[landing + u": "_s + outcome];
 
         // F2 again, as the box says, until nothing is pending (three tries).
@@ -279,6 +285,14 @@ private:
         return tickets;
     }
 
+    int headsWithoutRows() const
+    {
+        return m_db->adminScalar(u"SELECT count(*) FROM eb040ms m WHERE NOT EXISTS (SELECT 1 FROM eb040dt d"
+                                 " WHERE (d.rent_date, d.area_gubun, d.rent_no) = (m.rent_date, m.area_gubun,"
+                                 " m.rent_no))"_s)
+            .toInt();
+    }
+
     int count(const QString &renter) const
     {
         return m_db->adminScalar(u"SELECT count(*) FROM eb040dt WHERE rent_name = '%1'"_s.arg(renter)).toInt();
@@ -302,6 +316,7 @@ private:
     int m_saves = 0;
     int m_rowsSaved = 0;
     int m_tickets = 0;
+    int m_orphans = 0;
     QString m_lastRentNo;
     QMap<QString, int> m_landed;
 };
