@@ -81,6 +81,10 @@ public:
                            .arg(m_whole)
                            .arg(m_cutShort)
                            .arg(m_reissued));
+        m_findings.say(u"  a reissue with the printer back printed at once %1 times; %2 times it needed"
+                       " \"프린터초기화\" first"_s.arg(m_reissuedAtOnce)
+                           .arg(m_reissuedAfterInit));
+        m_findings.say(u"  boxes shown:"_s);
         for (auto it = m_told.cbegin(); it != m_told.cend(); ++it)
             m_findings.say(u"  %1 x %2"_s.arg(it.value(), 3).arg(it.key()));
         m_counter.reset();
@@ -118,22 +122,24 @@ private:
     }
 
     // Every write the screen's printer finished: one element of a ticket.
+    // What was written is let reach the printer's end first; then, at the
+    // chosen moment, the cable goes.
     void written(qint64 bytes)
     {
         if (!m_armed || !m_pty)
             return;
         m_writtenBytes += bytes;
         ++m_writes;
-        const bool cut = (m_cut == Cut::During && m_writes == 6) || (m_cut == Cut::After && bytes == 3);
-        if (!cut)
-            return;
-        m_armed = false;
-        // Until what was written has reached the printer's end, then the cable goes.
         QElapsedTimer clock;
         clock.start();
         while (m_received.size() < m_receivedAtArm + m_writtenBytes && clock.elapsed() < 2000)
-            if (m_line->waitForReadyRead(50))
+            if (m_line->waitForReadyRead(20))
                 m_received += m_line->readAll();
+        const bool cut = (m_cut == Cut::During && m_writes == 6)
+                         || (m_cut == Cut::After && m_received.mid(m_receivedAtArm).contains("<p>"));
+        if (!cut)
+            return;
+        m_armed = false;
         unplug();
     }
 
@@ -217,6 +223,7 @@ private:
             m_boxes.clear();
             m_counter->screen().bbtReissueClick();
             QMap<QString, int> again = soak::TicketsByRenter(take());
+            ++(again.value(renter) > 0 ? m_reissuedAtOnce : m_reissuedAfterInit);
             if (again.value(renter) == 0) {
                 QTest::mouseClick(m_counter->screen().findChild<QPushButton *>(u"bbtPrintInit"_s), Qt::LeftButton);
                 m_boxes.clear();
@@ -254,6 +261,8 @@ private:
     int m_whole = 0;
     int m_cutShort = 0;
     int m_reissued = 0;
+    int m_reissuedAtOnce = 0;
+    int m_reissuedAfterInit = 0;
     QMap<QString, int> m_told;
 };
 
