@@ -35,12 +35,13 @@ void Findings::say(const QString &line) const
     std::fflush(stdout);
 }
 
-void Findings::note(int &count, const QString &kind, const QString &what)
+void Findings::note(int &count, const QString &kind, const QString &what, int times)
 {
-    ++count;
-    if (count <= ShownPerKind)
+    count += times;
+    ++m_lines[kind];
+    if (m_lines[kind] <= ShownPerKind)
         say(kind + u": "_s + what);
-    else if (count == ShownPerKind + 1)
+    else if (m_lines[kind] == ShownPerKind + 1)
         say(kind + u": (more of these are counted, not shown)"_s);
 }
 

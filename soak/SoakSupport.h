@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -23,10 +24,11 @@ public:
     // A line of what was tried or seen, not a fault.
     void say(const QString &line) const;
 
-    void lost(const QString &what) { note(m_lost, QStringLiteral("lost"), what); }
-    void doubled(const QString &what) { note(m_doubled, QStringLiteral("doubled"), what); }
-    void stuck(const QString &what) { note(m_stuck, QStringLiteral("stuck"), what); }
-    void invalid(const QString &what) { note(m_invalid, QStringLiteral("invalid"), what); }
+    // `times` findings of one kind told in one line.
+    void lost(const QString &what, int times = 1) { note(m_lost, QStringLiteral("lost"), what, times); }
+    void doubled(const QString &what, int times = 1) { note(m_doubled, QStringLiteral("doubled"), what, times); }
+    void stuck(const QString &what, int times = 1) { note(m_stuck, QStringLiteral("stuck"), what, times); }
+    void invalid(const QString &what, int times = 1) { note(m_invalid, QStringLiteral("invalid"), what, times); }
 
     int lostCount() const { return m_lost; }
     int total() const { return m_lost + m_doubled + m_stuck + m_invalid; }
@@ -35,13 +37,14 @@ public:
     int finish() const;
 
 private:
-    void note(int &count, const QString &kind, const QString &what);
+    void note(int &count, const QString &kind, const QString &what, int times);
 
     QString m_id;
     int m_lost = 0;
     int m_doubled = 0;
     int m_stuck = 0;
     int m_invalid = 0;
+    QHash<QString, int> m_lines; // lines told, by kind
 };
 
 // The size argument at `index`, or `fallback` without one; exits with a

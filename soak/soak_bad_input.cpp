@@ -32,6 +32,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QHash>
 #include <QInputMethodEvent>
 #include <QMap>
 #include <QPlainTextEdit>
@@ -456,6 +457,9 @@ private:
             const auto same = [number](const QString &a, const QString &b) {
                 return number ? (a.isEmpty() ? u"0"_s : a) == (b.isEmpty() ? u"0"_s : b) : Clean(a) == Clean(b);
             };
+            for (const QString &fault : auditTable(screen.table))
+                m_stored[bad.name + u": stored "_s + fault.section(u' ', 3)]
+                    << u"%1 %2 (%3)"_s.arg(screen.id, name, fault.section(u':', 0, 0));
             if (same(back, shown))
                 count(u"saved as shown"_s);
             else if (same(shown, usual))
@@ -532,39 +536,53 @@ private:
         m_findings.say(u"EBI040 tickets: %1 rows saved with a bad name, tickets compared"_s.arg(printed));
     }
 
-    // Every text column of the screens' tables within its width in CP949
-    // bytes and free of control characters; every date column a date.
+    // What is wrong in a table: text columns over their width in CP949
+    // bytes or holding control characters (personal ones read decrypted),
+    // date columns that are no dates. One line per column and fault.
+    QStringList auditTable(const QString &table)
+    {
+        if (!m_audits.contains(table)) {
+            const QStringList columns = soak::AdminRows(
+                *m_db, u"SELECT column_name || ' ' || data_type || ' ' || COALESCE(character_maximum_length, 0)"
+                       " FROM information_schema.columns WHERE table_schema = 'ktuser' AND table_name = '%1'"
+                       " AND data_type IN ('character varying', 'text', 'character') ORDER BY ordinal_position"_s
+                           .arg(table));
+            QStringList checks;
+            for (const QString &line : columns) {
+                const QStringList part = line.split(u' ');
+                const QString column = part[0];
+                const int width = part.last().toInt();
+                const QString value = part[1] == u"text"_s ? u"fn_za010ms_04(%1)"_s.arg(column) : column;
+                checks << u"'%1: ' || count(*) FILTER (WHERE %2 ~ '[\x01-\x1f\x7f]') || ' with control characters'"_s
+                              .arg(column, value);
+                if (width > 0)
+                    checks << u"'%1: ' || count(*) FILTER (WHERE kest_private.cp949_length(%2) > %3) || ' over %3 CP949"
+                              " bytes'"_s.arg(column, value).arg(width);
+                if (column.endsWith(u"_date"_s) && width == 8)
+                    checks << u"'%1: ' || count(*) FILTER (WHERE %1 IS NOT NULL AND NOT kest_private.is_date(%1))"
+                              " || ' no date'"_s.arg(column);
+            }
+            m_audits[table] = u"SELECT array_to_string(ARRAY[%1], '|') FROM %2"_s.arg(checks.join(u", "_s), table);
+            m_auditedColumns += int(columns.size());
+        }
+        QStringList faults;
+        for (const QString &item : m_db->adminScalar(m_audits[table]).split(u'|'))
+            if (!item.contains(u": 0 "_s))
+                faults << table + u"."_s + QString(item).replace(u": "_s, u": rows "_s);
+        return faults;
+    }
+
     void audit()
     {
-        const QStringList columns = soak::AdminRows(
-            *m_db, u"SELECT table_name || ' ' || column_name || ' ' || data_type || ' ' ||"
-                   " COALESCE(character_maximum_length, 0) FROM information_schema.columns"
-                   " WHERE table_schema = 'ktuser' AND table_name IN ('eb010ms', 'eb020ms', 'eb030ms', 'eb040ms',"
-                   " 'eb040dt', 'eb050ms', 'ee010ms') AND data_type IN ('character varying', 'text', 'character')"
-                   " ORDER BY table_name, ordinal_position"_s);
-        int checked = 0;
-        for (const QString &line : columns) {
-            const QStringList part = line.split(u' ');
-            const QString table = part[0], column = part[1];
-            const int width = part.last().toInt();
-            const QString value = part[2] == u"text"_s ? u"fn_za010ms_04(%1)"_s.arg(column) : column;
-            QStringList bad;
-            bad << u"count(*) FILTER (WHERE %1 ~ '[\\x01-\\x1f\\x7f]') || ' with control characters'"_s.arg(value);
-            if (width > 0)
-                bad << u"count(*) FILTER (WHERE kest_private.cp949_length(%1) > %2) || ' over %2 CP949 bytes'"_s.arg(
-                    value).arg(width);
-            if (column.endsWith(u"_date"_s) && width == 8)
-                bad << u"count(*) FILTER (WHERE %1 IS NOT NULL AND NOT kest_private.is_date(%1)) || ' not a date'"_s
-                           .arg(column);
-            const QString found =
-                m_db->adminScalar(u"SELECT concat_ws(', ', %1) FROM %2"_s.arg(bad.join(u", "_s), table));
-            for (const QString &item : found.split(u", "_s))
-                if (!item.startsWith(u"0 "_s))
-                    m_findings.invalid(u"%1.%2: %3 rows"_s.arg(table, column, item));
-            ++checked;
-        }
-        m_findings.say(u"tables checked after the run: %1 text columns of eb010ms, eb020ms, eb030ms, eb040ms,"
-                       " eb040dt, eb050ms, ee010ms"_s.arg(checked));
+        for (auto it = m_stored.cbegin(); it != m_stored.cend(); ++it)
+            m_findings.invalid(u"%1, from %2 field(s): %3"_s.arg(it.key()).arg(it->size()).arg(it->join(u", "_s)),
+                               int(it->size()));
+        for (const QString &table : {u"eb010ms"_s, u"eb020ms"_s, u"eb030ms"_s, u"eb040ms"_s, u"eb040dt"_s,
+                                     u"eb050ms"_s, u"ee010ms"_s})
+            for (const QString &fault : auditTable(table))
+                m_findings.invalid(u"at the end: "_s + fault);
+        m_findings.say(u"tables checked after every saved case and at the end: %1 text columns of eb010ms, eb020ms,"
+                       " eb030ms, eb040ms, eb040dt, eb050ms, ee010ms"_s.arg(m_auditedColumns));
     }
 
     QString outcomes() const
@@ -585,6 +603,9 @@ private:
     int m_cases = 0;
     QMap<QString, int> m_outcomes;
     QMap<QString, int> m_messages;
+    QHash<QString, QString> m_audits; // table: its audit query
+    QMap<QString, QStringList> m_stored; // value and fault: the fields that stored it
+    int m_auditedColumns = 0;
 };
 
 } // namespace

@@ -208,10 +208,10 @@ int runSoak(int counters, int saves, int items)
 
     // While they run: no item out twice, none held while it is out.
     const QString watch =
-        u"SELECT format('%1$s out on %2$s rentals at once (%3$s)', equip_no, count(*), string_agg(rent_no::text, ' '))"
+        u"SELECT format('%s out on %s rentals at once (%s)', equip_no, count(*), string_agg(rent_no::text, ' '))"
         " FROM eb040dt WHERE rent_date = '%1' AND rent_stat IN ('D', 'S') GROUP BY equip_no HAVING count(*) > 1"
         " UNION ALL"
-        " SELECT format('%1$s held by %2$s while out on rental %3$s', h.equip_no, h.au_ip, d.rent_no)"
+        " SELECT format('%s held by %s while out on rental %s', h.equip_no, h.au_ip, d.rent_no)"
         " FROM eb020tm h JOIN eb040dt d USING (rent_date, area_gubun, equip_gubun, equip_no)"
         " WHERE h.rent_date = '%1' AND d.rent_stat IN ('D', 'S')"_s.arg(today);
     QSet<QString> seenAtOnce;
