@@ -130,11 +130,14 @@ private:
             return;
         m_writtenBytes += bytes;
         ++m_writes;
-        QElapsedTimer clock;
-        clock.start();
-        while (m_received.size() < m_receivedAtArm + m_writtenBytes && clock.elapsed() < 2000)
-            if (m_line->waitForReadyRead(20))
+        // Until all of it came, or nothing more comes for a moment.
+        QElapsedTimer quiet;
+        quiet.start();
+        while (m_received.size() < m_receivedAtArm + m_writtenBytes && quiet.elapsed() < 300)
+            if (m_line->waitForReadyRead(20)) {
                 m_received += m_line->readAll();
+                quiet.restart();
+            }
         const bool cut = (m_cut == Cut::During && m_writes == 6)
                          || (m_cut == Cut::After && m_received.mid(m_receivedAtArm).contains("<p>"));
         if (!cut)
