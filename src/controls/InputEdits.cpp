@@ -10,11 +10,16 @@ using namespace Qt::StringLiterals;
 TextEdit::TextEdit(QWidget *parent) : QLineEdit(parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (m_maxBytes <= 0)
-            return;
-        const QString cut = CutToCp949Bytes(text, m_maxBytes);
-        if (cut != text)
-            setText(cut);
+        // A pasted line break, tab or control byte has no place in a one-line
+        // value (and would reach a ticket printer as a command): a space stands in.
+        QString kept = text;
+        for (QChar &c : kept)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                c = u' ';
+        if (m_maxBytes > 0)
+            kept = CutToCp949Bytes(kept, m_maxBytes);
+        if (kept != text)
+            setText(kept);
     });
 }
 

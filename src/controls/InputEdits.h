@@ -4,7 +4,8 @@
 #include <QLineEdit>
 
 // A text edit that holds at most a number of CP949 bytes (a Hangul syllable
-// counts two), as the column it fills.
+// counts two), as the column it fills, and no control characters (pasted
+// ones become spaces).
 class TextEdit : public QLineEdit
 {
     Q_OBJECT

@@ -228,8 +228,10 @@ bool TfrmEBI040::bbtSearchClick()
     if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
         return false;
     const QString rentNo = edtRentNo->text().trimmed();
-    if (!rentNo.isEmpty() && (rentNo.size() > 18 || !std::all_of(rentNo.begin(), rentNo.end(),
-                                                                 [](QChar c) { return c.isDigit(); }))) {
+    // ASCII digits: QChar::isDigit takes full-width ones too, which the server cannot read as a number.
+    if (!rentNo.isEmpty() && (rentNo.size() > 18 || !std::all_of(rentNo.begin(), rentNo.end(), [](QChar c) {
+                                  return c >= u'0' && c <= u'9';
+                              }))) {
         InfoBox(u"대여번호"_s + EnterCorrectly);
         edtRentNo->setFocus();
         return false;

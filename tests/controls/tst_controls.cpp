@@ -5,6 +5,8 @@
 #include "SqlQuery.h"
 #include "TestDatabase.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QTest>
 
@@ -137,6 +139,28 @@ private slots:
         TextEdit edit;
         edit.setMaxBytes(16);
         edit.setText(typed);
+        QCOMPARE(edit.text(), kept);
+    }
+
+    void pastedControlCharactersBecomeSpaces_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("line break") << 0 << u"첫줄\r\n둘째줄"_s << u"첫줄  둘째줄"_s;
+        QTest::newRow("printer commands") << 0 << u"A\x1b@\x07\x0c\x7f"_s << u"A @   "_s;
+        QTest::newRow("tab, then cut in bytes") << 6 << u"가\t나다"_s << u"가 나"_s;
+        QTest::newRow("nothing to change") << 16 << u"O'Brien <p>"_s << u"O'Brien <p>"_s;
+    }
+    void pastedControlCharactersBecomeSpaces()
+    {
+        QFETCH(int, bytes);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        TextEdit edit;
+        edit.setMaxBytes(bytes);
+        QApplication::clipboard()->setText(pasted);
+        edit.paste();
         QCOMPARE(edit.text(), kept);
     }
 

@@ -260,6 +260,26 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(equip_no, ',') FROM ktuser.eb020tm"_s), u"C0002"_s);
     }
 
+    // A rental number the server could not read as one is told on the
+    // screen and never searched.
+    void searchRefusesARentalNumberThatIsNoNumber_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::newRow("letters") << u"12a"_s;
+        QTest::newRow("full-width digits") << u"１２"_s;
+        QTest::newRow("Arabic-Indic digits") << u"١٢"_s;
+        QTest::newRow("a blank inside") << u"1 2"_s;
+    }
+    void searchRefusesARentalNumberThatIsNoNumber()
+    {
+        QFETCH(QString, number);
+        edit(u"edtRentNo"_s)->setText(number);
+        m_boxes->clear();
+        QTest::keyClick(m_screen.get(), Qt::Key_F3);
+        QVERIFY(m_screen->IsSearchMode());
+        QCOMPARE(m_boxes->texts(), QStringList{u"대여번호을(를) 정확히 입력하십시오."_s});
+    }
+
     void rowChecks_data()
     {
         QTest::addColumn<int>("stateKey");

@@ -17,12 +17,16 @@ struct Element
 };
 
 // The printer reads "<" as the start of a tag; the full-width forms look the
-// same on paper and exist in CP949.
+// same on paper and exist in CP949. A control character (a pasted line
+// break, ESC) would be a command to it: a space stands in.
 QString Value(const QString &text)
 {
     QString out = text;
     out.replace(u'<', QChar(0xFF1C));
     out.replace(u'>', QChar(0xFF1E));
+    for (QChar &c : out)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = u' ';
     return out;
 }
 

@@ -38,7 +38,8 @@ struct TKeepTicketInfo
 
 // One ticket as the printer receives it, in CP949: one entry per write, from
 // "<CB>" to "<p>". "<" and ">" inside a value are sent as their full-width
-// forms so that no value can open a tag of its own.
+// forms so that no value can open a tag of its own, control characters as
+// spaces so that none is a command.
 QList<QByteArray> RentTicketWrites(const TRentTicketInfo &info);
 QList<QByteArray> KeepTicketWrites(const TKeepTicketInfo &info);
 
