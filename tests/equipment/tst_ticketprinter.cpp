@@ -194,6 +194,9 @@ private slots:
         m_pair->stop(); // the far end is gone: the line refuses every write
         QVERIFY(printer.isOpen());
         QVERIFY_THROWS_EXCEPTION(ServerError, printer.PrintRentTicket(RentTicket()));
+        // A handle on a line that went away never writes again: the next
+        // print opens the port anew, without the reset key.
+        QVERIFY(!printer.isOpen());
         printer.InitPrinter();
         QVERIFY(!printer.isOpen());
         QVERIFY_THROWS_EXCEPTION(ServerError, printer.PrintRentTicket(RentTicket()));

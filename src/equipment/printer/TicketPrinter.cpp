@@ -164,9 +164,12 @@ void TicketPrinter::writeTicket(const QList<QByteArray> &writes)
             written = port.waitForBytesWritten(WriteTimeoutMs);
         if (!written) {
             m_error = m_link->error = port.errorString();
-            // What is still buffered would otherwise lead the next ticket.
+            // What is still buffered would otherwise lead the next ticket; and
+            // a handle on a device that went away never writes again, so the
+            // next print opens the port anew (as the reset key does).
             port.clear(QSerialPort::Output);
             port.clearError();
+            port.close();
             throw ServerError(u"티켓 프린터에 쓸 수 없습니다: %1 (%2)"_s.arg(m_portName, m_error));
         }
     }
