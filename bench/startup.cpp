@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QProcess>
 #include <QTimer>
 
@@ -33,13 +34,17 @@ double timeProcess(const QString &program, const QStringList &args, int index)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"KEST_INSTANCE_NAME"_s, u"kest_bench_%1_%2"_s.arg(QCoreApplication::applicationPid()).arg(index));
+    const QString instance = u"kest_bench_%1_%2"_s.arg(QCoreApplication::applicationPid()).arg(index);
+    env.insert(u"KEST_INSTANCE_NAME"_s, instance);
     child.setProcessEnvironment(env);
-    return TimeMs([&] {
+    const double ms = TimeMs([&] {
         child.start(program, args);
         if (!child.waitForFinished(60000) || child.exitCode() != 0)
             qFatal("%s failed: %s", qPrintable(program), child.readAllStandardError().constData());
     });
+    // The client ended without closing its instance socket.
+    QLocalServer::removeServer(instance);
+    return ms;
 }
 
 } // namespace
