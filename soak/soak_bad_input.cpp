@@ -25,6 +25,7 @@
 #include "PtyPair.h"
 #include "RecordingModal.h"
 #include "RentalCounter.h"
+#include "ScreenSoak.h"
 #include "SoakSupport.h"
 #include "StartupValues.h"
 #include "TestDatabase.h"
@@ -612,14 +613,5 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    try {
-        BadInputSoak soak(soak::SizeArgument(argc, argv, 1, 1000));
-        return soak.run();
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "soak_bad_input: %s\n", error.what());
-        return 2;
-    }
+    return soak::RunScreenSoak<BadInputSoak>(argc, argv, "soak_bad_input", 1000);
 }

@@ -17,6 +17,7 @@
 #include "RentalCounter.h"
 #include "ConnectionWatch.h"
 #include "ServerError.h"
+#include "ScreenSoak.h"
 #include "SoakSupport.h"
 #include "SqlQuery.h"
 #include "TestDatabase.h"
@@ -325,14 +326,5 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    try {
-        KillSoak soak(soak::SizeArgument(argc, argv, 1, 100));
-        return soak.run();
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "soak_kill_save: %s\n", error.what());
-        return 2;
-    }
+    return soak::RunScreenSoak<KillSoak>(argc, argv, "soak_kill_save", 100);
 }

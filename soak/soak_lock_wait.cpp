@@ -16,6 +16,7 @@
 #include "RentalCounter.h"
 #include "ConnectionWatch.h"
 #include "ServerError.h"
+#include "ScreenSoak.h"
 #include "SoakSupport.h"
 #include "TestDatabase.h"
 
@@ -198,14 +199,5 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    try {
-        LockSoak soak(soak::SizeArgument(argc, argv, 1, 6));
-        return soak.run();
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "soak_lock_wait: %s\n", error.what());
-        return 2;
-    }
+    return soak::RunScreenSoak<LockSoak>(argc, argv, "soak_lock_wait", 6);
 }

@@ -15,6 +15,7 @@
 #include "PtyPair.h"
 #include "RecordingModal.h"
 #include "RentalCounter.h"
+#include "ScreenSoak.h"
 #include "SoakSupport.h"
 #include "TestDatabase.h"
 #include "TicketPrinter.h"
@@ -273,14 +274,5 @@ private:
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    try {
-        PrinterSoak soak(soak::SizeArgument(argc, argv, 1, 30));
-        return soak.run();
-    } catch (const std::exception &error) {
-        std::fprintf(stderr, "soak_printer: %s\n", error.what());
-        return 2;
-    }
+    return soak::RunScreenSoak<PrinterSoak>(argc, argv, "soak_printer", 30);
 }
