@@ -142,6 +142,17 @@ void DataModule::Reconnect()
     }
 }
 
+void DataModule::RecoverOrThrow(const ServerError &error)
+{
+    if (!error.connectionLost())
+        throw error;
+    if (inTransaction()) {
+        DropConnection();
+        throw error;
+    }
+    Reconnect();
+}
+
 bool DataModule::isConnected() const
 {
     return database().isOpen();

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class ServerError;
 struct pg_conn;
 
 // Owns the database connection of the process. Screens make their own
@@ -39,6 +40,11 @@ public:
     // transaction is gone with it. The next statement opens it again.
     void DropConnection();
     bool isConnected() const;
+    // After a statement failed with `error`: throws it, unless the connection
+    // was lost outside a save; then the connection is opened again and the
+    // caller runs the statement once more. Inside a save the connection is
+    // dropped (the save's transaction went with it) and the error thrown.
+    void RecoverOrThrow(const ServerError &error);
     // Reachable now: a connection is open (opened again if it broke) and
     // answers. Never throws.
     bool Ping();

@@ -2,18 +2,17 @@
 
 #include "ConnectionWatch.h"
 #include "DataModule.h"
+#include "PgText.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
 
 #include <libpq-fe.h>
 
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr Oid BoolOid = 16;
 const QByteArray Fetch = "FETCH FORWARD " + QByteArray::number(ResultStream::BatchSize) + " FROM kest_stream";
 
 // The failure of a result (or of the connection when there is none).
@@ -24,11 +23,6 @@ QString failureOf(pg_conn *connection, PGresult *result, bool &lost)
     return error.message();
 }
 
-bool succeeded(PGresult *result)
-{
-    const ExecStatusType status = PQresultStatus(result);
-    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
-}
 
 } // namespace
 
@@ -59,20 +53,14 @@ bool ResultStream::open(const QString &sql, const QStringList &values, QString &
         throw ServerError(u"데이터베이스에 연결되어 있지 않습니다."_s);
     m_connection = module->takeStreamConnection();
     const QByteArray declare = "DECLARE kest_stream NO SCROLL CURSOR FOR " + sql.toUtf8();
-    std::vector<QByteArray> texts;
-    std::vector<const char *> params;
-    texts.reserve(values.size());
-    for (const QString &value : values) {
-        texts.push_back(value.toUtf8());
-        params.push_back(value.isEmpty() ? nullptr : texts.back().constData());
-    }
+    const PgParameters params(values);
     PGresult *begin = PQexec(m_connection, "BEGIN");
-    bool ok = succeeded(begin);
+    bool ok = PgSucceeded(begin);
     PQclear(begin);
     if (ok) {
-        PGresult *declared = PQexecParams(m_connection, declare.constData(), int(params.size()), nullptr,
-                                          params.data(), nullptr, nullptr, 0);
-        ok = succeeded(declared);
+        PGresult *declared = PQexecParams(m_connection, declare.constData(), params.count(), nullptr,
+                                          params.values(), nullptr, nullptr, 0);
+        ok = PgSucceeded(declared);
         if (!ok)
             error = failureOf(m_connection, declared, lost);
         PQclear(declared);
@@ -80,10 +68,8 @@ bool ResultStream::open(const QString &sql, const QStringList &values, QString &
         error = failureOf(m_connection, nullptr, lost);
     }
     if (ok && fetch(error, lost)) {
-        for (int i = 0; i < PQnfields(m_batch); ++i) {
+        for (int i = 0; i < PQnfields(m_batch); ++i)
             m_fields.append(QString::fromUtf8(PQfname(m_batch, i)));
-            m_boolean.append(PQftype(m_batch, i) == BoolOid);
-        }
         return true;
     }
     if (error.isEmpty())
@@ -130,13 +116,7 @@ bool ResultStream::next()
 
 QString ResultStream::value(int column) const
 {
-    if (!m_batch || m_row < 0 || column < 0 || column >= m_fields.size() || PQgetisnull(m_batch, m_row, column))
-        return {};
-    const char *text = PQgetvalue(m_batch, m_row, column);
-    // As the main connection's driver shows them.
-    if (m_boolean.at(column))
-        return text[0] == 't' ? u"true"_s : u"false"_s;
-    return QString::fromUtf8(text);
+    return PgText(m_batch, m_row, column);
 }
 
 void ResultStream::release()

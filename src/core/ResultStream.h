@@ -38,7 +38,6 @@ private:
     pg_conn *m_connection = nullptr;
     pg_result *m_batch = nullptr;
     QStringList m_fields;
-    QList<bool> m_boolean;
     int m_row = -1;
     bool m_last = false; // the batch in hand is the last one
     QString m_failure;

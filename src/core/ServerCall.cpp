@@ -2,6 +2,7 @@
 
 #include "ConnectionWatch.h"
 #include "DataModule.h"
+#include "PgText.h"
 #include "ServerError.h"
 
 #include <libpq-fe.h>
@@ -10,19 +11,9 @@
 
 #include <cerrno>
 
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr Oid BoolOid = 16;
-
-bool succeeded(const PGresult *result)
-{
-    const ExecStatusType status = PQresultStatus(result);
-    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
-}
 
 // Waits until the whole answer is in; false when the connection broke.
 bool awaitAnswer(pg_conn *connection, DataModule &module)
@@ -57,14 +48,7 @@ ServerCall::ServerCall(const QString &sql, const QStringList &values)
     if (lost)
         error = ServerError(ServerText::ConnectionLost, error.sqlState(), ServerError::Kind::ConnectionLost);
     PQclear(std::exchange(m_result, nullptr));
-    if (!error.connectionLost())
-        throw error;
-    if (module->inTransaction()) {
-        // The save's transaction went with the connection: nothing to retry.
-        module->DropConnection();
-        throw error;
-    }
-    module->Reconnect();
+    module->RecoverOrThrow(error);
     if (run(text, values, lost))
         return;
     error = ServerErrorOf(MainConnectionHandle(module->database()), m_result);
@@ -86,16 +70,9 @@ bool ServerCall::run(const QByteArray &sql, const QStringList &values, bool &los
         lost = true;
         return false;
     }
-    std::vector<QByteArray> texts;
-    std::vector<const char *> params;
-    texts.reserve(size_t(values.size()));
-    for (const QString &value : values) {
-        texts.push_back(value.toUtf8());
-        params.push_back(value.isEmpty() ? nullptr : texts.back().constData());
-    }
+    const PgParameters params(values);
     const DataModule::Busy busy(module);
-    if (!PQsendQueryParams(connection, sql.constData(), int(params.size()), nullptr, params.data(), nullptr,
-                           nullptr, 0)
+    if (!PQsendQueryParams(connection, sql.constData(), params.count(), nullptr, params.values(), nullptr, nullptr, 0)
         || !awaitAnswer(connection, module)) {
         lost = PQstatus(connection) != CONNECTION_OK;
         // Whatever arrived is read, so that the connection is free again.
@@ -105,7 +82,7 @@ bool ServerCall::run(const QByteArray &sql, const QStringList &values, bool &los
     }
     // One statement gives one result; a failure is kept over what follows.
     while (PGresult *result = PQgetResult(connection)) {
-        if (m_result && !succeeded(m_result)) {
+        if (m_result && !PgSucceeded(m_result)) {
             PQclear(result);
             continue;
         }
@@ -113,7 +90,7 @@ bool ServerCall::run(const QByteArray &sql, const QStringList &values, bool &los
         m_result = result;
     }
     lost = PQstatus(connection) != CONNECTION_OK;
-    return m_result && succeeded(m_result) && !lost;
+    return m_result && PgSucceeded(m_result) && !lost;
 }
 
 int ServerCall::rows() const
@@ -131,11 +108,5 @@ QStringList ServerCall::fields() const
 
 QString ServerCall::value(int row, int column) const
 {
-    if (!m_result || row < 0 || row >= PQntuples(m_result) || column < 0 || column >= PQnfields(m_result)
-        || PQgetisnull(m_result, row, column))
-        return {};
-    const char *text = PQgetvalue(m_result, row, column);
-    if (PQftype(m_result, column) == BoolOid)
-        return text[0] == 't' ? u"true"_s : u"false"_s;
-    return QString::fromUtf8(text);
+    return PgText(m_result, row, column);
 }

@@ -141,15 +141,7 @@ void SqlQuery::exec()
         return;
     ServerError error = ServerErrorOf(m_query.lastError(), db);
     m_query = QSqlQuery();
-    if (!error.connectionLost())
-        throw error;
-    DataModule *module = DataModule::instance();
-    if (module->inTransaction()) {
-        // The save's transaction went with the connection: nothing to retry.
-        module->DropConnection();
-        throw error;
-    }
-    module->Reconnect();
+    DataModule::instance()->RecoverOrThrow(error);
     db = Connection();
     if (!run(db)) {
         error = ServerErrorOf(m_query.lastError(), db);
@@ -181,11 +173,11 @@ bool SqlQuery::next()
     // that died meanwhile ends the result here, not in exec().
     if (!m_query.lastError().isValid())
         return false;
-    QSqlDatabase db = DataModule::instance()->database();
-    const ServerError error = ServerErrorOf(m_query.lastError(), db);
+    DataModule *module = DataModule::instance();
+    const ServerError error = ServerErrorOf(m_query.lastError(), module->database());
     m_query = QSqlQuery();
-    if (error.connectionLost() && DataModule::instance()->inTransaction())
-        DataModule::instance()->DropConnection();
+    if (error.connectionLost() && module->inTransaction())
+        module->DropConnection();
     throw error;
 }
 

@@ -19,11 +19,11 @@ namespace {
 const CountingColumns Columns{.outerTitle = u"지역"_s, .outerField = u"REGION_NAME"_s, .countTitle = u"보관현황"_s,
                               .countField = u"KEEP_COUNT"_s};
 
-const QString Stored = u"FROM   eb050ms t\n"
-                       "WHERE  t.season_gubun = :SEASON_GUBUN\n"
-                       "AND    t.area_gubun   = :AREA_GUBUN\n"
-                       "AND    t.ipgo_date BETWEEN COALESCE(:IPGO_DATE_FROM, '00000000')\n"
-                       "                       AND COALESCE(:IPGO_DATE_TO, '99999999')"_s;
+const QString From = u"FROM   eb050ms t\n"_s;
+const QString Where = u"WHERE  t.season_gubun = :SEASON_GUBUN\n"
+                      "AND    t.area_gubun   = :AREA_GUBUN\n"
+                      "AND    t.ipgo_date BETWEEN COALESCE(:IPGO_DATE_FROM, '00000000')\n"
+                      "                       AND COALESCE(:IPGO_DATE_TO, '99999999')"_s;
 
 } // namespace
 
@@ -59,17 +59,14 @@ TfrmEBS130::TfrmEBS130(QWidget *parent) : TfrmEZS000(u"frmEBS130"_s, u"지역별
         .kindField = Columns.kindField,
         .counted = u"COUNT(t.keep_no)"_s,
         .countField = Columns.countField,
-        .from = u"FROM   eb050ms t\n"
-                "JOIN   (SELECT DISTINCT substr(zip_code, 1, 3) AS zip_prefix,\n"
-                "                        concat_ws(' ', address1, address2) AS address\n"
-                "        FROM   zx030ms) z ON z.zip_prefix = substr(t.zip_code, 1, 3)\n"
-                "WHERE  t.season_gubun = :SEASON_GUBUN\n"
-                "AND    t.area_gubun   = :AREA_GUBUN\n"
-                "AND    t.ipgo_date BETWEEN COALESCE(:IPGO_DATE_FROM, '00000000')\n"
-                "                       AND COALESCE(:IPGO_DATE_TO, '99999999')"_s,
+        .from = From
+                + u"JOIN   (SELECT DISTINCT substr(zip_code, 1, 3) AS zip_prefix,\n"
+                  "                        concat_ws(' ', address1, address2) AS address\n"
+                  "        FROM   zx030ms) z ON z.zip_prefix = substr(t.zip_code, 1, 3)\n"_s
+                + Where,
     }));
     qryQuery.bind(u"GC_EQUIP_GUBUN_CODE"_s, u"E0009"_s);
-    qryFooter.setSql(u"SELECT COUNT(*) AS keep_count\n"_s + Stored);
+    qryFooter.setSql(u"SELECT COUNT(*) AS keep_count\n"_s + From + Where);
 }
 
 QList<RowCheck> TfrmEBS130::SearchChecks()

@@ -5,6 +5,7 @@
 #include "GridView.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
+#include "CounterConnection.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QSqlQuery>
 #include <QTest>
 
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -24,18 +24,6 @@ const QString SizeGroupMissing =
     u"선택하신 지역,장비에 해당하는 사이즈그룹이 존재하지 않습니다\r\r공통코드를 확인 하십시요!"_s;
 
 // A connection of its own as the login role, for what a second counter does.
-QSqlDatabase counterConnection(const QString &name, const QString &database)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, name);
-    db.setHostName(TestDatabase::socketDir());
-    db.setPort(TestDatabase::port());
-    db.setUserName(QString::fromLatin1(TestDatabase::LoginRole));
-    db.setPassword(QString::fromLatin1(TestDatabase::LoginPassword));
-    db.setDatabaseName(database);
-    db.open();
-    return db;
-}
-
 const QString NewItemCall =
     u"SELECT * FROM pr_ebi020_01(aarea_gubun => 'M', aequip_gubun => 'NS', aequip_size_gubun => '150',"
     " aequip_rent_yn => 'Y', abuy_date => '20240301', au_emp_no => '%1', au_ip => '10.0.0.%1',"
@@ -171,43 +159,12 @@ private slots:
 
     void concurrentNewItemsGetDistinctNumbers()
     {
-        const QString database = m_db->name();
-        QSqlDatabase first = counterConnection(u"first_counter"_s, database);
-        QVERIFY2(first.isOpen(), qPrintable(first.lastError().text()));
-        QSqlQuery firstQuery(first);
-        QVERIFY(firstQuery.exec(u"BEGIN"_s));
-        QVERIFY2(firstQuery.exec(NewItemCall.arg(1)), qPrintable(firstQuery.lastError().text()));
-
         // The second counter saves while the first one's save is still open:
         // it must wait for the number, not take the same one.
-        QString secondError;
-        std::thread second([&] {
-            {
-                QSqlDatabase db = counterConnection(u"second_counter"_s, database);
-                QSqlQuery query(db);
-                if (!db.isOpen())
-                    secondError = db.lastError().text();
-                else if (!query.exec(NewItemCall.arg(2)))
-                    secondError = query.lastError().text();
-            }
-            QSqlDatabase::removeDatabase(u"second_counter"_s);
-        });
-        bool waited = false;
-        for (int i = 0; i < 200 && !waited; ++i) {
-            waited = m_db->adminScalar(u"SELECT count(*) FROM pg_stat_activity"
-                                       " WHERE datname = current_database() AND wait_event_type = 'Lock'"_s) == u"1"_s;
-            if (!waited)
-                QTest::qWait(50);
-        }
-        QVERIFY(firstQuery.exec(u"COMMIT"_s));
-        second.join();
-        firstQuery.finish();
-        first.close();
-        first = QSqlDatabase();
-        QSqlDatabase::removeDatabase(u"first_counter"_s);
-
-        QVERIFY2(secondError.isEmpty(), qPrintable(secondError));
-        QVERIFY(waited);
+        const OverlappingSaves saves = SaveAtOnce(*m_db, NewItemCall.arg(1), NewItemCall.arg(2));
+        QVERIFY2(saves.firstError.isEmpty(), qPrintable(saves.firstError));
+        QVERIFY2(saves.secondError.isEmpty(), qPrintable(saves.secondError));
+        QVERIFY(saves.secondWaited);
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(au_emp_no || '=' || equip_no, ',' ORDER BY au_emp_no)"
                                    " FROM eb020ms WHERE au_emp_no IN ('1', '2')"_s),
                  u"1=00004,2=00005"_s);
@@ -273,7 +230,7 @@ private slots:
             m_db->adminExec(fixture);
         QString failure;
         {
-            QSqlDatabase db = counterConnection(u"procedure_counter"_s, m_db->name());
+            QSqlDatabase db = LoginConnection(u"procedure_counter"_s, m_db->name());
             QSqlQuery query(db);
             if (!query.exec(call))
                 failure = query.lastError().databaseText().section(u'\n', 0, 0);

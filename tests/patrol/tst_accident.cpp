@@ -10,6 +10,7 @@
 #include "RecordingModal.h"
 #include "Routines.h"
 #include "ShownScreen.h"
+#include "CounterConnection.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
@@ -22,7 +23,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -69,18 +69,6 @@ const QString StoredAccident =
     " '부목 고정', '1040', '의무실 간호사', '통증 호소', '병원 이송 권유', '02', NULL, '박충돌',"
     " kest_private.enc('7703033456789'), kest_private.enc('010-5555-6666'), '135081',"
     " kest_private.enc('서울 강남구 삼성동 '), kest_private.enc('202호'), 412, 233, 300, 390, 310, 150)"_s;
-
-QSqlDatabase counterConnection(const QString &name, const QString &database)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, name);
-    db.setHostName(TestDatabase::socketDir());
-    db.setPort(TestDatabase::port());
-    db.setUserName(QString::fromLatin1(TestDatabase::LoginRole));
-    db.setPassword(QString::fromLatin1(TestDatabase::LoginPassword));
-    db.setDatabaseName(database);
-    db.open();
-    return db;
-}
 
 const QString NewAccidentCall =
     u"SELECT pr_eei010_01(atrob_date => '20250105', apeak_gubun => 'P1', ain_name => '동시%1',"
@@ -366,41 +354,10 @@ private slots:
 
     void concurrentNewRecordsOfOneDateGetDistinctNumbers()
     {
-        const QString database = m_db->name();
-        QSqlDatabase first = counterConnection(u"first_counter"_s, database);
-        QVERIFY2(first.isOpen(), qPrintable(first.lastError().text()));
-        QSqlQuery firstQuery(first);
-        QVERIFY(firstQuery.exec(u"BEGIN"_s));
-        QVERIFY2(firstQuery.exec(NewAccidentCall.arg(1)), qPrintable(firstQuery.lastError().text()));
-
-        QString secondError;
-        std::thread second([&] {
-            {
-                QSqlDatabase db = counterConnection(u"second_counter"_s, database);
-                QSqlQuery query(db);
-                if (!db.isOpen())
-                    secondError = db.lastError().text();
-                else if (!query.exec(NewAccidentCall.arg(2)))
-                    secondError = query.lastError().text();
-            }
-            QSqlDatabase::removeDatabase(u"second_counter"_s);
-        });
-        bool waited = false;
-        for (int i = 0; i < 200 && !waited; ++i) {
-            waited = m_db->adminScalar(u"SELECT count(*) FROM pg_stat_activity"
-                                       " WHERE datname = current_database() AND wait_event_type = 'Lock'"_s) == u"1"_s;
-            if (!waited)
-                QTest::qWait(50);
-        }
-        QVERIFY(firstQuery.exec(u"COMMIT"_s));
-        second.join();
-        firstQuery.finish();
-        first.close();
-        first = QSqlDatabase();
-        QSqlDatabase::removeDatabase(u"first_counter"_s);
-
-        QVERIFY2(secondError.isEmpty(), qPrintable(secondError));
-        QVERIFY(waited);
+        const OverlappingSaves saves = SaveAtOnce(*m_db, NewAccidentCall.arg(1), NewAccidentCall.arg(2));
+        QVERIFY2(saves.firstError.isEmpty(), qPrintable(saves.firstError));
+        QVERIFY2(saves.secondError.isEmpty(), qPrintable(saves.secondError));
+        QVERIFY(saves.secondWaited);
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(au_emp_no || '=' || trob_no, ',' ORDER BY au_emp_no)"
                                    " FROM ee010ms"_s),
                  u"1=1,2=2"_s);

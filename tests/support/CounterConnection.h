@@ -1,8 +1,25 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 
 class TestDatabase;
+
+// A connection named `name` to `database` as the login role, as a counter
+// has; open unless the server refused it (lastError() says why).
+QSqlDatabase LoginConnection(const QString &name, const QString &database);
+
+// Two counters saving at the same moment, as the login role: the first runs
+// `firstCall` in a transaction it keeps open, the second runs `secondCall`
+// meanwhile; once the second waits on a lock (or ten seconds passed) the
+// first commits.
+struct OverlappingSaves
+{
+    QString firstError;  // empty: opened, called and committed
+    QString secondError; // empty: opened and called
+    bool secondWaited = false;
+};
+OverlappingSaves SaveAtOnce(const TestDatabase &database, const QString &firstCall, const QString &secondCall);
 
 // Another counter working on the same database at the same time, as the
 // administrator: it opens a transaction, takes locks, and keeps them until
