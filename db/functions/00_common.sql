@@ -54,10 +54,11 @@ END
 $$;
 
 -- A text without surrounding white space (also the full-width space of
--- Korean input and no-break space); NULL when nothing is left.
+-- Korean input and no-break space); NULL when nothing is left. The vertical
+-- tab is \x0b: an E-string has no \v and reads it as a plain "v".
 CREATE OR REPLACE FUNCTION kest_private.clean(value text) RETURNS text
 LANGUAGE sql IMMUTABLE AS $$
-    SELECT NULLIF(btrim(value, E' \t\r\n\v\f\u00a0\u3000'), '')
+    SELECT NULLIF(btrim(value, E' \t\r\n\x0b\f\u00a0\u3000'), '')
 $$;
 
 -- The audit stamp of a write: who (employee number), where (the counter's

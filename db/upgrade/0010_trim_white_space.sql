@@ -1,0 +1,6 @@
+-- The server's trim of every text a procedure takes also stripped a leading
+-- or trailing letter "v" (its set of white space was written with \v, which
+-- a PostgreSQL E-string reads as "v"). The corrected trim comes with the
+-- function files applied after this script. Values already stored cannot be
+-- repaired: a stored "rental-de" may have been sent as "rental-dev" or as
+-- "rental-de", and nothing recorded tells which; they stay as they are.
