@@ -42,9 +42,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the client links come from dpkg-shlibdeps; what it loads at run
 # time is named here: the PostgreSQL driver, the window-system plugins and
-# the Korean font of the screens.
+# the Korean font of the screens and Qt's own texts in Korean.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-psql, qt6-qpa-plugins, fonts-nanum")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-psql, qt6-qpa-plugins, fonts-nanum, qt6-translations-l10n")
+# Hangul typed through the desktop's input method, one that works with Qt 6.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fcitx5, fcitx5-hangul, fcitx5-frontend-qt6")
 # psql for the server's scripts, on the PC that runs them.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "postgresql-client-15")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${KEST_CONFFILES_LIST})

@@ -5,7 +5,8 @@
 // not open, showed an error box or could not search. The server is found as
 // the client finds it (PGHOST, PGPORT); KEST_TOUR_DB (default kest),
 // KEST_TOUR_EMPLOYEE (D0001), KEST_TOUR_NAME, KEST_LOGIN_ROLE (ktuser) and
-// KEST_LOGIN_PASSWORD (kest2026) say as whom. scripts/tour runs it.
+// KEST_LOGIN_PASSWORD (kest2026) say as whom; KEST_TOUR_SIZE (1024x768) the
+// window's size. scripts/tour runs it.
 #include "Application.h"
 #include "CodeCombo.h"
 #include "FieldTable.h"
@@ -76,7 +77,7 @@ public:
     QString askSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
     bool askPrinter(QPrinter &, QWidget *) override { return false; }
-    void openWithDesktop(const QString &) override {}
+    bool openWithDesktop(const QString &) override { return true; }
 };
 
 QString oneLine(QString text)
@@ -171,6 +172,7 @@ QString applyPreset(TfrmZZI000 &screen, const QString &id)
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
+    UseKorean();
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first().startsWith(u'-')) {
         std::fprintf(stderr, "usage: kest-tour FOLDER [SCREEN_ID...]\n");
@@ -220,7 +222,10 @@ int main(int argc, char *argv[])
     }
     auto *window = qobject_cast<TfrmE0Main *>(app.mainWindow());
     auto *tabs = window->findChild<QTabWidget *>(u"pgcTabs"_s);
-    window->resize(1024, 768);
+    // The counter's screen; KEST_TOUR_SIZE (such as 1920x1080) for a larger one.
+    const QStringList size = env("KEST_TOUR_SIZE", u"1024x768"_s).split(u'x');
+    window->resize(size.value(0).toInt() > 0 ? size.value(0).toInt() : 1024,
+                   size.value(1).toInt() > 0 ? size.value(1).toInt() : 768);
     window->show();
     settle();
     if (QString why = fault(modal, u"start"_s); !why.isEmpty()) {

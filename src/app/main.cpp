@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Routines.h"
 #include "TfrmE0Main.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
+    UseKorean();
     QApplication::setApplicationVersion(QStringLiteral(KEST_VERSION));
 
     Application app(QApplication::arguments().mid(1), QApplication::applicationFilePath());

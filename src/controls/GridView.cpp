@@ -146,6 +146,9 @@ GridView::GridView(QWidget *parent) : QTableView(parent), m_footer(new FooterBar
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab go to the next and previous control, as everywhere
+    // else on the screen; the arrow keys move between cells and rows.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     m_footer->hide();
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] { m_footer->update(); });
@@ -328,6 +331,12 @@ void GridView::moveToNextCell()
 
 void GridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // Tab in a cell's editor writes it and leaves the grid, as Tab outside one does.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
     QTableView::closeEditor(editor, hint);
     // Enter in a cell's editor writes it and moves on, as Enter outside one does.
     if (m_editable && hint == QAbstractItemDelegate::SubmitModelCache)

@@ -2,7 +2,11 @@
 
 #include "Cp949.h"
 
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QRegularExpressionValidator>
 
 using namespace Qt::StringLiterals;
@@ -121,4 +125,36 @@ void DateEdit::setDateKey(const QString &key)
     const QDate d = QDate::fromString(key, u"yyyyMMdd"_s);
     if (d.isValid())
         setDate(d);
+}
+
+void DateEdit::showCalendar()
+{
+    if (isReadOnly() || !isEnabled())
+        return;
+    // Qt opens the calendar only for a press on the drop-down arrow.
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QPointF at = arrow.isValid() ? QPointF(arrow.center()) : QPointF(width() - 4, height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QDateEdit::mousePressEvent(&press);
+}
+
+bool DateEdit::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
+}
+
+void DateEdit::keyPressEvent(QKeyEvent *event)
+{
+    const bool altDown = event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier;
+    if ((event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) || altDown) {
+        showCalendar();
+        event->accept();
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
 }

@@ -55,7 +55,9 @@ public:
 };
 
 // A date picker showing 'YYYY-MM-DD' that reads and takes date keys
-// ('YYYYMMDD').
+// ('YYYYMMDD'). Tab leaves it (year, month and day are one field to the
+// keyboard: a date typed after a Tab would land in the month); F4 and
+// Alt+Down open its calendar.
 class DateEdit : public QDateEdit
 {
     Q_OBJECT
@@ -65,4 +67,9 @@ public:
     QString dateKey() const;
     // Ignores a text that is not a valid date key.
     void setDateKey(const QString &key);
+    void showCalendar();
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -4,6 +4,7 @@
 #include "DataModule.h"
 #include "PgText.h"
 #include "ServerError.h"
+#include "ServerWaitLoop.h"
 #include "SqlQuery.h"
 
 #include <libpq-fe.h>
@@ -23,6 +24,31 @@ QString failureOf(pg_conn *connection, PGresult *result, bool &lost)
     return error.message();
 }
 
+// One statement on a stream connection, its answer awaited as the main
+// connection's are (the window repaints, F8 or Esc cancels); the failed
+// result is kept over what follows. Null when the connection broke.
+PGresult *execWaiting(pg_conn *connection, const QByteArray &sql, const PgParameters *params = nullptr)
+{
+    const int sent = params ? PQsendQueryParams(connection, sql.constData(), params->count(), nullptr,
+                                                params->values(), nullptr, nullptr, 0)
+                            : PQsendQuery(connection, sql.constData());
+    const bool answered = sent && ServerWaitLoop::AwaitAnswer(connection);
+    PGresult *kept = nullptr;
+    while (PGresult *result = PQgetResult(connection)) {
+        if (!answered || (kept && !PgSucceeded(kept))) {
+            PQclear(result);
+            continue;
+        }
+        PQclear(kept);
+        kept = result;
+    }
+    if (!answered) {
+        PQclear(kept);
+        return nullptr;
+    }
+    return kept;
+}
+
 
 } // namespace
 
@@ -37,6 +63,8 @@ ResultStream::ResultStream(const QString &sql, const QStringList &values)
         if (!lost)
             break;
     }
+    if (ServerWaitLoop::TakeCancelled() && !lost)
+        throw ServerWaitLoop::CancelledError();
     throw ServerError(error, {}, lost ? ServerError::Kind::ConnectionLost : ServerError::Kind::Refused);
 }
 
@@ -58,8 +86,7 @@ bool ResultStream::open(const QString &sql, const QStringList &values, QString &
     bool ok = PgSucceeded(begin);
     PQclear(begin);
     if (ok) {
-        PGresult *declared = PQexecParams(m_connection, declare.constData(), params.count(), nullptr,
-                                          params.values(), nullptr, nullptr, 0);
+        PGresult *declared = execWaiting(m_connection, declare, &params);
         ok = PgSucceeded(declared);
         if (!ok)
             error = failureOf(m_connection, declared, lost);
@@ -81,7 +108,8 @@ bool ResultStream::open(const QString &sql, const QStringList &values, QString &
 bool ResultStream::fetch(QString &error, bool &lost)
 {
     PQclear(m_batch);
-    m_batch = PQexec(m_connection, Fetch.constData());
+    // Later batches are read while a grid paints: no events may run then.
+    m_batch = m_fields.isEmpty() ? execWaiting(m_connection, Fetch) : PQexec(m_connection, Fetch.constData());
     m_row = -1;
     if (PQresultStatus(m_batch) != PGRES_TUPLES_OK) {
         error = failureOf(m_connection, m_batch, lost);

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QHostInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <array>
 
@@ -11,6 +14,19 @@ using namespace Qt::StringLiterals;
 QString ApplicationTitle()
 {
     return u"스포츠 관리"_s;
+}
+
+bool UseKorean()
+{
+    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
+    static QTranslator *qtTexts = nullptr;
+    if (qtTexts)
+        return !qtTexts->isEmpty();
+    qtTexts = new QTranslator(QCoreApplication::instance());
+    const bool loaded = qtTexts->load(u"qtbase_ko"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        QCoreApplication::installTranslator(qtTexts);
+    return loaded;
 }
 
 QString DigitsOnly(const QString &text)

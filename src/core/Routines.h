@@ -10,6 +10,12 @@
 // Caption of every message box and the name on the splash.
 QString ApplicationTitle();
 
+// Korean for the whole process whatever the machine's locale: the default
+// locale (day and month names, weeks from Sunday) and Qt's own texts (Yes and
+// No, the file and print dialogs). Call once the application object exists;
+// false when Qt's Korean texts are not installed.
+bool UseKorean();
+
 // Digits 0-9, and a minus sign in the first position.
 QString DigitsOnly(const QString &text);
 // 'YYYY-MM-DD' when the digits of the text form a valid 'YYYYMMDD' date;

@@ -4,34 +4,11 @@
 #include "DataModule.h"
 #include "PgText.h"
 #include "ServerError.h"
+#include "ServerWaitLoop.h"
 
 #include <libpq-fe.h>
 
-#include <poll.h>
-
-#include <cerrno>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Waits until the whole answer is in; false when the connection broke.
-bool awaitAnswer(pg_conn *connection, DataModule &module)
-{
-    while (PQisBusy(connection)) {
-        pollfd socket{PQsocket(connection), POLLIN, 0};
-        const int ready = poll(&socket, 1, ServerCall::Slice);
-        if (ready < 0 && errno != EINTR)
-            return false;
-        if (ready == 0)
-            module.waiting();
-        else if (!PQconsumeInput(connection))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 ServerCall::ServerCall(const QString &sql, const QStringList &values)
 {
@@ -44,6 +21,10 @@ ServerCall::ServerCall(const QString &sql, const QStringList &values)
     bool lost = false;
     if (run(text, values, lost))
         return;
+    if (ServerWaitLoop::TakeCancelled() && !lost) {
+        PQclear(std::exchange(m_result, nullptr));
+        throw ServerWaitLoop::CancelledError();
+    }
     ServerError error = ServerErrorOf(MainConnectionHandle(module->database()), m_result);
     if (lost)
         error = ServerError(ServerText::ConnectionLost, error.sqlState(), ServerError::Kind::ConnectionLost);
@@ -73,7 +54,7 @@ bool ServerCall::run(const QByteArray &sql, const QStringList &values, bool &los
     const PgParameters params(values);
     const DataModule::Busy busy(module);
     if (!PQsendQueryParams(connection, sql.constData(), params.count(), nullptr, params.values(), nullptr, nullptr, 0)
-        || !awaitAnswer(connection, module)) {
+        || !ServerWaitLoop::AwaitAnswer(connection)) {
         lost = PQstatus(connection) != CONNECTION_OK;
         // Whatever arrived is read, so that the connection is free again.
         while (PGresult *rest = PQgetResult(connection))

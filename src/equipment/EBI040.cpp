@@ -215,7 +215,14 @@ void TfrmEBI040::build()
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtReissue);
     bbtReissue->setFixedWidth(140);
     OnClick(bbtReissue, [this] { bbtReissueClick(); });
-    OnClick(bbtPrintInit, [this] { m_printer->InitPrinter(); });
+    OnClick(bbtPrintInit, [this] {
+        // Says what the printer's lines told, a failure in a box.
+        const TicketPrinter::Answer answer = m_printer->InitPrinter();
+        if (answer == TicketPrinter::Answer::Silent || answer == TicketPrinter::Answer::NoPort)
+            ErrorBox(m_printer->AnswerText(answer));
+        else
+            ShowStatus(m_printer->AnswerText(answer).replace(u'\r', u' '));
+    });
 
     qryQuery.setSql(RowSql);
     prcSaveData.setName(u"pr_ebi040_02"_s);
@@ -456,6 +463,12 @@ bool TfrmEBI040::bbtDeleteClick()
     const bool held = std::any_of(m_holds.begin(), m_holds.end(), [&](const Hold &h) { return h.no == no; });
     if (held)
         releaseHolds(no);
+    // The last row gone, the form waits on an empty new row, not on what
+    // the deleted row held.
+    if (Rows().rowCount() == 0 && AppendEmptyRow()) {
+        FocusFirstIn(panBody);
+        return true;
+    }
     refreshFreeItems();
     return true;
 }
@@ -516,8 +529,10 @@ bool TfrmEBI040::bbtSaveClick()
     if (!bbtSave->isEnabled() || !bbtSave->isVisible())
         return false;
     const int row = Grid()->currentRow();
-    // A blank row added after others is left out of the save, not checked.
-    if (Rows().rowCount() > 0 && !(IsBlankRow(row) && Rows().rowCount() > 1) && !CheckRow())
+    // A blank row added after others, or waiting alone with nothing else to
+    // save, is left out of the save, not checked.
+    if (Rows().rowCount() > 0 && !(IsBlankRow(row) && (Rows().rowCount() > 1 || !HasPendingChanges()))
+        && !CheckRow())
         return false;
     m_tickets.clear();
     if (!TfrmEZI000::bbtSaveClick())
@@ -595,7 +610,8 @@ void TfrmEBI040::printTickets(const QList<TRentTicketInfo> &tickets)
         for (const TRentTicketInfo &ticket : tickets)
             m_printer->PrintRentTicket(ticket);
     } catch (const ServerError &error) {
-        ErrorBox(u"대여증을 출력하지 못했습니다. 대여 자료는 저장되었습니다.\r\r에러내용:\r"_s + error.message());
+        ErrorBox(u"대여증을 출력하지 못했습니다. 대여 자료는 저장되었습니다.\r대여증 재발급으로 다시 출력하십시오.\r\r에러내용:\r"_s
+                 + error.message());
     }
 }
 

@@ -186,7 +186,14 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
         button->setFixedSize(100, 27);
     }
     OnClick(bbtReissue, [this] { bbtReissueClick(); });
-    OnClick(bbtPrintInit, [this] { m_printer->InitPrinter(); });
+    OnClick(bbtPrintInit, [this] {
+        // Says what the printer's lines told, a failure in a box.
+        const TicketPrinter::Answer answer = m_printer->InitPrinter();
+        if (answer == TicketPrinter::Answer::Silent || answer == TicketPrinter::Answer::NoPort)
+            ErrorBox(m_printer->AnswerText(answer));
+        else
+            ShowStatus(m_printer->AnswerText(answer).replace(u'\r', u' '));
+    });
 
     m_printer = new TicketPrinter(this);
     m_printer->OpenPrinter();

@@ -6,6 +6,7 @@
 #include "Routines.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -52,6 +53,7 @@ QWidget *makeControl(const FieldDef &def, QWidget *parent)
     case FieldKind::Memo: {
         auto *memo = new QPlainTextEdit(parent);
         memo->setReadOnly(def.readOnly);
+        memo->setTabChangesFocus(true); // a tab typed into a remark is never wanted
         return memo;
     }
     case FieldKind::Text:
@@ -70,6 +72,13 @@ Field MakeField(const FieldDef &def, QWidget *parent)
     Field field{def};
     field.control = makeControl(def, parent);
     field.control->setObjectName(def.name);
+    if (def.readOnly) {
+        // Filled by the screen, never typed: Tab passes over it, and it shows
+        // the start of what it holds (an address from its province on).
+        field.control->setFocusPolicy(Qt::ClickFocus);
+        if (auto *edit = qobject_cast<QLineEdit *>(field.control))
+            QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { edit->setCursorPosition(0); });
+    }
     if (def.width > 0)
         field.control->setFixedWidth(def.width);
     if (!def.caption.isEmpty()) {

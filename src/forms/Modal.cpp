@@ -3,12 +3,16 @@
 #include "Routines.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QDialog>
 #include <QApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QUrl>
 
@@ -26,11 +30,35 @@ QString displayText(const QString &text)
     return shown;
 }
 
+// Gives the window and the field that had the focus back once a modal
+// window closes. Without a window manager nobody activates the window under
+// a closed dialog, and its F-keys would stop working.
+class FocusReturn
+{
+public:
+    FocusReturn() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+    ~FocusReturn()
+    {
+        if (!m_window || !m_window->isVisible())
+            return;
+        m_window->activateWindow();
+        if (m_focus && m_focus->isVisible() && m_focus->isEnabled() && m_focus->window() == m_window)
+            m_focus->setFocus(Qt::OtherFocusReason);
+    }
+    FocusReturn(const FocusReturn &) = delete;
+    FocusReturn &operator=(const FocusReturn &) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QPointer<QWidget> m_focus;
+};
+
 class InteractiveHandler final : public ModalHandler
 {
 public:
     bool showBox(BoxKind kind, const QString &text) override
     {
+        const FocusReturn focusReturn;
         QWidget *parent = QApplication::activeWindow();
         const QString title = ApplicationTitle();
         switch (kind) {
@@ -49,23 +77,33 @@ public:
 
     QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override
     {
-        QFileDialog dialog(parent, QString(), fileName, filter);
+        const FocusReturn focusReturn;
+        QFileDialog dialog(parent, QString(), SaveDialogStart(fileName), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
+        RememberSaveFolder(dialog.selectedFiles().constFirst());
         return dialog.selectedFiles().constFirst();
     }
 
-    int runDialog(QDialog &dialog) override { return dialog.exec(); }
+    int runDialog(QDialog &dialog) override
+    {
+        const FocusReturn focusReturn;
+        return dialog.exec();
+    }
 
     bool askPrinter(QPrinter &printer, QWidget *parent) override
     {
+        const FocusReturn focusReturn;
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
 
-    void openWithDesktop(const QString &path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+    bool openWithDesktop(const QString &path) override
+    {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
 };
 
 // For runs without anybody at the screen: every box becomes one line on
@@ -87,9 +125,10 @@ public:
     QString askSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
     bool askPrinter(QPrinter &, QWidget *) override { return false; }
-    void openWithDesktop(const QString &path) override
+    bool openWithDesktop(const QString &path) override
     {
         std::fprintf(stderr, "open: %s\n", path.toUtf8().constData());
+        return true;
     }
 
 private:
@@ -97,6 +136,11 @@ private:
 };
 
 ModalHandler *installed = nullptr;
+
+// Kept in the user's own settings file, not in the counter's INI files.
+const QString SettingsOwner = u"Kest"_s;
+const QString SettingsName = u"Kest_E"_s;
+const QString SaveFolderKey = u"Dialogs/SaveFolder"_s;
 
 ModalHandler &defaultHandler()
 {
@@ -124,6 +168,21 @@ ModalHandlerScope::ModalHandlerScope(ModalHandler &handler) : m_previous(install
 ModalHandlerScope::~ModalHandlerScope()
 {
     installed = m_previous;
+}
+
+QString SaveDialogStart(const QString &fileName)
+{
+    QString folder = QSettings(QSettings::UserScope, SettingsOwner, SettingsName).value(SaveFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QFileInfo(fileName).fileName());
+}
+
+void RememberSaveFolder(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!folder.isEmpty())
+        QSettings(QSettings::UserScope, SettingsOwner, SettingsName).setValue(SaveFolderKey, folder);
 }
 
 void InfoBox(const QString &text)

@@ -23,8 +23,9 @@ public:
     virtual int runDialog(QDialog &dialog) = 0;
     // Lets the operator choose and set up a printer; false when cancelled.
     virtual bool askPrinter(QPrinter &printer, QWidget *parent) = 0;
-    // Opens a file with the desktop's default program.
-    virtual void openWithDesktop(const QString &path) = 0;
+    // Opens a file with the desktop's default program; false when none
+    // took it (no program for the kind of file).
+    virtual bool openWithDesktop(const QString &path) = 0;
 };
 
 // The handler in force: the interactive one unless a test installed its own,
@@ -49,6 +50,12 @@ void InfoBox(const QString &text);
 void ErrorBox(const QString &text);
 // True when the operator chose Yes.
 bool ConfirmBox(const QString &text);
+
+// The folder a save dialog opens in: the one the operator saved to last
+// (kept per user), else the home folder; `fileName` is the suggested name.
+QString SaveDialogStart(const QString &fileName);
+// Keeps the folder of a file just chosen in a save dialog.
+void RememberSaveFolder(const QString &path);
 
 // Sends one key press and release to the widget that has the focus.
 void PressKey(int key);

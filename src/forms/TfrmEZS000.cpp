@@ -1,5 +1,6 @@
 #include "TfrmEZS000.h"
 
+#include "CancelKeys.h"
 #include "CodeCombo.h"
 #include "CodeServices.h"
 #include "GridModel.h"
@@ -107,6 +108,7 @@ bool TfrmEZS000::bbtSearchClick()
     BindSearchValues(qryQuery);
     {
         const ServerWait wait(this);
+        const CancelKeys cancelKeys(this);
         OpenList();
     }
     if (!qryFooter.sql().isEmpty()) {

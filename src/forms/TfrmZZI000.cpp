@@ -416,6 +416,14 @@ void TfrmZZI000::FocusFirst()
         first->setFocus(Qt::TabFocusReason);
 }
 
+void TfrmZZI000::RestoreFocus()
+{
+    if (m_lastFocus && m_lastFocus->isVisibleTo(this) && m_lastFocus->isEnabled())
+        m_lastFocus->setFocus(Qt::OtherFocusReason);
+    else
+        FocusFirst();
+}
+
 void TfrmZZI000::ArrangeTabOrder()
 {
     // Search bar first with its Search button last, then the working area,
@@ -483,6 +491,19 @@ void TfrmZZI000::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void TfrmZZI000::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button && isAncestorOf(button)
+        && button->isEnabled()) {
+        event->accept();
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TfrmZZI000::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -500,6 +521,8 @@ void TfrmZZI000::showEvent(QShowEvent *event)
 
 void TfrmZZI000::focusMoved(QWidget *old, QWidget *now)
 {
+    if (now && isVisible() && isAncestorOf(now))
+        m_lastFocus = now;
     QWidget *left = InputControlOf(old);
     QWidget *entered = InputControlOf(now);
     if (left == entered)

@@ -64,6 +64,9 @@ public:
 
     // Focuses the first input control in tab order.
     void FocusFirst();
+    // Gives the focus back to the field that had it last (the first field
+    // when none did): the screen's tab came to the front again.
+    void RestoreFocus();
     // A hotkey of a screen's part (state buttons): as AddHotkey.
     void AddStateHotkey(const QKeySequence &key, const QString &name, const std::function<void()> &handler)
     {
@@ -158,6 +161,8 @@ protected:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Enter on a focused button presses it, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -182,6 +187,7 @@ private:
     QHash<QObject *, std::function<void()>> m_lookups; // by control, for F1
     QMetaObject::Connection m_focusWatch;
     QPointer<QWidget> m_firstInOrder; // where the arranged tab order starts
+    QPointer<QWidget> m_lastFocus;    // the screen's own control that had the focus last
     QVBoxLayout *m_layout = nullptr;
     QHBoxLayout *m_buttonLayout = nullptr;
     QHBoxLayout *m_searchLayout = nullptr;

@@ -6,6 +6,7 @@
 #include "ReportPreview.h"
 #include "ReportRenderer.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -176,6 +177,8 @@ bool TfrmZZP010::SaveDocumentPdf(const report::Document &document, QWidget *pare
     progress.close();
     if (!written && !cancelled)
         ErrorBox(u"PDF 파일로 저장할 수 없습니다."_s);
+    if (written)
+        InfoBox(u"PDF 파일로 저장했습니다: "_s + QDir::toNativeSeparators(fileName));
     return written;
 }
 

@@ -1,5 +1,6 @@
 #include "TfrmZZS020.h"
 
+#include "CancelKeys.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "Modal.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -167,6 +169,7 @@ bool TfrmZZS020::RunReport(bool preview)
     report->CopyQuery(qryQuery);
     {
         const ServerWait wait(this);
+        const CancelKeys cancelKeys(this);
         report->Open();
         ReportOpened(*report);
     }
@@ -185,8 +188,10 @@ bool TfrmZZS020::bbtExcelClick()
     WaitCursor wait;
     const QString fileName = ExportToExcel();
     if (!fileName.isEmpty()
-        && ConfirmBox(u"저장한 파일("_s + QFileInfo(fileName).fileName() + u")을 Excel로 불러올까요?"_s))
-        modal().openWithDesktop(fileName);
+        && ConfirmBox(u"저장한 파일("_s + QFileInfo(fileName).fileName() + u")을 Excel로 불러올까요?"_s)
+        && !modal().openWithDesktop(fileName))
+        ErrorBox(u"파일을 열 프로그램이 없어 열지 못했습니다.\r파일은 저장되어 있습니다: "_s
+                 + QDir::toNativeSeparators(fileName));
     return true;
 }
 

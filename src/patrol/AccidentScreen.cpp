@@ -506,9 +506,15 @@ void AccidentScreen::ShowFirstPage()
 QList<RowCheck> AccidentScreen::RowChecks()
 {
     QList<RowCheck> checks;
-    if (auto *time = ControlAs<MaskEdit>(u"TROB_TIME"_s))
+    if (auto *time = ControlAs<MaskEdit>(u"TROB_TIME"_s)) {
+        // Named as its label names it ("*사고시간" where it is required).
+        QString caption = u"사고시간"_s;
+        for (const QLabel *label : findChildren<QLabel *>())
+            if (label->buddy() == time && !label->text().isEmpty())
+                caption = label->text();
         checks.append({[time] { return !accident::IsTimeOfDay(time->plainText()); }, time,
-                       u"사고시간"_s + EnterCorrectly});
+                       caption + EnterCorrectly});
+    }
     if (auto *age = ControlAs<QLineEdit>(u"IN_AGE"_s))
         checks.append({[age] {
                            const QString text = age->text().trimmed();

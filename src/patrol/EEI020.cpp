@@ -27,7 +27,8 @@ TfrmEEI020::TfrmEEI020(QWidget *parent)
     BuildEntryPages(2);
     FinishFields();
 
-    qryQuery.setSql(accident::SelectList() + u"\nFROM   ee010ms\nWHERE  trob_date = :TROB_DATE"_s);
+    qryQuery.setSql(accident::SelectList()
+                    + u"\nFROM   ee010ms\nWHERE  trob_date = :TROB_DATE\nORDER  BY trob_date, trob_no"_s);
     prcSaveData.setName(u"pr_eei010_01"_s);
 }
 

@@ -22,7 +22,7 @@ TfrmEEI021::TfrmEEI021(QWidget *parent)
     FinishFields();
 
     qryQuery.setSql(accident::SelectList({u"TROB_DATE"_s})
-                    + u"\nFROM   ee010ms\nWHERE  (trob_date = :TROB_DATE OR in_name = :IN_NAME)"_s);
+                    + u"\nFROM   ee010ms\nWHERE  (trob_date = :TROB_DATE OR in_name = :IN_NAME)\nORDER  BY trob_date, trob_no"_s);
     prcSaveData.setName(u"pr_eei010_01"_s);
     for (QPushButton *button : {bbtSave, bbtAdd, bbtDelete})
         button->hide();

@@ -80,7 +80,8 @@ TfrmEES010::TfrmEES010(QWidget *parent)
     AddPicturePages(true);
     FinishFields();
 
-    qryQuery.setSql(accident::SelectList({u"TROB_DATE"_s}) + u"\nFROM   ee010ms\nWHERE  in_name = :IN_NAME"_s);
+    qryQuery.setSql(accident::SelectList({u"TROB_DATE"_s})
+                    + u"\nFROM   ee010ms\nWHERE  in_name = :IN_NAME\nORDER  BY trob_date, trob_no"_s);
     prcSaveData.setName(u"pr_eei010_01"_s);
     for (QPushButton *button : {bbtSave, bbtAdd, bbtDelete})
         button->hide();

@@ -4,10 +4,13 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
@@ -38,7 +41,11 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
     setObjectName(u"frmReportPreview"_s);
     setWindowTitle(u"미리보기 - "_s + m_document.id);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(900, 1000);
+    // A counter's screen may be 1024x768: the whole window, with its total
+    // and footer in reach, fits the screen it opens on.
+    QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(40, 60) : QSize(900, 1000);
+    resize(QSize(900, 1000).boundedTo(room.expandedTo(QSize(400, 300))));
 
     auto *bar = new QHBoxLayout;
     m_first = button(this, u"sbtFirst"_s, u"|<"_s, u"처음"_s);
@@ -106,9 +113,15 @@ ReportPreview::ReportPreview(Document document, QWidget *parent) : QDialog(paren
     connect(print, &QToolButton::clicked, this, &ReportPreview::printRequested);
     connect(pdf, &QToolButton::clicked, this, &ReportPreview::pdfRequested);
     connect(close, &QToolButton::clicked, this, &QDialog::reject);
+    // The page keys turn pages wherever the focus is in the window.
+    const std::pair<QKeySequence, QToolButton *> pageKeys[] = {
+        {Qt::Key_PageDown, m_next}, {Qt::Key_PageUp, m_prior}, {Qt::Key_Home, m_first}, {Qt::Key_End, m_last}};
+    for (const auto &[key, target] : pageKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, target, &QToolButton::click);
 
     pageChanged();
     applyFit();
+    m_scroll->setFocus(); // the page keys work from the start
 }
 
 ReportPreview::~ReportPreview() = default;

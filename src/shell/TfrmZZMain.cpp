@@ -115,7 +115,12 @@ TfrmZZMain::TfrmZZMain(QWidget *parent, const QString &projectId)
     panBack = back;
     layout->addWidget(panBack);
     setCentralWidget(central);
-    connect(pgcTabs, &QTabWidget::currentChanged, this, [this] { updateMarkers(); });
+    connect(pgcTabs, &QTabWidget::currentChanged, this, [this](int index) {
+        updateMarkers();
+        // The screen in front takes the keys, not the tab bar.
+        if (auto *screen = qobject_cast<TfrmZZI000 *>(pgcTabs->widget(index)))
+            screen->RestoreFocus();
+    });
 
     mmuMenu = new QMenuBar(this);
     mmuMenu->setObjectName(u"mmuMenu"_s);
@@ -183,7 +188,10 @@ void TfrmZZMain::buildMenu()
             entry->setData(id);
             entry->setToolTip(id);
             entry->setStatusTip(id);
-            connect(entry, &QAction::triggered, this, [this, entry, id] { OpenScreen(entry->text(), id); });
+            connect(entry, &QAction::triggered, this, [this, entry, id] {
+                if (!OpenScreen(entry->text(), id))
+                    InfoBox(u"준비 중인 화면입니다."_s);
+            });
         }
         programs.close();
     }
@@ -194,26 +202,27 @@ TfrmZZI000 *TfrmZZMain::CreateScreen(const QString &)
     return nullptr;
 }
 
-void TfrmZZMain::OpenScreen(const QString &name, const QString &id)
+bool TfrmZZMain::OpenScreen(const QString &name, const QString &id)
 {
     for (int i = 0; i < pgcTabs->count(); ++i) {
         if (pgcTabs->tabToolTip(i) == id) {
             pgcTabs->setCurrentIndex(i);
             updateMarkers();
-            return;
+            return true;
         }
     }
     if (pgcTabs->count() >= m_programLimit) {
         ErrorBox(u"최대 %1개의 프로그램만 동시에 실행할 수 있습니다."_s.arg(m_programLimit));
-        return;
+        return true;
     }
     const qsizetype cut = name.indexOf(u"(&"_s);
     const QString caption = cut >= 0 ? name.left(cut) : name;
 
     TfrmZZI000 *screen = nullptr;
-    RunGuarded([&] { screen = CreateScreen(id); });
+    if (!RunGuarded([&] { screen = CreateScreen(id); }))
+        return true; // the failure was shown
     if (!screen)
-        return; // an id without a screen is left alone without a word
+        return false;
 
     // The window menu's entries follow the tabs one for one.
     QAction *entry = new QAction(caption, mnuWindow);
@@ -236,6 +245,7 @@ void TfrmZZMain::OpenScreen(const QString &name, const QString &id)
     screen->show();
     screen->FocusFirst();
     updateMarkers();
+    return true;
 }
 
 void TfrmZZMain::CloseActiveScreen()

@@ -50,8 +50,9 @@ public:
 
 public slots:
     // Brings the screen's tab to the front, or opens the screen in a new tab.
-    // Also what the launcher's open request runs.
-    void OpenScreen(const QString &name, const QString &id);
+    // Also what the launcher's open request runs. False for an id without a
+    // screen (nothing was opened or said).
+    bool OpenScreen(const QString &name, const QString &id);
     // Asks the active screen to close; its tab goes when the screen accepts.
     void CloseActiveScreen();
 

@@ -2,13 +2,22 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "InputEdits.h"
+#include "Routines.h"
 #include "SqlQuery.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -262,6 +271,121 @@ private slots:
         mask.setText(u"123456"_s);
         QCOMPARE(mask.text(), u"123-456"_s);
         QCOMPARE(mask.plainText(), u"123456"_s);
+    }
+
+    void qtTextsAndDatesAreKorean()
+    {
+        QVERIFY2(UseKorean(), "Qt's Korean texts are not installed (qt6-translations-l10n)");
+        QMessageBox box(QMessageBox::Question, u"제목"_s, u"본문"_s, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY2(box.button(QMessageBox::Yes)->text().startsWith(u"예"_s), qPrintable(box.button(QMessageBox::Yes)->text()));
+        QVERIFY2(box.button(QMessageBox::No)->text().startsWith(u"아니요"_s), qPrintable(box.button(QMessageBox::No)->text()));
+
+        // The calendar of a date picker: Korean month and day names, weeks from Sunday.
+        QWidget form;
+        auto *date = new DateEdit(&form);
+        date->setDateKey(u"20261204"_s);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_Down, Qt::AltModifier);
+        auto *calendar = date->findChild<QCalendarWidget *>();
+        QVERIFY(calendar && calendar->isVisible());
+        QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
+        QCOMPARE(calendar->locale().dayName(5), u"금요일"_s);
+        auto *month = calendar->findChild<QToolButton *>(u"qt_calendar_monthbutton"_s);
+        QVERIFY(month);
+        QCOMPARE(month->text(), u"12월"_s);
+        const QAbstractItemModel *days = calendar->findChild<QTableView *>()->model();
+        QStringList header;
+        for (int column = 0; column < days->columnCount(); ++column)
+            if (const QString day = days->index(0, column).data().toString(); !day.isEmpty())
+                header.append(day);
+        QCOMPARE(header, (QStringList{u"일"_s, u"월"_s, u"화"_s, u"수"_s, u"목"_s, u"금"_s, u"토"_s}));
+        // A long date shows its Korean day name.
+        DateEdit accident;
+        accident.setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+        accident.setDateKey(u"20261204"_s);
+        QVERIFY2(accident.text().contains(u"금요일"_s), qPrintable(accident.text()));
+    }
+
+    void tabLeavesTheDatePickerWhole()
+    {
+        QWidget form;
+        auto *layout = new QHBoxLayout(&form);
+        auto *before = new QLineEdit(&form);
+        auto *date = new DateEdit(&form);
+        auto *after = new QLineEdit(&form);
+        for (QWidget *w : {static_cast<QWidget *>(before), static_cast<QWidget *>(date), static_cast<QWidget *>(after)})
+            layout->addWidget(w);
+        date->setDateKey(u"20250110"_s);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), date);
+        // Entered by Tab, the year is selected: typed digits give the date.
+        QTest::keyClicks(date, u"20261201"_s);
+        QCOMPARE(date->dateKey(), u"20261201"_s);
+        QTest::keyClick(date, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        QTest::keyClick(after, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), date);
+        QTest::keyClick(date, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), before);
+
+        // F4 opens the calendar too, without changing the date.
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_F4);
+        auto *calendar = date->findChild<QCalendarWidget *>();
+        QVERIFY(calendar && calendar->isVisible());
+        QCOMPARE(date->dateKey(), u"20261201"_s);
+        QTest::keyClick(calendar, Qt::Key_Escape);
+    }
+
+    void tabLeavesEveryGrid()
+    {
+        GridModel model;
+        model.setColumns({{.title = u"코드"_s, .field = u"C"_s, .width = 60},
+                          {.title = u"이름"_s, .field = u"N"_s, .width = 80},
+                          {.title = u"비고"_s, .field = u"R"_s, .width = 80}});
+        for (int row = 0; row < 2; ++row)
+            model.insertRecord();
+        QWidget form;
+        auto *layout = new QVBoxLayout(&form);
+        auto *before = new QLineEdit(&form);
+        auto *grid = new GridView(&form);
+        auto *after = new QPushButton(u"다음"_s, &form);
+        layout->addWidget(before);
+        layout->addWidget(grid);
+        layout->addWidget(after);
+        grid->setGridModel(&model);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+
+        for (const bool editable : {false, true}) {
+            grid->setEditable(editable);
+            grid->setFocus();
+            grid->setCurrentIndex(model.index(0, 0));
+            // The arrows move between cells and rows.
+            QTest::keyClick(grid, Qt::Key_Right);
+            QTest::keyClick(grid, Qt::Key_Down);
+            QCOMPARE(grid->currentIndex(), model.index(1, 1));
+            QTest::keyClick(grid, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), after);
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), before);
+        }
+        // Tab in a cell's editor keeps what was typed and leaves the grid.
+        grid->setFocus();
+        grid->setCurrentIndex(model.index(0, 1));
+        QTest::keyClick(grid, Qt::Key_A);
+        QWidget *editor = QApplication::focusWidget();
+        QVERIFY(editor && editor != grid);
+        QTest::keyClicks(editor, u"bc"_s);
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        QCOMPARE(model.value(0, u"N"_s).toLower(), u"abc"_s);
     }
 
 private:

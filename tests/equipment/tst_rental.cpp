@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -483,6 +484,91 @@ private slots:
         m_boxes->confirmAnswers = {true};
         QTest::keyClick(m_screen.get(), Qt::Key_F9);
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(equip_no, ',') FROM ktuser.eb020tm"_s), u"C0001"_s);
+    }
+
+    // The keyboard alone through the whole screen: Tab from the first field
+    // reaches every button once, leaves the grids, passes over the fields
+    // the screen fills itself, and comes round; Shift+Tab walks it backwards.
+    void tabWalksTheScreenAndBack()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        m_screen->FocusFirst();
+        QWidget *start = QApplication::focusWidget();
+        QVERIFY(start);
+        const auto walk = [start](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QList<QWidget *> seen{start};
+            for (int i = 0; i < 120; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+                QWidget *now = QApplication::focusWidget();
+                if (now == start || seen.contains(now))
+                    break;
+                seen.append(now);
+            }
+            return seen;
+        };
+        const QList<QWidget *> forward = walk(Qt::Key_Tab, Qt::NoModifier);
+        QVERIFY2(QApplication::focusWidget() == start,
+                 qPrintable(u"Tab went round in a loop at "_s + QApplication::focusWidget()->objectName()));
+        QStringList names;
+        for (QWidget *w : forward)
+            names.append(InputControlOf(w)->objectName());
+        for (const QString &name : {u"rgrGrid"_s, u"rgrEquipNo"_s, u"edtRentName"_s, u"bbtPrintInit"_s})
+            QVERIFY2(names.contains(name), qPrintable(name + u" not reached: "_s + names.join(u' ')));
+        for (const QString &name : {u"edtRentEquipNo"_s, u"edtRentAddr1"_s})
+            QVERIFY2(!names.contains(name), qPrintable(name + u" is a Tab stop"_s));
+        for (QPushButton *button : m_screen->findChildren<QPushButton *>())
+            if (button->isVisibleTo(m_screen.get()) && button->isEnabled() && (button->focusPolicy() & Qt::TabFocus))
+                QVERIFY2(forward.contains(button), qPrintable(button->objectName() + u" not reached"_s));
+
+        QList<QWidget *> backward = walk(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), start);
+        std::reverse(backward.begin() + 1, backward.end());
+        QCOMPARE(backward, forward);
+    }
+
+    // Enter on a focused button presses it; Space still does.
+    void enterPressesTheFocusedButton()
+    {
+        auto *searchButton = m_screen->findChild<QPushButton *>(u"bbtSearch"_s);
+        searchButton->setFocus();
+        QTest::keyClick(searchButton, Qt::Key_Return);
+        QVERIFY(!m_screen->IsSearchMode());
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        auto *saveButton = m_screen->findChild<QPushButton *>(u"bbtSave"_s);
+        saveButton->setFocus();
+        m_boxes->clear();
+        QTest::keyClick(saveButton, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(m_screen->StatusMessage(), u"자료를 저장했습니다."_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        fillRow(u"CS"_s, u"150"_s, u"임꺽정"_s, Qt::Key_F5);
+        saveButton->setFocus();
+        m_screen->ShowStatus({});
+        QTest::keyClick(saveButton, Qt::Key_Space);
+        QCOMPARE(m_screen->StatusMessage(), u"자료를 저장했습니다."_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040dt"_s), u"2"_s);
+    }
+
+    // The only row deleted, the form is an empty new row again: its item
+    // can be chosen and what is typed next is saved.
+    void deletingTheLastRowLeavesAnEmptyNewRow()
+    {
+        search();
+        fillHead();
+        fillRow(u"CS"_s, u"150"_s, u"홍길동"_s, Qt::Key_F5);
+        m_boxes->confirmAnswers = {true};
+        QTest::keyClick(m_screen.get(), Qt::Key_F9);
+        QCOMPARE(m_screen->Rows().rowCount(), 1);
+        QCOMPARE(edit(u"edtRentEquipNo"_s)->text(), QString());
+        QCOMPARE(edit(u"edtRentName"_s)->text(), QString());
+        QVERIFY(tool(u"sbtEquipOk"_s)->isEnabled());
+        QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"0"_s);
+        fillRow(u"CS"_s, u"150"_s, u"임꺽정"_s, Qt::Key_F5);
+        save();
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(rent_name || ':' || equip_no, ',') FROM ktuser.eb040dt"_s),
+                 u"임꺽정:C0001"_s);
     }
 
     void failedSaveKeepsNoRolledBackNumber()

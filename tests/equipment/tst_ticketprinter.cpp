@@ -202,6 +202,63 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ServerError, printer.PrintRentTicket(RentTicket()));
     }
 
+    // A printer that is on raises DSR or CTS; a port without modem lines
+    // tells nothing.
+    void modemLinesSayWhetherAPrinterIsOn_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<int>("answer");
+        using P = QSerialPort;
+        const auto answers = int(TicketPrinter::Answer::Answers);
+        const auto silent = int(TicketPrinter::Answer::Silent);
+        QTest::newRow("DSR") << int(P::DataSetReadySignal) << true << answers;
+        QTest::newRow("CTS") << int(P::ClearToSendSignal) << true << answers;
+        QTest::newRow("DSR, CTS, DCD") << int(P::DataSetReadySignal | P::ClearToSendSignal | P::DataCarrierDetectSignal)
+                                       << true << answers;
+        QTest::newRow("only our own DTR and RTS") << int(P::DataTerminalReadySignal | P::RequestToSendSignal) << true
+                                                  << silent;
+        QTest::newRow("none") << 0 << true << silent;
+        QTest::newRow("no modem lines") << 0 << false << int(TicketPrinter::Answer::Unknown);
+    }
+    void modemLinesSayWhetherAPrinterIsOn()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, known);
+        QFETCH(int, answer);
+        QCOMPARE(int(TicketPrinter::AnswerOf(QSerialPort::PinoutSignals(lines), known)), answer);
+    }
+
+    // On a pseudo-terminal pair the lines tell nothing: the reset key says
+    // so and a ticket is written; once the far end is closed, the port
+    // cannot be opened again and both say so, the system's words on a line
+    // of their own.
+    void resetKeySaysWhatThePortTells()
+    {
+        connectLine();
+        if (QTest::currentTestFailed())
+            return;
+        TicketPrinter printer(m_pair->printerSide);
+        QCOMPARE(printer.InitPrinter(), TicketPrinter::Answer::Unknown);
+        QVERIFY(printer.AnswerText(TicketPrinter::Answer::Unknown).contains(m_pair->printerSide));
+        printer.PrintRentTicket(RentTicket());
+        QCOMPARE(ReadUntilQuiet(m_device, 1), RentTicketStream(RentTicket()));
+
+        m_device.close();
+        m_pair->stop();
+        QString message;
+        try {
+            printer.PrintRentTicket(RentTicket());
+        } catch (const ServerError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.startsWith(u"티켓 프린터에 쓸 수 없습니다: "_s + m_pair->printerSide + u"\r"_s),
+                 qPrintable(message));
+        QCOMPARE(printer.InitPrinter(), TicketPrinter::Answer::NoPort);
+        const QString text = printer.AnswerText(TicketPrinter::Answer::NoPort);
+        QVERIFY2(text.startsWith(u"티켓 프린터 포트를 열 수 없습니다: "_s + m_pair->printerSide + u"\r"_s), qPrintable(text));
+    }
+
     void portNameFromConfiguration_data()
     {
         QTest::addColumn<QString>("ini");

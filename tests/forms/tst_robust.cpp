@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -131,13 +132,17 @@ public:
 
     bool bbtSearchClick() override
     {
-        qryQuery.bind(u"N"_s, QString::number(count));
+        if (fromTable)
+            qryQuery.setSql(u"SELECT code AS no, name FROM tt030ms ORDER BY code"_s);
+        else
+            qryQuery.bind(u"N"_s, QString::number(count));
         return TfrmEZS000::bbtSearchClick();
     }
 
     GridModel &List() const { return *cdsQuery; }
 
     int count = 10;
+    bool fromTable = false; // reads tt030ms instead
 };
 
 // Counts the paints of a widget.
@@ -385,7 +390,7 @@ private slots:
         entry().removeEventFilter(&painted);
         QVERIFY2(paintsWhileWaiting > 0, "no paint while the save waited");
         QCOMPARE(m_boxes->texts(), QStringList({u"저장 하시겠습니까?"_s,
-                                                 u"자료를 저장하지 못했습니다.\r\r에러내용:\r"_s + message, message}));
+                                                 u"자료를 저장하지 못했습니다.\r\r에러내용:\r"_s + message}));
         QCOMPARE(entry().ChangeCount(), 1);
         QCOMPARE(entry().StatusMessage(), QString()); // the waiting line is gone
         if (locked)
@@ -397,6 +402,43 @@ private slots:
     }
 
     // --- long results ----------------------------------------------------
+
+    // A search waiting on a table another counter has locked is cancelled
+    // with F8 or Esc at once, not at the lock timeout; one line says so.
+    void waitingSearchIsCancelledWithItsKey_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("F8") << int(Qt::Key_F8);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void waitingSearchIsCancelledWithItsKey()
+    {
+        QFETCH(int, key);
+        m_db->adminExec(u"INSERT INTO tt030ms VALUES ('0001', 'first')"_s);
+        openSearch();
+        screen().fromTable = true;
+        CounterConnection counter(*m_db);
+        counter.begin();
+        counter.exec(u"LOCK TABLE tt030ms IN ACCESS EXCLUSIVE MODE"_s);
+        bool pressed = false;
+        QTimer::singleShot(400, &screen(), [&] {
+            pressed = true;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        });
+        QElapsedTimer waited;
+        waited.start();
+        m_search->press(Qt::Key_F3);
+        QVERIFY(pressed);
+        QVERIFY2(waited.elapsed() < 5000, qPrintable(QString::number(waited.elapsed())));
+        QCOMPARE(screen().StatusMessage(), u"조회를 취소했습니다."_s);
+        QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->texts().join(u" | "_s)));
+        QVERIFY(screen().isVisible()); // F8 and Esc did nothing else meanwhile
+
+        counter.rollback();
+        m_search->press(Qt::Key_F3);
+        QCOMPARE(screen().List().rowCount(), 1);
+        QVERIFY(m_boxes->boxes.isEmpty());
+    }
 
     void millionRowSearchShowsItsFirstRowsOnly()
     {

@@ -1,6 +1,7 @@
 #include "Cp949.h"
 #include "GridModel.h"
 #include "GridView.h"
+#include "Modal.h"
 #include "RecordingModal.h"
 #include "StartupValues.h"
 #include "StatusPanels.h"
@@ -10,10 +11,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -340,6 +345,46 @@ private slots:
         QCOMPARE(grid->currentRow(), 2);
         QCOMPARE(boxes.texts(), QStringList{u"저장한 파일(codes.xls)을 Excel로 불러올까요?"_s});
         QCOMPARE(boxes.openedFiles, QStringList{path + u".xls"_s});
+    }
+
+    // Yes to opening the worksheet on a PC without a program for it says
+    // where the file was saved.
+    void exportSaysWhereTheFileIsWhenNothingOpensIt()
+    {
+        RecordingModal boxes;
+        boxes.desktopOpens = false;
+        TfrmZXS010 screen;
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        screen.edtHead->setText(u"TX001"_s);
+        press(screen, Qt::Key_F3);
+        const QString path = m_dir.filePath(u"unopened"_s);
+        boxes.fileNames = {path};
+        press(screen, QKeyCombination(Qt::CTRL, Qt::Key_F11));
+        QVERIFY2(boxes.boxes.size() == 2, qPrintable(boxes.texts().join(u'|')));
+        QCOMPARE(boxes.texts(), (QStringList{u"저장한 파일(unopened.xls)을 Excel로 불러올까요?"_s,
+                                             u"파일을 열 프로그램이 없어 열지 못했습니다.\r파일은 저장되어 있습니다: "_s
+                                                 + QDir::toNativeSeparators(path + u".xls"_s)}));
+        QCOMPARE(boxes.boxes.last().kind, BoxKind::Error);
+    }
+
+    // A save dialog opens in the folder the operator saved to last, kept
+    // for him alone; the home folder the first time or when it went away.
+    void saveDialogsOpenInTheLastFolder()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+        QSettings(QSettings::UserScope, u"Kest"_s, u"Kest_E"_s).clear();
+        QCOMPARE(SaveDialogStart(u"EBS060.pdf"_s), QDir(QDir::homePath()).filePath(u"EBS060.pdf"_s));
+        QTemporaryDir reports;
+        RememberSaveFolder(QDir(reports.path()).filePath(u"EBS100.xls"_s));
+        QCOMPARE(SaveDialogStart(u"EBS060.pdf"_s), QDir(reports.path()).filePath(u"EBS060.pdf"_s));
+        QCOMPARE(SaveDialogStart(u"/somewhere/else/EBS070"_s), QDir(reports.path()).filePath(u"EBS070"_s));
+        reports.remove();
+        QCOMPARE(SaveDialogStart(u"EBS060.pdf"_s), QDir(QDir::homePath()).filePath(u"EBS060.pdf"_s));
     }
 
     void exportFileNameTakesTheXlsExtension_data()

@@ -1,3 +1,4 @@
+#include "ConnectionWatch.h"
 #include "DataModule.h"
 #include "Guard.h"
 #include "Modal.h"
@@ -132,15 +133,45 @@ private slots:
         });
         QVERIFY(!completed);
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.tt010ms"_s), u"0"_s);
+        // One failure, one box: the edge does not show it again.
         QCOMPARE(boxes.texts(),
-                 QStringList({u"자료를 저장하지 못했습니다.\r\r에러내용:\r사용할 수 없는 이름입니다"_s,
-                              u"사용할 수 없는 이름입니다"_s}));
+                 QStringList({u"자료를 저장하지 못했습니다.\r\r에러내용:\r사용할 수 없는 이름입니다"_s}));
         QCOMPARE(boxes.boxes.first().kind, BoxKind::Error);
         QVERIFY(!DataModule::instance()->inTransaction());
 
         // The connection is usable again and the same save succeeds.
         RunSave([&] { insert.exec(); });
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.tt010ms"_s), u"1"_s);
+    }
+
+    // One operator's action, one box: a lost connection met by a handler
+    // inside another (a field left on the way) and again by the action
+    // itself is told once; the next action tells it again.
+    void lostConnectionIsToldOncePerAction()
+    {
+        RecordingModal boxes;
+        const auto lost = [] { throw ServerError(ServerText::ConnectionLost, u"08006"_s, ServerError::Kind::ConnectionLost); };
+        QVERIFY(!RunGuarded([&] {
+            RunGuarded(lost);
+            lost();
+        }));
+        QCOMPARE(boxes.texts(), QStringList{ServerText::ConnectionLost});
+        QVERIFY(!RunGuarded(lost));
+        QCOMPARE(boxes.texts(), (QStringList{ServerText::ConnectionLost, ServerText::ConnectionLost}));
+        // Two searches in a dialog opened by one action are two actions.
+        boxes.clear();
+        QVERIFY(RunGuarded([&] {
+            RunGuarded(lost);
+            RunGuarded(lost);
+        }));
+        QCOMPARE(boxes.boxes.size(), 2);
+        // Another failure inside the same action is still told.
+        boxes.clear();
+        QVERIFY(!RunGuarded([&] {
+            RunGuarded(lost);
+            throw ServerError(u"거부"_s);
+        }));
+        QCOMPARE(boxes.texts(), (QStringList{ServerText::ConnectionLost, u"거부"_s}));
     }
 
     void nestedTransactionJoinsTheOuterOne()

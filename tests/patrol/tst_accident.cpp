@@ -421,6 +421,63 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), u"wmeMeSpotTime"_s);
     }
 
+    // A record changed on the server moves in its table; the lists stay in
+    // date and accident number order, so a re-read lands on the same row.
+    void searchesListByDateAndNumberAfterAnUpdate_data()
+    {
+        QTest::addColumn<QString>("screenId");
+        QTest::newRow("EEI010") << u"EEI010"_s;
+        QTest::newRow("EEI021") << u"EEI021"_s;
+        QTest::newRow("EES010") << u"EES010"_s;
+    }
+    void searchesListByDateAndNumberAfterAnUpdate()
+    {
+        QFETCH(QString, screenId);
+        const QString before = u"20250104"_s;
+        m_db->adminExec(StoredAccident.arg(Day, u"2"_s) + u";"_s + StoredAccident.arg(Day, u"1"_s) + u";"_s
+                        + StoredAccident.arg(Day, u"3"_s) + u";"_s + StoredAccident.arg(before, u"7"_s)
+                        + u"; UPDATE ee010ms SET tp_etc = '다시' WHERE trob_no IN (1, 7)"_s);
+        std::unique_ptr<AccidentScreen> screen;
+        if (screenId == u"EEI010"_s)
+            screen = std::make_unique<TfrmEEI020>();
+        else if (screenId == u"EEI021"_s)
+            screen = std::make_unique<TfrmEEI021>();
+        else
+            screen = std::make_unique<TfrmEES010>();
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+        screen->activateWindow();
+        if (auto *name = screen->findChild<QLineEdit *>(u"edtFindName"_s))
+            name->setText(u"김철수"_s);
+        if (auto *date = screen->findChild<DateEdit *>(u"dtpDate"_s))
+            date->setDateKey(Day);
+        QTest::keyClick(screen.get(), Qt::Key_F3);
+        QStringList found;
+        for (int row = 0; row < screen->Rows().rowCount(); ++row)
+            found.append(screen->Rows().value(row, u"TROB_DATE"_s) + u'/' + screen->Rows().value(row, u"TROB_NO"_s));
+        const QStringList ofDay{Day + u"/0001"_s, Day + u"/0002"_s, Day + u"/0003"_s};
+        // The entry screen lists one date and does not read it back.
+        const QStringList ofDayNumbers{u"/0001"_s, u"/0002"_s, u"/0003"_s};
+        QCOMPARE(found, screenId == u"EEI010"_s ? ofDayNumbers : QStringList{before + u"/0007"_s} + ofDay);
+        m_boxes->confirmAnswers = {true};
+        screen.reset();
+    }
+
+    // EES010 names the time with its "*", as its other messages do.
+    void inquiryTimeMessageNamesTheRequiredField()
+    {
+        m_db->adminExec(StoredAccident.arg(Day, u"1"_s));
+        ShownScreen<TfrmEES010> screen;
+        screen.find<QLineEdit>(u"edtFindName"_s)->setText(u"김철수"_s);
+        QTest::keyClick(screen.get(), Qt::Key_F3);
+        QCOMPARE(screen->Rows().rowCount(), 1);
+        screen.find<MaskEdit>(u"wmeTrobTime"_s)->setText(u"2599"_s);
+        m_boxes->clear();
+        QVERIFY(!screen->PostRow());
+        QCOMPARE(m_boxes->texts(), QStringList{u"*사고시간을(를) 정확히 입력하십시오."_s});
+        m_boxes->confirmAnswers = {true};
+    }
+
     void inquiriesStoreNothing_data()
     {
         QTest::addColumn<bool>("byName");

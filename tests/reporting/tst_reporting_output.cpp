@@ -7,14 +7,17 @@
 #include "ReportRenderer.h"
 #include "RowSource.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -280,6 +283,28 @@ private slots:
         QCOMPARE(pdf.size(), 1);
         find(u"sbtClose"_s)->click();
         QVERIFY(!preview.isVisible());
+    }
+
+    // The page keys turn pages wherever the focus is; the window fits the
+    // screen it opens on.
+    void previewTurnsPagesWithThePageKeysAndFitsItsScreen()
+    {
+        ReportPreview preview(rentalList(rowsFor(3)));
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(preview.width() <= room.width() && preview.height() <= room.height(),
+                 qPrintable(u"%1x%2 on %3x%4"_s.arg(preview.width()).arg(preview.height()).arg(room.width()).arg(room.height())));
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowActive(&preview));
+        const struct
+        {
+            Qt::Key key;
+            int page;
+        } steps[] = {{Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1},
+                     {Qt::Key_Home, 0}, {Qt::Key_End, 2}};
+        for (const auto &step : steps) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &preview, step.key);
+            QCOMPARE(preview.currentPage(), step.page);
+        }
     }
 
     // Opened, the whole page fills the room the window gives it, whether

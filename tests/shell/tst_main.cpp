@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Modal.h"
 #include "RecordingModal.h"
 #include "SingleInstance.h"
 #include "StartupValues.h"
@@ -7,6 +8,7 @@
 #include "TfrmE0Main.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocalServer>
@@ -15,9 +17,11 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -219,18 +223,72 @@ private slots:
         QCOMPARE(entries.at(2)->icon().cacheKey(), other);
     }
 
-    void unknownScreenIdRemovesTheTabSilently()
+    // The screen in front has the keys: after a tab switch (a click, the
+    // window menu, another tab closing) and after a box or dialog closed.
+    void focusComesBackToTheScreen()
+    {
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        QTabWidget *tabs = tabsOf(main);
+        auto *first = qobject_cast<TfrmZXI010 *>(tabs->widget(0));
+        QVERIFY(first);
+        QCOMPARE(QApplication::focusWidget(), first->edtKey);
+        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        auto *second = qobject_cast<TfrmZXI010 *>(tabs->widget(1));
+        QVERIFY(second && second->isAncestorOf(QApplication::focusWidget()));
+        tabs->tabBar()->setFocus();
+        tabs->setCurrentIndex(0);
+        QCOMPARE(QApplication::focusWidget(), first->edtKey);
+        main.findChild<QMenu *>(u"mnuWindow"_s)->actions().at(2)->trigger();
+        QVERIFY(second->isAncestorOf(QApplication::focusWidget()));
+        // The second tab closed (F12): the first takes the keys again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(QApplication::focusWidget(), first->edtKey);
+
+        // A message box and a dialog, as the operator meets them (no
+        // recording handler): each gives the window and the field back.
+        const auto closeWhenShown = [] {
+            QTimer::singleShot(50, [] {
+                if (QWidget *box = QApplication::activeModalWidget())
+                    box->close();
+            });
+        };
+        closeWhenShown();
+        InfoBox(u"알림"_s);
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        QTRY_COMPARE(QApplication::focusWidget(), first->edtKey);
+        closeWhenShown();
+        QDialog dialog(&main);
+        auto *field = new QLineEdit(&dialog);
+        field->setFocus();
+        modal().runDialog(dialog);
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        QTRY_COMPARE(QApplication::focusWidget(), first->edtKey);
+        // And its keys work: F12 closes it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(tabs->count(), 0);
+    }
+
+    void unknownScreenIdOpensNoTab()
     {
         RecordingModal boxes;
         TfrmE0Main main(nullptr, Project);
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
+        // The menu's entry says its screen is not there yet; a launcher's
+        // request for an unknown id is left alone.
         main.findChild<QAction *>(u"mniEXX999"_s)->trigger();
-        main.OpenScreen(u"없는 화면"_s, u"ebi040"_s);
+        QCOMPARE(boxes.texts(), QStringList{u"준비 중인 화면입니다."_s});
+        QVERIFY(!main.OpenScreen(u"없는 화면"_s, u"ebi040"_s));
         QCOMPARE(tabsOf(main)->count(), 0);
         QVERIFY(!tabsOf(main)->isVisible());
         QVERIFY(windowEntries(main).isEmpty());
-        QVERIFY(boxes.boxes.isEmpty());
+        QCOMPARE(boxes.boxes.size(), 1);
     }
 
     void f12AndCloseButtonCloseTheActiveScreen()

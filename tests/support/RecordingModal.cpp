@@ -48,7 +48,8 @@ bool RecordingModal::askPrinter(QPrinter &, QWidget *)
     return printerAnswer;
 }
 
-void RecordingModal::openWithDesktop(const QString &path)
+bool RecordingModal::openWithDesktop(const QString &path)
 {
     openedFiles.append(path);
+    return desktopOpens;
 }

@@ -33,6 +33,8 @@ public:
     // Rejected when none is set.
     std::function<int(QDialog &)> dialogScript;
     bool printerAnswer = false;
+    // Whether the desktop has a program for the files opened.
+    bool desktopOpens = true;
 
     QStringList texts() const;
     QString lastText() const;
@@ -42,7 +44,7 @@ public:
     QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override;
     int runDialog(QDialog &dialog) override;
     bool askPrinter(QPrinter &printer, QWidget *parent) override;
-    void openWithDesktop(const QString &path) override;
+    bool openWithDesktop(const QString &path) override;
 
 private:
     ModalHandlerScope m_scope;

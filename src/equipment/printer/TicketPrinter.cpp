@@ -130,11 +130,50 @@ void TicketPrinter::ClosePrinter()
     m_link.reset();
 }
 
-void TicketPrinter::InitPrinter()
+TicketPrinter::Answer TicketPrinter::AnswerOf(QSerialPort::PinoutSignals lines, bool linesKnown)
+{
+    if (!linesKnown)
+        return Answer::Unknown;
+    return lines & (QSerialPort::DataSetReadySignal | QSerialPort::ClearToSendSignal) ? Answer::Answers
+                                                                                       : Answer::Silent;
+}
+
+TicketPrinter::Answer TicketPrinter::answer() const
+{
+    if (!isOpen())
+        return Answer::NoPort;
+    QSerialPort &port = m_link->port;
+    port.clearError();
+    const QSerialPort::PinoutSignals lines = port.pinoutSignals();
+    const bool known = port.error() == QSerialPort::NoError;
+    port.clearError();
+    return AnswerOf(lines, known);
+}
+
+QString TicketPrinter::AnswerText(Answer answer) const
+{
+    switch (answer) {
+    case Answer::Answers:
+        return u"티켓 프린터가 응답합니다: %1"_s.arg(m_portName);
+    case Answer::Silent:
+        return u"티켓 프린터가 응답하지 않습니다: %1\r프린터의 전원과 케이블을 확인하십시오."_s.arg(m_portName);
+    case Answer::Unknown:
+        return u"티켓 프린터 포트를 다시 열었습니다: %1\r이 포트는 프린터의 응답을 알려 주지 않습니다."_s.arg(m_portName);
+    case Answer::NoPort:
+        break;
+    }
+    QString text = u"티켓 프린터 포트를 열 수 없습니다: %1"_s.arg(m_portName);
+    if (!m_error.isEmpty())
+        text += u"\r"_s + m_error;
+    return text;
+}
+
+TicketPrinter::Answer TicketPrinter::InitPrinter()
 {
     OpenPrinter();
     m_link->port.close();
     OpenPrinter();
+    return answer();
 }
 
 void TicketPrinter::PrintRentTicket(const TRentTicketInfo &info)
@@ -154,8 +193,13 @@ void TicketPrinter::writeTicket(const QList<QByteArray> &writes)
     if (!isOpen()) {
         QString message = u"티켓 프린터가 열려 있지 않습니다: %1"_s.arg(m_portName);
         if (!m_error.isEmpty())
-            message += u" ("_s + m_error + u")"_s;
+            message += u"\r"_s + m_error; // the system's own words, a line of their own
         throw ServerError(message);
+    }
+    // Written into a port with no printer on it, the ticket would be lost
+    // without a word.
+    if (answer() == Answer::Silent) {
+        throw ServerError(AnswerText(Answer::Silent));
     }
     QSerialPort &port = m_link->port;
     for (const QByteArray &bytes : writes) {
@@ -170,7 +214,7 @@ void TicketPrinter::writeTicket(const QList<QByteArray> &writes)
             port.clear(QSerialPort::Output);
             port.clearError();
             port.close();
-            throw ServerError(u"티켓 프린터에 쓸 수 없습니다: %1 (%2)"_s.arg(m_portName, m_error));
+            throw ServerError(u"티켓 프린터에 쓸 수 없습니다: %1\r%2"_s.arg(m_portName, m_error));
         }
     }
 }

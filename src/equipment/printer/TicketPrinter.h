@@ -3,9 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QSerialPort>
 #include <QString>
-
-class QSerialPort;
 
 #include <memory>
 
@@ -38,15 +37,27 @@ public:
     // Why the last open or print failed; empty after a successful open.
     QString errorString() const { return m_error; }
 
+    // What the port tells of the printer behind it: a printer that is on
+    // raises DSR or CTS. A pseudo-terminal or an adapter without modem lines
+    // tells nothing, and a print there is only known to fail when a write does.
+    enum class Answer { Answers, Silent, Unknown, NoPort };
+    static Answer AnswerOf(QSerialPort::PinoutSignals lines, bool linesKnown);
+    // The operator's line for an answer (with the port's name).
+    QString AnswerText(Answer answer) const;
+    // What the open port says now; NoPort while closed.
+    Answer answer() const;
+
     // Opens with the fixed settings (9600 8N1, no flow control, DTR and RTS
     // off); never throws and shows nothing.
     void OpenPrinter();
     void ClosePrinter();
-    // "프린터초기화": the shared port closed and opened again, just as silently.
-    void InitPrinter();
+    // "프린터초기화": the shared port closed and opened again; what the
+    // printer's lines say then.
+    Answer InitPrinter();
 
     // Writes one ticket, one element at a time. Throws ServerError when the
-    // port is not open or refuses a write; a ticket cut short is not resumed.
+    // port is not open, its lines say no printer is on it, or it refuses a
+    // write; a ticket cut short is not resumed.
     void PrintRentTicket(const TRentTicketInfo &info);
     void PrintKeepTicket(const TKeepTicketInfo &info);
 
