@@ -30,9 +30,8 @@ public:
     void exec();
     // An output parameter (out or inout) of the last call.
     QString output(const QString &name) const;
-
-    // Forgets the cached parameter lists (after the connection changed).
-    static void clearCache();
+    // Every output of the last call, by lower-case name.
+    const QHash<QString, QString> &outputs() const { return m_outputs; }
 
 private:
     struct Parameter
@@ -42,6 +41,8 @@ private:
         bool output = false;
     };
     const QList<Parameter> &parameters() const;
+    // The parameter lists read on the current connection: a procedure may
+    // have been replaced while the server was away.
     static QHash<QString, QList<Parameter>> &cache();
 
     QString m_name;

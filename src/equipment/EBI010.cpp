@@ -93,13 +93,9 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     panInfo->hide();
 }
 
-bool TfrmEBI010::bbtSearchClick()
+bool TfrmEBI010::BeforeSearch()
 {
-    if (!bbtSearch->isVisible() || !bbtSearch->isEnabled())
-        return false;
-    if (NoOperationRecords(WorkDate()) && !CreateDay())
-        return false;
-    return TfrmEZI000::bbtSearchClick();
+    return !NoOperationRecords(WorkDate()) || CreateDay();
 }
 
 bool TfrmEBI010::CreateDay()

@@ -113,17 +113,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                     "AND    t1.equip_gubun = :EQUIP_GUBUN\n"
                     "ORDER  BY t1.equip_no"_s);
     prcSaveData.setName(u"pr_ebi020_01"_s);
-}
-
-bool TfrmEBI020::bbtSaveClick()
-{
-    if (!TfrmEZI000::bbtSaveClick())
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
-    return true;
+    SetOptions({.keepEmptyRow = true});
 }
 
 QList<RowCheck> TfrmEBI020::RowChecks()

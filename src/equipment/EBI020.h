@@ -13,8 +13,6 @@ class TfrmEBI020 : public TfrmEZI000
 public:
     explicit TfrmEBI020(QWidget *parent = nullptr);
 
-    bool bbtSaveClick() override;
-
 protected:
     QList<RowCheck> RowChecks() override;
 

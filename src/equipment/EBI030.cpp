@@ -26,17 +26,7 @@ TfrmEBI030::TfrmEBI030(QWidget *parent) : TfrmEZI000(u"frmEBI030"_s, u"부츠 �
                     "WHERE  area_gubun = :AREA_GUBUN\n"
                     "ORDER  BY boots_size_gubun"_s);
     prcSaveData.setName(u"pr_ebi030_01"_s);
-}
-
-bool TfrmEBI030::bbtSaveClick()
-{
-    if (!TfrmEZI000::bbtSaveClick())
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
-    return true;
+    SetOptions({.keepEmptyRow = true});
 }
 
 QList<RowCheck> TfrmEBI030::RowChecks()

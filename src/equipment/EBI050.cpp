@@ -178,6 +178,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
 
     qryQuery.setSql(Query);
     prcSaveData.setName(u"pr_ebi050_01"_s);
+    SetOptions({.checkCurrentRow = true, .keepEmptyRow = true});
 
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtAdd);
     bbtReissue = AddButton(u"bbtReissue"_s, u"보관증 재발급"_s, bbtPrintInit);
@@ -329,10 +330,8 @@ QList<RowCheck> TfrmEBI050::RowChecks()
     };
 }
 
-bool TfrmEBI050::bbtSearchClick()
+bool TfrmEBI050::BeforeSearch()
 {
-    if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
-        return false;
     const QString season = edtSeason->text().trimmed().toUpper();
     if (season.isEmpty()) {
         InfoBox(u"*시즌"_s + EnterFirst);
@@ -347,46 +346,15 @@ bool TfrmEBI050::bbtSearchClick()
         return false;
     }
     edtSeason->setText(season);
-    return TfrmEZI000::bbtSearchClick();
-}
-
-bool TfrmEBI050::SaveRows()
-{
-    m_newNumbers.clear();
-    return TfrmEZI000::SaveRows();
-}
-
-void TfrmEBI050::NewRowSaved(int)
-{
-    m_newNumbers.append(prcSaveData.output(u"ANEW_KEEP_NO"_s));
-}
-
-bool TfrmEBI050::bbtSaveClick()
-{
-    if (!bbtSave->isEnabled() || !bbtSave->isVisible())
-        return false;
-    m_newNumbers.clear();
-    const int row = Grid()->currentRow();
-    if (row >= 0 && !(IsBlankRow(row) && !IsStoredRow(row)) && !CheckRow())
-        return false;
-    bool saved = false;
-    try {
-        saved = TfrmEZI000::bbtSaveClick();
-    } catch (const ServerError &) {
-        // Rolled back: the numbers given out inside it do not exist.
-        m_newNumbers.clear();
-        throw;
-    }
-    // Taken before printing, so that no later save prints them again.
-    const QStringList numbers = std::exchange(m_newNumbers, {});
-    if (!saved)
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
-    printNewTickets(numbers);
     return true;
+}
+
+void TfrmEBI050::Saved(const SavedRows &saved)
+{
+    QStringList numbers;
+    for (const SavedRows::Row &row : saved.added)
+        numbers.append(row.output(u"ANEW_KEEP_NO"_s));
+    printNewTickets(numbers);
 }
 
 TKeepTicketInfo TfrmEBI050::ticketOf(int row) const
@@ -441,10 +409,7 @@ bool TfrmEBI050::bbtReissueClick()
     return true;
 }
 
-bool TfrmEBI050::bbtCancelClick()
+void TfrmEBI050::Cancelled()
 {
-    if (!TfrmEZI000::bbtCancelClick())
-        return false;
     m_states->select({});
-    return true;
 }

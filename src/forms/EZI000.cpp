@@ -109,15 +109,12 @@ TfrmEZI000::~TfrmEZI000() = default;
 
 void TfrmEZI000::SetColumns(const QList<ColumnDef> &columns)
 {
-    QList<ColumnDef> all = columns;
-    all.append({.title = RowOriginField, .field = RowOriginField, .width = 1, .dataWidth = 1, .visible = false});
-    m_rows->setColumns(all);
+    m_rows->setColumns(columns);
     m_changeFields.clear();
     for (int c = 0; c < m_rows->columnCount(); ++c) {
         if (!m_rows->column(c).codeGroup.isEmpty())
             FillColumnCodes(*m_rows, c, m_rows->column(c).codeGroup);
-        if (m_rows->column(c).field != RowOriginField)
-            m_changeFields.append(m_rows->column(c).field.toUpper());
+        m_changeFields.append(m_rows->column(c).field.toUpper());
     }
     rgrGrid->applyColumns();
 }
@@ -283,18 +280,18 @@ QList<TfrmEZI000::ChangeEntry> TfrmEZI000::pendingEntries(bool withNewRows) cons
     // rows changed, with what the operator last gave them; then new rows.
     QList<ChangeEntry> entries;
     for (const GridModel::DeletedRecord &deleted : m_rows->deletedRecords()) {
-        ChangeEntry entry{{}, u"3"_s};
+        ChangeEntry entry{{}, EditStatus::Deleted};
         for (const QString &field : m_changeFields)
             entry.cells.append(deleted.read.value(m_rows->fieldIndex(field)));
         entries.append(entry);
     }
     for (int row = 0; row < m_rows->rowCount(); ++row)
         if (m_rows->rowStatus(row) == GridModel::RowStatus::Changed)
-            entries.append(entryOf(u"1"_s, row));
+            entries.append(entryOf(EditStatus::Changed, row));
     if (withNewRows)
         for (int row = 0; row < m_rows->rowCount(); ++row)
             if (!IsStoredRow(row) && !IsBlankRow(row))
-                entries.append(entryOf(u"2"_s, row));
+                entries.append(entryOf(EditStatus::Inserted, row));
     return entries;
 }
 
@@ -329,7 +326,7 @@ bool TfrmEZI000::LoadRows()
         }
         m_changeFields.clear();
         for (const QString &field : m_rows->fields())
-            if (field != RowOriginField && m_rows->columnOf(field) >= 0)
+            if (m_rows->columnOf(field) >= 0)
                 m_changeFields.append(field);
         // Cells take the column's width in bytes, and a code the pick list lacks
         // is not shown at all.
@@ -342,7 +339,6 @@ bool TfrmEZI000::LoadRows()
                     cell.clear();
                 m_rows->setValue(row, column.field, cell);
             }
-            m_rows->setValue(row, RowOriginField, u"Y"_s);
         }
         m_rows->open();
     }
@@ -391,7 +387,7 @@ bool TfrmEZI000::PostRow()
     return true;
 }
 
-TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(const QString &status, int row) const
+TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(EditStatus status, int row) const
 {
     ChangeEntry entry{{}, status};
     for (const QString &field : m_changeFields)
@@ -604,6 +600,8 @@ bool TfrmEZI000::bbtSearchClick()
     // is unavailable must not reload them.
     if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
         return false;
+    if (!BeforeSearch())
+        return false;
     BindSearchValues(qryQuery);
     if (!LoadRows())
         return false;
@@ -617,6 +615,7 @@ bool TfrmEZI000::bbtSearchClick()
         AppendEmptyRow();
     if (QWidget *next = NextInTabOrder(rgrGrid))
         next->setFocus();
+    Searched();
     return true;
 }
 
@@ -664,11 +663,11 @@ void TfrmEZI000::sendEntry(const ChangeEntry &entry)
         if (prcSaveData.hasParameter(parameter))
             prcSaveData.setValue(parameter, entry.cells.at(i));
     }
-    prcSaveData.setValue(u"AEDITSTATUS"_s, entry.status);
+    SetEditStatus(prcSaveData, entry.status);
     prcSaveData.exec();
 }
 
-bool TfrmEZI000::SaveRows()
+void TfrmEZI000::SaveRows(SavedRows &saved)
 {
     // The grid's log is left as it is until the save has committed, so that
     // one that failed and is tried again sends each change once.
@@ -676,22 +675,34 @@ bool TfrmEZI000::SaveRows()
     for (m_sendingChange = 0; m_sendingChange < changes.size(); ++m_sendingChange)
         sendEntry(changes.at(m_sendingChange));
     m_sendingChange = -1;
-    for (int row = 0; row < m_rows->rowCount(); ++row)
-        if (!IsStoredRow(row) && !IsBlankRow(row)) {
-            sendEntry(entryOf(u"2"_s, row));
-            NewRowSaved(row);
-        }
-    return true;
+    for (int row = 0; row < m_rows->rowCount(); ++row) {
+        if (IsStoredRow(row) || IsBlankRow(row))
+            continue;
+        sendEntry(entryOf(EditStatus::Inserted, row));
+        SavedRows::Row sent{.outputs = prcSaveData.outputs()};
+        for (const QString &field : m_rows->fields())
+            sent.values.insert(field.toUpper(), m_rows->value(row, field));
+        saved.added.append(sent);
+    }
 }
 
-bool TfrmEZI000::AfterSave()
+bool TfrmEZI000::saveCheck()
 {
-    return true;
+    if (!m_options.checkCurrentRow || m_rows->rowCount() == 0)
+        return true;
+    // A blank row added after others is left out of the save, not checked.
+    const int row = rgrGrid->currentRow();
+    if (IsBlankRow(row) && !(m_options.checkLoneBlankRow && m_rows->rowCount() == 1))
+        return true;
+    return CheckRow();
 }
 
 bool TfrmEZI000::bbtSaveClick()
 {
     if (!TfrmZZI010::bbtSaveClick())
+        return false;
+    // A refused check leaves the focus where it put it, or where it was.
+    if (!saveCheck() || !CheckBeforeSave())
         return false;
     bbtSave->setFocus();
     if (m_rowChanged && !PostRow())
@@ -706,23 +717,25 @@ bool TfrmEZI000::bbtSaveClick()
         ShowStatus(u"스토어드 프로시져가 지정되지 않았습니다."_s);
         return false;
     }
+    SavedRows saved;
     {
         const ServerWait wait(this);
         // A failure rolls everything back and keeps the change list whole:
         // nothing of it reached the database.
         try {
-            RunSave([this] {
+            RunSave([&] {
+                saved = {};
                 prcSaveData.clearValues();
                 PassSearchValues(prcSaveData);
-                if (!SaveRows())
-                    throw ServerError(u"자료를 저장하지 못했습니다."_s);
+                SaveHead(saved);
+                SaveRows(saved);
             });
         } catch (const ServerError &error) {
             if (!error.connectionLost())
                 restoreRefusedDelete();
             throw;
         }
-        AfterSave();
+        showIssued(saved.issued);
         // Committed: what the grid holds is what the server holds, even if
         // the re-read below fails.
         for (int row = m_rows->rowCount() - 1; row >= 0; --row)
@@ -733,7 +746,23 @@ bool TfrmEZI000::bbtSaveClick()
         m_rowChanged = false;
     }
     reloadAfterSave(rgrGrid->currentRow());
+    if (m_options.keepEmptyRow && m_rows->rowCount() == 0) {
+        ClearControls();
+        AppendEmptyRow();
+    }
+    Saved(saved);
     return true;
+}
+
+void TfrmEZI000::showIssued(const QHash<QString, QString> &issued)
+{
+    // The rows are read again for the number the server gave them.
+    if (issued.isEmpty())
+        return;
+    for (const Field &field : SearchFields())
+        if (issued.contains(field.def.field.toUpper()))
+            SetControlValue(field.control, issued.value(field.def.field.toUpper()));
+    BindSearchValues(qryQuery);
 }
 
 void TfrmEZI000::restoreRefusedDelete()
@@ -788,7 +817,10 @@ bool TfrmEZI000::bbtCancelClick()
     ClearControls();
     ClearRows();
     m_rowChanged = false;
-    return TfrmZZI010::bbtCancelClick();
+    if (!TfrmZZI010::bbtCancelClick())
+        return false;
+    Cancelled();
+    return true;
 }
 
 void TfrmEZI000::closeEvent(QCloseEvent *event)
@@ -813,8 +845,7 @@ QList<TfrmZZI000::ProcedureUse> TfrmEZI000::ContractProcedures() const
         return {};
     QStringList offered = SearchParameters();
     for (const ColumnDef &column : m_rows->columns())
-        if (column.field != RowOriginField)
-            offered.append(u"A"_s + column.field);
+        offered.append(u"A"_s + column.field);
     return {{.procedure = &prcSaveData, .named = {u"AEDITSTATUS"_s}, .offered = offered}};
 }
 
@@ -832,7 +863,7 @@ void TfrmEZI000::ShowChangeList()
         const int row = list.insertRecord();
         for (int i = 0; i < m_changeFields.size(); ++i)
             list.setValue(row, m_changeFields.at(i), entry.cells.at(i));
-        list.setValue(row, u"EDITSTATUS"_s, entry.status);
+        list.setValue(row, u"EDITSTATUS"_s, EditStatusCode(entry.status));
     }
     TfrmEZH999 dialog(list, this);
     modal().runDialog(dialog);
