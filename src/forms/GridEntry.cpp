@@ -1,4 +1,4 @@
-#include "EZI020.h"
+#include "GridEntry.h"
 
 #include "GridModel.h"
 #include "GridView.h"
@@ -37,9 +37,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString RowIdField = u"ROWID"_s;
-const QString EditedField = u"ROWEDITED"_s; // "1" while the row has an edit not posted yet
-
 // "#,##0": a whole number, half away from zero, with thousands separators.
 QString WholeWithSeparators(double value)
 {
@@ -55,16 +52,6 @@ bool isInput(QWidget *w)
 }
 
 } // namespace
-
-int GridChangeList::indexOf(const QString &rowId) const
-{
-    if (rowId.isEmpty())
-        return -1;
-    for (int i = 0; i < entries.size(); ++i)
-        if (entries.at(i).rowId() == rowId)
-            return i;
-    return -1;
-}
 
 TfrmGridEntry::TfrmGridEntry(const QString &formName, const QString &caption, const GridEntryPolicy &policy,
                              QWidget *parent)
@@ -134,28 +121,28 @@ TfrmGridEntry::~TfrmGridEntry() = default;
 
 void TfrmGridEntry::SetColumns(const QList<ColumnDef> &columns)
 {
-    QList<ColumnDef> all = columns;
-    all.append({.title = RowIdTitle, .field = RowIdField, .width = 1, .visible = false, .readOnly = true});
-    m_rows->setColumns(all);
-    m_rows->addField(EditedField);
+    m_rows->setColumns(columns);
     rgrGrid->applyColumns();
     const bool footer = std::any_of(columns.begin(), columns.end(), [](const ColumnDef &c) { return c.footer; });
     rgrGrid->setFooterVisible(footer);
 }
 
-int TfrmGridEntry::gridColumns() const
+QStringList TfrmGridEntry::ChangeParameters() const
 {
-    return std::max(0, m_rows->columnCount() - 1);
+    QStringList names;
+    for (const ColumnDef &column : m_rows->columns())
+        names.append(u"A"_s + column.field.toUpper());
+    return names;
 }
 
-QString TfrmGridEntry::RowId(int row) const
+EditStatus TfrmGridEntry::RowStateOf(int row) const
 {
-    return m_rows->value(row, RowIdField);
+    return m_rows->isStoredRow(row) ? EditStatus::Changed : EditStatus::Inserted;
 }
 
-int TfrmGridEntry::RowStateOf(int row) const
+bool TfrmGridEntry::isUnpostedRow(int row) const
 {
-    return m_rows->isStoredRow(row) ? StoredRow : InsertedRow;
+    return !m_rows->isStoredRow(row) && !m_rows->isLogged(row);
 }
 
 QRect TfrmGridEntry::FillBlock() const
@@ -200,6 +187,8 @@ void TfrmGridEntry::showDayName(QWidget *control)
 
 bool TfrmGridEntry::bbtSearchClick()
 {
+    if (!bbtSearch->isEnabled() || !bbtSearch->isVisible() || !BeforeSearch())
+        return false;
     if (!TfrmZZI010::bbtSearchClick())
         return false;
     const ServerWait wait(this);
@@ -212,11 +201,6 @@ bool TfrmGridEntry::bbtSearchClick()
         query.bind(it.key(), it.value());
     query.exec();
     const QSqlRecord record = query.record();
-    if (m_changes.titles.isEmpty()) {
-        for (int i = 0; i < gridColumns(); ++i)
-            m_changes.titles.append(u"A"_s + (i < record.count() ? record.fieldName(i).toUpper() : QString()));
-        m_changes.titles.append(RowIdTitle);
-    }
 
     {
         const QScopedValueRollback moving(m_moving, true);
@@ -224,17 +208,15 @@ bool TfrmGridEntry::bbtSearchClick()
             const QScopedValueRollback loading(m_loading, true);
             m_rows->close();
             m_rows->open();
-            const int fields = std::min(int(record.count()), gridColumns());
+            const int fields = std::min(int(record.count()), m_rows->columnCount());
             while (query.next()) {
                 const int row = m_rows->insertRecord();
                 for (int i = 0; i < fields; ++i)
                     m_rows->setValue(row, m_rows->column(i).field, query.value(i));
-                m_rows->setValue(row, RowIdField, QString::number(++m_rowIdCounter));
             }
             query.close();
             m_rows->acceptRecords();
         }
-        m_changes.entries.clear();
         if (m_rows->rowCount() > 0)
             rgrGrid->setCurrentRow(0);
     }
@@ -245,17 +227,15 @@ bool TfrmGridEntry::bbtSearchClick()
     CalcFooters();
     m_rowChanged = false;
     m_masterChanged = false;
+    Searched();
     return true;
 }
 
 void TfrmGridEntry::valueChanged(int row, const QString &field)
 {
-    if (m_loading || field == EditedField || field == RowIdField)
+    Q_UNUSED(row);
+    if (m_loading)
         return;
-    {
-        const QScopedValueRollback loading(m_loading, true);
-        m_rows->setValue(row, EditedField, u"1"_s);
-    }
     m_rowChanged = true;
     const int column = m_rows->columnOf(field);
     if (column >= 0 && m_rows->column(column).footer)
@@ -264,61 +244,50 @@ void TfrmGridEntry::valueChanged(int row, const QString &field)
 
 bool TfrmGridEntry::isEmptyRow(int row) const
 {
-    for (int c = 0; c < gridColumns(); ++c)
+    for (int c = 0; c < m_rows->columnCount(); ++c)
         if (!m_rows->value(row, m_rows->column(c).field).isEmpty())
             return false;
     return true;
 }
 
-GridChangeList::Entry TfrmGridEntry::entryOf(int row, int state) const
+QList<TfrmGridEntry::RowChange> TfrmGridEntry::changesOf(const GridModel &grid) const
 {
-    GridChangeList::Entry entry;
-    for (int c = 0; c < gridColumns(); ++c)
-        entry.cells.append(m_rows->value(row, m_rows->column(c).field));
-    entry.cells.append(RowId(row));
-    entry.state = state;
-    return entry;
-}
-
-void TfrmGridEntry::logEntry(const GridChangeList::Entry &entry)
-{
-    if (m_changes.titles.isEmpty()) {
-        for (int c = 0; c < gridColumns(); ++c)
-            m_changes.titles.append(u"A"_s + m_rows->column(c).field.toUpper());
-        m_changes.titles.append(RowIdTitle);
+    QList<RowChange> changes;
+    for (const GridModel::LogEntry &entry : grid.log()) {
+        RowChange change;
+        if (entry.row >= 0) {
+            change.status = grid.isStoredRow(entry.row) ? EditStatus::Changed : EditStatus::Inserted;
+            for (const ColumnDef &column : grid.columns())
+                change.cells.append(grid.value(entry.row, column.field));
+        } else {
+            // The stored row goes, whatever was typed into its cells since:
+            // its key as read says which row that is.
+            change.status = EditStatus::Deleted;
+            const GridModel::DeletedRecord &deleted = grid.deletedRecords().at(entry.deleted);
+            for (const ColumnDef &column : grid.columns())
+                change.cells.append(deleted.read.value(grid.fieldIndex(column.field)));
+        }
+        changes.append(change);
     }
-    const int at = m_changes.indexOf(entry.rowId());
-    if (at >= 0)
-        m_changes.entries[at] = entry;
-    else
-        m_changes.entries.append(entry);
+    return changes;
 }
 
 void TfrmGridEntry::GridAfterPost(int row)
 {
-    if (RowId(row).isEmpty() && isEmptyRow(row)) {
+    if (isUnpostedRow(row) && isEmptyRow(row)) {
         const QScopedValueRollback moving(m_moving, true);
         m_rows->removeRecord(row);
         return;
     }
-    if (RowId(row).isEmpty()) {
-        const QScopedValueRollback loading(m_loading, true);
-        m_rows->setValue(row, RowIdField, QString::number(++m_rowIdCounter));
-    }
-    logEntry(entryOf(row, RowStateOf(row)));
+    m_rows->markChanged(row);
 }
 
 bool TfrmGridEntry::postRow(int row)
 {
     if (row < 0 || row >= m_rows->rowCount())
         return false;
-    const bool pending = m_rows->value(row, EditedField) == u"1"_s || RowId(row).isEmpty();
-    if (!pending)
+    if (!m_rows->isEdited(row) && !isUnpostedRow(row))
         return false;
-    {
-        const QScopedValueRollback loading(m_loading, true);
-        m_rows->setValue(row, EditedField, QString());
-    }
     const int count = m_rows->rowCount();
     GridAfterPost(row);
     return m_rows->rowCount() < count;
@@ -356,7 +325,7 @@ void TfrmGridEntry::appendRow()
     rgrGrid->commitEdit();
     const int current = rgrGrid->currentRow();
     // A new row nothing was typed into is where the new row would be.
-    if (current >= 0 && RowId(current).isEmpty() && isEmptyRow(current))
+    if (current >= 0 && isUnpostedRow(current) && isEmptyRow(current))
         return;
     GridBeforeInsert();
     const QScopedValueRollback moving(m_moving, true);
@@ -382,24 +351,10 @@ bool TfrmGridEntry::bbtAddClick()
 
 void TfrmGridEntry::GridBeforeDelete(int row)
 {
-    const QString rowId = RowId(row);
-    if (rowId.isEmpty())
-        return;
-    if (RowStateOf(row) == InsertedRow) {
-        // Never stored: its pending insert goes with it.
-        const int at = m_changes.indexOf(rowId);
-        if (at >= 0)
-            m_changes.entries.removeAt(at);
-        return;
-    }
-    // The stored row goes, whatever was typed into its cells since: its
-    // key as read says which row that is.
-    GridChangeList::Entry entry{{}, DeletedRow};
-    for (int c = 0; c < gridColumns(); ++c)
-        entry.cells.append(m_rows->readValue(row, m_rows->column(c).field));
-    entry.cells.append(rowId);
-    logEntry(entry);
-    m_rowChanged = true;
+    // Removing the row logs the delete of a stored one; a row added on the
+    // screen, posted or not, leaves nothing to send.
+    if (m_rows->isStoredRow(row))
+        m_rowChanged = true;
 }
 
 void TfrmGridEntry::deleteRow(int row)
@@ -432,61 +387,79 @@ bool TfrmGridEntry::bbtSaveClick()
     if (!TfrmZZI010::bbtSaveClick() || !CommonStart(bbtSave))
         return false;
     PostRow();
+    if (!CheckBeforeSave())
+        return false;
     // A flag set by rows that were then removed unsent means nothing to save.
-    if (!m_rowChanged || (m_changes.entries.isEmpty() && !m_masterChanged)) {
+    if (!m_rowChanged || (m_rows->log().isEmpty() && !m_masterChanged)) {
         ErrorBox(m_policy.nothingChanged);
         return false;
     }
     if (!ConfirmBox(u"저장 하시겠습니까?"_s))
         return false;
-    const ServerWait wait(this);
-    m_saved = false;
-    m_sent.clear();
-    try {
-        RunSave([this] { SaveAll(); });
-    } catch (const ServerError &) {
-        // Rolled back: every entry stays for the retry, and the failed one is shown.
+    SavedRows saved;
+    {
+        const ServerWait wait(this);
+        m_saved = false;
         m_sent.clear();
-        for (int row = 0; row < m_rows->rowCount(); ++row)
-            if (RowId(row) == QString::number(m_savingRowId))
-                selectRow(row);
-        throw;
+        try {
+            RunSave([&] {
+                saved = {};
+                m_sent.clear();
+                SaveAll(saved);
+            });
+        } catch (const ServerError &) {
+            // Rolled back: every change stays for the retry, and the failed row is shown.
+            m_sent.clear();
+            if (m_savingRow >= 0)
+                selectRow(m_savingRow);
+            throw;
+        }
+        for (GridModel *grid : std::as_const(m_sent))
+            grid->acceptRecords();
+        m_sent.clear();
+        m_saved = true;
+        ShowStatus(u"자료를 저장했습니다."_s);
+        m_rowChanged = false;
+        m_masterChanged = false;
+        m_savingRow = -1;
     }
-    for (const SentList &sent : std::as_const(m_sent)) {
-        sent.changes->entries.clear();
-        for (int row = 0; row < sent.grid->rowCount(); ++row)
-            sent.grid->setValue(row, EditedField, QString());
-        sent.grid->acceptRecords();
-    }
-    m_sent.clear();
-    m_saved = true;
-    ShowStatus(u"자료를 저장했습니다."_s);
-    m_rowChanged = false;
-    m_masterChanged = false;
-    m_savingRowId = 0;
+    Saved(saved);
     return true;
 }
 
-void TfrmGridEntry::SaveAll()
+void TfrmGridEntry::SaveAll(SavedRows &saved)
 {
-    SaveGrid(*m_rows, m_changes, prcProc);
+    SaveGrid(*m_rows, prcProc, saved);
 }
 
-void TfrmGridEntry::SaveGrid(GridModel &grid, GridChangeList &changes, StoredProc &procedure)
+void TfrmGridEntry::SaveGrid(GridModel &grid, StoredProc &procedure, SavedRows &saved)
 {
-    for (const GridChangeList::Entry &entry : std::as_const(changes.entries)) {
-        for (int i = 0; i < changes.titles.size() && i < entry.cells.size(); ++i)
-            if (procedure.hasParameter(changes.titles.at(i)))
-                procedure.setValue(changes.titles.at(i), entry.cells.at(i));
+    const QList<GridModel::LogEntry> log = grid.log();
+    const QList<RowChange> changes = changesOf(grid);
+    for (int i = 0; i < changes.size(); ++i) {
+        const RowChange &change = changes.at(i);
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            const QString parameter = u"A"_s + grid.column(c).field.toUpper();
+            if (procedure.hasParameter(parameter))
+                procedure.setValue(parameter, change.cells.at(c));
+        }
         if (procedure.hasParameter(u"AEDITSTATUS"_s))
-            procedure.setValue(u"AEDITSTATUS"_s, QString::number(entry.state == NoState ? InsertedRow : entry.state));
-        m_savingRowId = entry.rowId().toInt();
-        if (&grid == m_rows)
+            SetEditStatus(procedure, change.status);
+        const int row = log.at(i).row;
+        if (&grid == m_rows) {
+            m_savingRow = row;
             RunSaveProc();
-        else
+        } else {
             procedure.exec();
+        }
+        if (change.status == EditStatus::Inserted) {
+            SavedRows::Row sent{.outputs = procedure.outputs()};
+            for (const QString &field : grid.fields())
+                sent.values.insert(field.toUpper(), grid.value(row, field));
+            saved.added.append(sent);
+        }
     }
-    m_sent.append({&grid, &changes});
+    m_sent.append(&grid);
 }
 
 void TfrmGridEntry::RunSaveProc()
@@ -518,11 +491,10 @@ bool TfrmGridEntry::bbtCancelClick()
         m_rows->close();
         m_rows->open();
     }
-    m_changes.entries.clear();
-    m_rowIdCounter = 0;
     m_rowChanged = false;
     m_masterChanged = false;
     CalcFooters();
+    Cancelled();
     return true;
 }
 
@@ -540,7 +512,7 @@ void TfrmGridEntry::closeEvent(QCloseEvent *event)
 
 void TfrmGridEntry::GridColumnTitleClick(int column)
 {
-    if (column < 0 || column >= gridColumns())
+    if (column < 0 || column >= m_rows->columnCount())
         return;
     PostRow();
     const Qt::SortOrder order =
@@ -558,7 +530,7 @@ void TfrmGridEntry::CalcFooters()
 {
     if (!rgrGrid->isFooterVisible())
         return;
-    for (int c = 0; c < gridColumns(); ++c) {
+    for (int c = 0; c < m_rows->columnCount(); ++c) {
         if (!m_rows->column(c).footer)
             continue;
         double sum = 0;
@@ -673,11 +645,11 @@ bool TfrmGridEntry::gridKey(QKeyEvent *key, bool press)
     } else if (key->key() == Qt::Key_Down) {
         m_fillTarget = rgrGrid->currentRow();
         const int target = m_fillTarget;
-        if (target >= 0 && target != m_fillSource && !RowId(target).isEmpty() && m_fillSource < m_rows->rowCount()) {
+        if (target >= 0 && target != m_fillSource && !isUnpostedRow(target) && m_fillSource < m_rows->rowCount()) {
             {
                 const QScopedValueRollback loading(m_loading, true);
                 for (int c = std::min(m_fillFirst, m_fillLast); c <= std::max(m_fillFirst, m_fillLast); ++c) {
-                    if (c < 0 || c >= gridColumns() || m_rows->column(c).readOnly)
+                    if (c < 0 || c >= m_rows->columnCount() || m_rows->column(c).readOnly)
                         continue;
                     const QString field = m_rows->column(c).field;
                     m_rows->setValue(target, field, m_rows->value(m_fillSource, field));
@@ -736,26 +708,6 @@ bool TfrmGridEntry::eventFilter(QObject *watched, QEvent *event)
         SetBackground(rgrGrid, QApplication::palette().color(QPalette::Base));
     }
     return TfrmZZI010::eventFilter(watched, event);
-}
-
-TfrmEZI020::TfrmEZI020(const QString &formName, const QString &caption, QWidget *parent)
-    : TfrmGridEntry(formName, caption,
-                    {.deleteQuestion = u"자료를 삭제하시겠습니까?"_s,
-                     .nothingChanged = u"변경된 자료가 없습니다."_s,
-                     .cancelQuestion = u"변경된 자료가 있습니다. 자료를 취소하시겠습니까?"_s,
-                     .clearPanelOnCancel = true},
-                    parent)
-{
-}
-
-TfrmZZI090::TfrmZZI090(const QString &formName, const QString &caption, QWidget *parent)
-    : TfrmGridEntry(formName, caption,
-                    {.deleteQuestion = u"현재 자료를 삭제하시겠습니까?"_s,
-                     .nothingChanged = u"변경된 데이타가 존재하지 않습니다."_s,
-                     .cancelQuestion = u"변경된 자료가 있습니다. 정말 취소하시겠습니까?"_s,
-                     .clearPanelOnCancel = false},
-                    parent)
-{
 }
 
 void TfrmGridEntry::edtEnter(QWidget *control)

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "ColumnDef.h"
+#include "EditStatus.h"
+#include "SavedRows.h"
 #include "StoredProc.h"
 #include "TfrmZZI010.h"
 
-#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QStringList>
@@ -23,67 +24,52 @@ struct GridEntryPolicy
     bool clearPanelOnCancel = false; // Cancel empties every control of panMain, not only the grid
 };
 
-// The rows of a grid waiting to be sent: a copy of each posted or deleted
-// row's cells with its state. Column i is titled "A" + the query's field i
-// (the procedure parameter it feeds); the last column holds the RowID.
-struct GridChangeList
-{
-    struct Entry
-    {
-        QStringList cells;
-        int state = 0;
-        QString rowId() const { return cells.isEmpty() ? QString() : cells.last(); }
-    };
-
-    QStringList titles;
-    QList<Entry> entries;
-
-    int indexOf(const QString &rowId) const;
-};
-
 // The base of screens whose rows are typed straight into the grid: Search
 // fills it, the operator edits, inserts and deletes rows in place, and Save
 // sends every posted or deleted row through the screen's procedure in one
-// transaction. TfrmEZI020 and TfrmZZI090 are this base with their own texts.
+// transaction, in the order they were posted. TfrmEZI020 and TfrmZZI090 are
+// this base with their own texts.
+//
+// The pending changes are the grid's row log: a row is logged when it is
+// posted (left, or Save) after an edit, a stored row also when it is
+// deleted; a new row deleted before the save leaves nothing behind.
 //
 // A screen declares its columns (SetColumns) in the order of its query's
 // fields, sets qryQuery's text and prcProc's name, binds qryQuery before
-// calling bbtSearchClick and sets its fixed parameters before bbtSaveClick.
+// calling bbtSearchClick and sets its fixed parameters in CheckBeforeSave.
 class TfrmGridEntry : public TfrmZZI010
 {
     Q_OBJECT
 
 public:
-    enum RowState { NoState = 0, StoredRow = 1, InsertedRow = 2, DeletedRow = 3 };
-    static inline const QString RowIdTitle = QStringLiteral("RowID");
+    // One pending call: the row's cells by column and what the call does.
+    struct RowChange
+    {
+        EditStatus status;
+        QStringList cells;
+    };
 
     ~TfrmGridEntry() override;
 
-    // The grid's columns; the hidden RowID column is appended. A column with
-    // a footer turns the footer row on.
+    // The grid's columns. A column with a footer turns the footer row on.
     void SetColumns(const QList<ColumnDef> &columns);
 
     GridModel &Rows() const { return *m_rows; }
     GridView *Grid() const { return rgrGrid; }
-    const GridChangeList &Changes() const { return m_changes; }
     const GridEntryPolicy &Policy() const { return m_policy; }
-    QString RowId(int row) const;
-    // The row's state; a row without one counts as inserted.
-    int RowStateOf(int row) const;
+    // The calls a save would send now, in their order.
+    QList<RowChange> PendingChanges() const { return changesOf(*m_rows); }
+    // The parameters the cells feed: "A" + each column's field.
+    QStringList ChangeParameters() const;
+    // A stored row (possibly changed) is "1", a row added on the screen "2".
+    EditStatus RowStateOf(int row) const;
     bool IsRowChanged() const { return m_rowChanged; }
     bool IsSaved() const { return m_saved; }
-    // The RowID of the entry being sent; after a failed save, the one that failed.
-    int SavingRowId() const { return m_savingRowId; }
+    // The row whose call is being sent; after a failed save, the one that
+    // failed; -1 outside a save and for a deleted row.
+    int SavingRow() const { return m_savingRow; }
     // The fill-down block as columns (x) and rows (y); null without one.
     QRect FillBlock() const;
-
-    // Sends a grid's change list through a procedure, one call per entry.
-    // The list is emptied only once the whole save has committed.
-    virtual void SaveGrid(GridModel &grid, GridChangeList &changes, StoredProc &procedure);
-    // Sends every grid of the screen: the base sends the row grid.
-    virtual void SaveAll();
-    // Runs prcProc for the entry whose parameters are set.
-    virtual void RunSaveProc();
 
     void EnablePanel(QWidget *panel, bool enable, bool recolour, bool clear);
     // Points at a wrong cell: selects the column (unless -1), focuses the
@@ -118,6 +104,29 @@ protected:
     TfrmGridEntry(const QString &formName, const QString &caption, const GridEntryPolicy &policy,
                   QWidget *parent = nullptr);
 
+    // Search, once the button is available and before the rows are read:
+    // the screen binds qryQuery here; false stops the search.
+    virtual bool BeforeSearch() { return true; }
+    // After a search filled the grid.
+    virtual void Searched() {}
+    // Save, once the button is available and the current row is posted,
+    // before anything is asked: the screen's checks and fixed parameters;
+    // false stops the save (after the screen's message).
+    virtual bool CheckBeforeSave() { return true; }
+    // Inside the save's transaction: sends every grid of the screen; the
+    // base sends the row grid through prcProc.
+    virtual void SaveAll(SavedRows &saved);
+    // Sends a grid's logged rows through a procedure, one call per row,
+    // each new row recorded in `saved`. The grid's log is accepted only
+    // once the whole save has committed.
+    void SaveGrid(GridModel &grid, StoredProc &procedure, SavedRows &saved);
+    // Runs prcProc for the row whose parameters are set.
+    virtual void RunSaveProc();
+    // After the save committed; the rows are not read again.
+    virtual void Saved(const SavedRows & /*saved*/) {}
+    // After Cancel went back to search mode.
+    virtual void Cancelled() {}
+
     void FormReady() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -135,12 +144,6 @@ protected:
     StoredProc prcProc;
 
 private:
-    struct SentList
-    {
-        GridModel *grid;
-        GridChangeList *changes;
-    };
-
     void valueChanged(int row, const QString &field);
     void currentRowMoved(int now, int previous);
     bool postRow(int row);
@@ -148,9 +151,9 @@ private:
     void deleteRow(int row);
     void selectRow(int row);
     bool isEmptyRow(int row) const;
-    GridChangeList::Entry entryOf(int row, int state) const;
-    void logEntry(const GridChangeList::Entry &entry);
-    int gridColumns() const;
+    // A row added on the screen that was never posted.
+    bool isUnpostedRow(int row) const;
+    QList<RowChange> changesOf(const GridModel &grid) const;
     bool gridKey(QKeyEvent *key, bool press);
     bool headKey(QWidget *control, QKeyEvent *key);
     void showDayName(QWidget *control);
@@ -158,10 +161,8 @@ private:
 
     GridEntryPolicy m_policy;
     GridModel *m_rows = nullptr;
-    GridChangeList m_changes;
-    QList<SentList> m_sent;
-    int m_rowIdCounter = 0;
-    int m_savingRowId = 0;
+    QList<GridModel *> m_sent; // the grids the running save sent
+    int m_savingRow = -1;
     bool m_rowChanged = false;
     bool m_masterChanged = false;
     bool m_saved = false;
@@ -173,20 +174,4 @@ private:
     int m_fillFirst = -1;
     int m_fillLast = -1;
     int m_fillTarget = -1;
-};
-
-class TfrmEZI020 : public TfrmGridEntry
-{
-    Q_OBJECT
-
-public:
-    TfrmEZI020(const QString &formName, const QString &caption, QWidget *parent = nullptr);
-};
-
-class TfrmZZI090 : public TfrmGridEntry
-{
-    Q_OBJECT
-
-public:
-    TfrmZZI090(const QString &formName, const QString &caption, QWidget *parent = nullptr);
 };
