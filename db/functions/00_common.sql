@@ -269,3 +269,34 @@ BEGIN
     RETURN v;
 END
 $$;
+
+-- A required code of a common-code group (a key column).
+CREATE OR REPLACE FUNCTION kest_private.check_zx_key(value text, grp text, width integer, label text)
+RETURNS text
+LANGUAGE sql STABLE
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+    SELECT check_zx_code(check_key(value, width, label), grp, width, label)
+$$;
+
+-- Writes a checked row over the stored row with the same keys: every column
+-- but the keys, taken from the table's own definition, so that a writer
+-- lists its columns once (where it checks them). False when no row has
+-- those keys.
+CREATE OR REPLACE FUNCTION kest_private.update_row(tbl regclass, r anyelement, keys text[])
+RETURNS boolean
+LANGUAGE plpgsql AS $$
+DECLARE
+    cols  text;
+    match text;
+    n     integer;
+BEGIN
+    SELECT string_agg(quote_ident(attname), ', ' ORDER BY attnum) INTO cols
+      FROM pg_attribute
+     WHERE attrelid = tbl AND attnum > 0 AND NOT attisdropped AND attname <> ALL (keys);
+    SELECT string_agg(format('t.%1$I = ($1).%1$I', k), ' AND ') INTO match FROM unnest(keys) AS k;
+    EXECUTE format('UPDATE %s t SET (%s) = (SELECT %s FROM (SELECT ($1).*) s) WHERE %s', tbl, cols, cols, match)
+      USING r;
+    GET DIAGNOSTICS n = ROW_COUNT;
+    RETURN n > 0;
+END
+$$;

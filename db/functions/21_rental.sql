@@ -65,9 +65,9 @@ DECLARE
     st     text   := edit_status(aeditstatus, '12');
     au     record := audit(au_emp_no, au_ip);
     v_date text   := check_date(arent_date, '대여일자', true);
-    v_area text   := check_key(aarea_gubun, 2, '지역구분');
+    v_area text   := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
     v_deal text   := check_text(adeal_name, 30, '취급자');
-    v_kind text   := check_text(akeep_kind_gubun, 10, '보관내용구분');
+    v_kind text   := check_zx_code(akeep_kind_gubun, 'E0013', 10, '보관내용구분');
     v_box  text   := check_text(akeep_box_no, 5, '보관함번호');
     v_no   bigint;
 BEGIN
@@ -121,7 +121,7 @@ DECLARE
     st       text    := edit_status(aeditstatus);
     au       record  := audit(au_emp_no, au_ip);
     v_date   text    := check_date(arent_date, '대여일자', true);
-    v_area   text    := check_key(aarea_gubun, 2, '지역구분');
+    v_area   text    := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
     v_no     bigint  := check_int(arent_no, 1, 9999999999, '대여번호', true);
     v_seq    integer;
     v_kind   text;
@@ -147,15 +147,15 @@ BEGIN
         v_seq := check_int(arent_seq, 1, 9999, '대여순번', true);
     END IF;
     IF st IN ('1', '2') THEN
-        v_kind   := check_key(aequip_gubun, 2, '장비구분');
+        v_kind   := check_zx_key(aequip_gubun, 'E0009', 2, '장비구분');
         v_item   := check_key(aequip_no, 5, '장비번호');
         v_stat   := check_code(arent_stat, '{D,S,R}', '대여상태', true);
-        v_ticket := check_text(aticket_kind, 10, '권종');
+        v_ticket := check_zx_code(aticket_kind, 'I0005', 10, '권종');
         v_name   := check_text(arent_name, 30, '대여자명', true);
         v_tel    := check_text(atel_no, 20, '연락처');
         v_height := check_int(aheight, 0, 250, '신장');
         v_weight := check_int(aweight, 0, 250, '체중');
-        v_shoes  := check_text(ashoes_size, 10, '부츠사이즈');
+        v_shoes  := check_zx_code(ashoes_size, 'E0011', 10, '부츠사이즈');
         v_bind   := check_int(abinding, 0, 30, '바인딩강도');
         v_zip    := check_text(azip_code, 6, '우편번호');
         v_addr1  := check_text(aaddr1, 60, '주소');
