@@ -3,7 +3,6 @@
 #include "ConnectionWatch.h"
 #include "ServerError.h"
 #include "StartupValues.h"
-#include "StoredProc.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -79,13 +78,23 @@ void DataModule::setParameters(const QString &databaseName, const QString &userN
     db.setPassword(password);
 }
 
+namespace {
+
+int nextGeneration()
+{
+    static int openings = 0;
+    return ++openings;
+}
+
+} // namespace
+
 void DataModule::Connect()
 {
     QSqlDatabase db = database();
     if (db.isOpen())
         return;
     if (db.open()) {
-        ++m_generation;
+        m_generation = nextGeneration();
         applySessionSettings();
         return;
     }
@@ -119,14 +128,12 @@ void DataModule::Disconnect()
     if (db.isOpen())
         db.close();
     m_transactionDepth = 0;
-    ++m_generation;
+    m_generation = nextGeneration();
 }
 
 void DataModule::DropConnection()
 {
     Disconnect();
-    // A procedure may have been replaced while the server was away.
-    StoredProc::clearCache();
     for (pg_conn *stream : std::as_const(m_idleStreams))
         PQfinish(stream);
     m_idleStreams.clear();

@@ -58,8 +58,9 @@ public:
     int lockTimeout() const { return m_lockMs; }
 
     QSqlDatabase database() const;
-    // Counts the openings of the connection: a save started on an older one
-    // has nothing left to roll back.
+    // Names the opening of the connection, unique in the process (another
+    // data module's included): a save started on an older one has nothing
+    // left to roll back, and what was learnt from the server is learnt again.
     int generation() const { return m_generation; }
 
     // True while a save transaction is active on the connection.

@@ -4,7 +4,6 @@
 #include "DataModule.h"
 #include "PgText.h"
 #include "ServerError.h"
-#include "SqlQuery.h"
 
 #include <libpq-fe.h>
 

@@ -1,5 +1,6 @@
 #include "StoredProc.h"
 
+#include "DataModule.h"
 #include "ServerCall.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
@@ -25,6 +26,13 @@ void StoredProc::setName(const QString &name)
 QHash<QString, QList<StoredProc::Parameter>> &StoredProc::cache()
 {
     static QHash<QString, QList<Parameter>> lists;
+    static int generation = -1;
+    const DataModule *module = DataModule::instance();
+    const int now = module ? module->generation() : -1;
+    if (now != generation) {
+        lists.clear();
+        generation = now;
+    }
     return lists;
 }
 
@@ -121,7 +129,3 @@ QString StoredProc::output(const QString &name) const
     return m_outputs.value(name.toLower());
 }
 
-void StoredProc::clearCache()
-{
-    cache().clear();
-}

@@ -2,7 +2,6 @@
 
 #include "DataModule.h"
 #include "StartupValues.h"
-#include "StoredProc.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +86,6 @@ TestDatabase::TestDatabase(const QString &name, Mode mode)
     db.setHostName(socketDir());
     db.setPort(port());
     m_module->setParameters(m_name, values.databaseUser, QString::fromLatin1(LoginPassword));
-    StoredProc::clearCache();
     m_module->Connect();
 }
 
