@@ -9,7 +9,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
 
@@ -17,29 +16,6 @@ namespace {
 
 const QString SizeGroupMissing =
     u"선택하신 지역,장비에 해당하는 사이즈그룹이 존재하지 않습니다\r\r공통코드를 확인 하십시요!"_s;
-
-// A date key cell drawn as 9999-99-99, in the grid's cell colour.
-class DateKeyDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QString displayText(const QVariant &value, const QLocale &) const override
-    {
-        const QString key = value.toString();
-        if (key.size() != 8)
-            return key;
-        return key.left(4) + u'-' + key.mid(4, 2) + u'-' + key.mid(6, 2);
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (const auto *view = qobject_cast<const GridView *>(parent()); view && view->colours().cellBackground.isValid())
-            option->backgroundBrush = view->colours().cellBackground;
-    }
-};
 
 } // namespace
 
@@ -57,7 +33,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                 {.title = u"장비대여가능여부"_s, .field = u"EQUIP_RENT_YN"_s, .width = 110, .dataWidth = 1,
                  .alignment = Qt::AlignHCenter},
                 {.title = u"구입일자"_s, .field = u"BUY_DATE"_s, .width = 80, .dataWidth = 8,
-                 .alignment = Qt::AlignHCenter},
+                 .alignment = Qt::AlignHCenter, .displayMask = u"9999-99-99"_s},
                 {.title = u"비고"_s, .field = u"REMARK"_s, .width = 200, .dataWidth = 60},
                 {.title = u"연일대여여부"_s, .field = u"SVRL_RENT_YN"_s, .dataWidth = 1, .visible = false},
                 {.title = u"연일사용기간FROM"_s, .field = u"SVRL_RENT_FROM_DATE"_s, .dataWidth = 10, .visible = false},
@@ -65,7 +41,6 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
     FillColumnCodes(Rows(), 1, u"E0010"_s);
     Rows().pickList(2).append(u"가능"_s, u"Y"_s);
     Rows().pickList(2).append(u"불가능"_s, u"N"_s);
-    rgrGrid->setItemDelegateForColumn(3, new DateKeyDelegate(rgrGrid));
 
     AddFields({
         {.name = u"wlbEquipNo"_s, .caption = u"장비번호"_s, .kind = FieldKind::Label, .field = u"EQUIP_NO"_s,

@@ -43,22 +43,6 @@ TfrmEZS000::TfrmEZS000(const QString &formName, const QString &caption, QWidget 
     rgrGrid->setFooterVisible(true);
 }
 
-QDateEdit *TfrmEZS000::CreateDatePicker()
-{
-    auto *picker = new DateEdit(panSearch);
-    picker->setObjectName(u"dtpDate"_s);
-    picker->setDate(QDate::currentDate());
-    dtpDate = picker;
-    m_workDate = TodayKey();
-    connect(picker, &QDateEdit::dateChanged, this, [this, picker] { dtpChange(picker); });
-    return picker;
-}
-
-void TfrmEZS000::dtpChange(QDateEdit *picker)
-{
-    m_workDate = picker->date().toString(u"yyyyMMdd"_s);
-}
-
 void TfrmEZS000::ResetFooters()
 {
     qryFooter.close();

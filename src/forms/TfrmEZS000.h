@@ -34,8 +34,6 @@ public:
     // F8: closes the list, resets the footers, focus to the first search field.
     virtual bool bbtCancelClick();
 
-    // A date picker's change: the working date becomes its date.
-    void dtpChange(QDateEdit *picker);
     // The working date as 'YYYYMMDD'; today until a picker changes it.
     QString WorkDate() const;
 
@@ -63,9 +61,6 @@ protected:
     // "from  ∼  to" as YYYY-MM-DD, an open end as "[전체]".
     static QString DateRangeText(const QWidget *from, const QWidget *to);
 
-    // Makes the working-date picker dtpDate at today, bound to dtpChange;
-    // the screen puts it on its search bar.
-    QDateEdit *CreateDatePicker();
     // Every footer but the first to "0", and qryFooter closed.
     void ResetFooters();
     void CloseQueries() override;

@@ -148,7 +148,9 @@ private slots:
         QVERIFY(m_register->IsStoredRow(3));
         QCOMPARE(m_register->Grid()->currentRow(), 3);
         QCOMPARE(label(u"wlbEquipNo"_s)->text(), u"00004"_s);
-        QCOMPARE(registerRows().data(registerRows().index(3, 3)).toString(), u"20240301"_s);
+        // The cell keeps the date key and shows it as a date.
+        QCOMPARE(registerRows().value(3, u"BUY_DATE"_s), u"20240301"_s);
+        QCOMPARE(registerRows().data(registerRows().index(3, 3)).toString(), u"2024-03-01"_s);
         QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', equip_size_gubun, equip_rent_yn, buy_date, remark,"
                                    " svrl_rent_yn, au_emp_no, au_ip) FROM eb020ms"
                                    " WHERE area_gubun = 'M' AND equip_gubun = 'NS' AND equip_no = '00004'"_s),
