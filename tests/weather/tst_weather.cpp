@@ -2,17 +2,12 @@
 #include "EAS020.h"
 #include "EAS030.h"
 #include "GridModel.h"
-#include "EAP020.h"
 #include "InputEdits.h"
-#include "PageDump.h"
 #include "RecordingModal.h"
 #include "ReportPreview.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -227,36 +222,6 @@ private slots:
         QCOMPARE(caption, u"관측장소 구분"_s);
         QCOMPARE(screen->findChild<QLabel *>(u"wlbObsePlace"_s)->text(), u"BASE1"_s);
         QCOMPARE(model().rowCount(), 3);
-    }
-
-    // Each folder under report_pages/ is the printed form of one search: the
-    // first column in "first" (title, field), the texts and rows as the
-    // other golden cases have them.
-    void goldenReports_data()
-    {
-        QTest::addColumn<QString>("folder");
-        const QDir root(QStringLiteral(REPORT_PAGES));
-        const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        QVERIFY(!cases.isEmpty());
-        for (const QString &name : cases)
-            QTest::newRow(qPrintable(name)) << root.filePath(name);
-    }
-    void goldenReports()
-    {
-        QFETCH(QString, folder);
-        const QString problem = CheckCaseFolder(folder, [](const QJsonObject &object, const GoldenCase &run)
-                                                    -> std::optional<report::Document> {
-            const QJsonArray first = object.value(u"first"_s).toArray();
-            if (object.value(u"layout"_s).toString() != u"EAP020"_s || first.size() != 2)
-                return std::nullopt;
-            TfrmEAP020 layout(first.at(0).toString(), first.at(1).toString());
-            for (auto it = run.inputs.texts.begin(); it != run.inputs.texts.end(); ++it)
-                layout.SetText(it.key(), it.value());
-            layout.SetPrintedAt(run.inputs.printedAt);
-            layout.SetRows(run.rows);
-            return layout.Pages();
-        });
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
 private:
