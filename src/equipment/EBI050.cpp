@@ -85,20 +85,12 @@ const QString DateMask = u"9999-99-99;0; "_s;
 TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 보관/불출 작업"_s, parent)
 {
     AddSearchFields({
-        {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .field = u"SEASON_GUBUN"_s, .bytes = 2,
-         .lookup = [this] { lookupSeason(); }, .width = 40, .to = &edtSeason},
-        {.name = u"wlbSeason"_s, .kind = FieldKind::Label, .width = 120, .to = &wlbSeason},
+        {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .kind = FieldKind::CodeName, .field = u"SEASON_GUBUN"_s,
+         .bytes = 2, .codeGroup = u"E0004"_s, .required = true, .width = 40,
+         .pick = CodeLookup(u"스키 시즌구분"_s), .nameWidth = 120},
         {.name = u"cboArea"_s, .caption = u"*지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
          .codeGroup = u"E0017"_s, .to = &cboArea},
     });
-    connect(edtSeason, &QLineEdit::textEdited, this, [this](const QString &text) {
-        const int at = edtSeason->cursorPosition();
-        if (text != text.toUpper()) {
-            edtSeason->setText(text.toUpper());
-            edtSeason->setCursorPosition(at);
-        }
-    });
-    connect(edtSeason, &QLineEdit::textChanged, wlbSeason, &QLabel::clear);
 
     SetColumns(Columns);
 
@@ -194,21 +186,6 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
 
 TfrmEBI050::~TfrmEBI050() = default;
 
-void TfrmEBI050::lookupSeason()
-{
-    if (!edtSeason->isEnabled())
-        return;
-    QString code;
-    QString name;
-    if (PickCode(u"스키 시즌구분"_s, u"E0004"_s, code, name, this)) {
-        edtSeason->setText(code);
-        wlbSeason->setText(name);
-        cboArea->setFocus();
-    } else {
-        edtSeason->setFocus();
-    }
-}
-
 void TfrmEBI050::lookupMember()
 {
     if (!edtKeepMemberNo->isEnabled() || IsSearchMode())
@@ -244,10 +221,7 @@ void TfrmEBI050::edtExit(QWidget *left)
     TfrmEZI000::edtExit(left);
     if (IsLoading())
         return;
-    if (left == edtSeason) {
-        if (!edtSeason->text().trimmed().isEmpty())
-            wlbSeason->setText(CodeName(u"E0004"_s, edtSeason->text().trimmed()));
-    } else if (left == wmeKeepInDate) {
+    if (left == wmeKeepInDate) {
         // The due date is recomputed only while the item is not released (a
         // released row's date is the actual release) and only from a real
         // date; ReleaseDate answers empty for anything else.
@@ -333,20 +307,8 @@ bool TfrmEBI050::bbtSearchClick()
 {
     if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
         return false;
-    const QString season = edtSeason->text().trimmed().toUpper();
-    if (season.isEmpty()) {
-        InfoBox(u"*시즌"_s + EnterFirst);
-        edtSeason->setFocus();
+    if (!CheckSearchFields())
         return false;
-    }
-    if (wlbSeason->text().trimmed().isEmpty())
-        wlbSeason->setText(CodeName(u"E0004"_s, season));
-    if (wlbSeason->text().trimmed().isEmpty()) {
-        InfoBox(u"*시즌"_s + EnterCorrectly);
-        edtSeason->setFocus();
-        return false;
-    }
-    edtSeason->setText(season);
     return TfrmEZI000::bbtSearchClick();
 }
 

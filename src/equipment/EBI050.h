@@ -49,14 +49,11 @@ protected:
 
 private:
     void pressState(const QString &code);
-    void lookupSeason();
     void lookupMember();
     void lookupZipCode();
     TKeepTicketInfo ticketOf(int row) const;
     void printNewTickets(const QStringList &numbers);
 
-    TextEdit *edtSeason = nullptr;
-    QLabel *wlbSeason = nullptr;
     CodeCombo *cboArea = nullptr;
     QPushButton *bbtReissue = nullptr;
     QPushButton *bbtPrintInit = nullptr;
