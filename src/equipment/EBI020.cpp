@@ -63,8 +63,6 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                 {.title = u"연일사용기간FROM"_s, .field = u"SVRL_RENT_FROM_DATE"_s, .dataWidth = 10, .visible = false},
                 {.title = u"연일사용기간TO"_s, .field = u"SVRL_RENT_TO_DATE"_s, .dataWidth = 10, .visible = false}});
     FillColumnCodes(Rows(), 1, u"E0010"_s);
-    Rows().pickList(2).append(u"가능"_s, u"Y"_s);
-    Rows().pickList(2).append(u"불가능"_s, u"N"_s);
     rgrGrid->setItemDelegateForColumn(3, new DateKeyDelegate(rgrGrid));
 
     AddFields({
@@ -73,7 +71,8 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
         {.name = u"cboEquipSizeGubun"_s, .caption = u"*사이즈"_s, .kind = FieldKind::Code,
          .field = u"EQUIP_SIZE_GUBUN"_s, .codeGroup = u"E0010"_s, .required = true, .to = &cboEquipSizeGubun},
         {.name = u"cboEquipRentYn"_s, .caption = u"*장비대여\r\n 가능여부"_s, .kind = FieldKind::Code,
-         .field = u"EQUIP_RENT_YN"_s, .required = true, .to = &cboEquipRentYn},
+         .field = u"EQUIP_RENT_YN"_s, .required = true,
+         .choices = {{u"가능"_s, u"불가능"_s}, {u"Y"_s, u"N"_s}}},
         {.name = u"wmeBuyDate"_s, .caption = u"*구입일자"_s, .kind = FieldKind::Mask, .field = u"BUY_DATE"_s,
          .mask = u"9999-99-99;0; "_s, .to = &wmeBuyDate},
         {.name = u"edtRemark"_s, .caption = u"비고"_s, .field = u"REMARK"_s, .bytes = 60},
@@ -84,8 +83,6 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
         {.name = u"wlbSvrlRentToDate"_s, .caption = u"∼"_s, .kind = FieldKind::Label, .field = u"SVRL_RENT_TO_DATE"_s,
          .sameLine = true, .width = 80},
     });
-    cboEquipRentYn->addCode(u"가능"_s, u"Y"_s);
-    cboEquipRentYn->addCode(u"불가능"_s, u"N"_s);
 
     // One row per item: the rental row of the multi-day rental is joined only
     // while the item is out on it, and only one of them. Ordered by the key,

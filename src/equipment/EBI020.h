@@ -20,6 +20,5 @@ protected:
 
 private:
     CodeCombo *cboEquipSizeGubun = nullptr;
-    CodeCombo *cboEquipRentYn = nullptr;
     MaskEdit *wmeBuyDate = nullptr;
 };

@@ -118,7 +118,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
         {.name = u"edtKeepEquipID"_s, .caption = u"*고유번호"_s, .field = u"NATIVE_NO"_s, .bytes = 40,
          .required = true},
         {.name = u"cboKeepPoles"_s, .caption = u"폴유무"_s, .kind = FieldKind::Code, .field = u"POELS_YN"_s,
-         .to = &cboKeepPoles},
+         .choices = {{u"유"_s, u"무"_s}, {u"Y"_s, u"N"_s}}},
         {.name = u"edtKeepPolesName"_s, .caption = u"폴명"_s, .field = u"POELS_NAME"_s, .bytes = 40,
          .sameLine = true},
         {.name = u"wmeKeepInDate"_s, .caption = u"*입고일"_s, .kind = FieldKind::Mask, .field = u"IPGO_DATE"_s,
@@ -155,10 +155,6 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
     }
     m_bodyLayout->addRow(loss);
 
-    cboKeepPoles->addCode(u"유"_s, u"Y"_s);
-    cboKeepPoles->addCode(u"무"_s, u"N"_s);
-    cboKeepPoles->setCurrentIndex(0);
-    Rows().pickList(Rows().columnOf(u"POELS_YN"_s)) = cboKeepPoles->codes();
 
     // Typing a new member number or postal code drops what the old one filled in.
     connect(edtKeepMemberNo, &QLineEdit::textEdited, edtKeepName, &QLineEdit::clear);

@@ -61,7 +61,6 @@ private:
     QLabel *wlbKeepWoodaeNo = nullptr;
     CodeCombo *cboKeep = nullptr;
     CodeCombo *cboKeepEquipName = nullptr;
-    CodeCombo *cboKeepPoles = nullptr;
     MaskEdit *wmeKeepInDate = nullptr;
     MaskEdit *wmeKeepOutDate = nullptr;
     TextEdit *edtKeepMemberNo = nullptr;

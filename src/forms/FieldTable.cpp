@@ -21,10 +21,11 @@ QWidget *makeControl(const FieldDef &def, QWidget *parent)
         auto *combo = new CodeCombo(parent);
         if (def.withAll)
             combo->addCode(u"[전체]"_s, QString());
-        if (!def.codeGroup.isEmpty() || def.withAll) {
+        for (qsizetype i = 0; i < def.choices.codes.size(); ++i)
+            combo->addCode(def.choices.labels.value(i), def.choices.codes.at(i));
+        if (!def.codeGroup.isEmpty())
             FillCodeList(*combo, def.codeGroup);
-            combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
-        }
+        combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
         combo->setEnabled(!def.readOnly);
         return combo;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ColumnDef.h"
+
 #include <QList>
 #include <QString>
 
@@ -72,6 +74,9 @@ struct FieldDef
     QString condition;
     std::function<QString(const QString &)> bound;
     bool withAll = false;      // code lists: "[전체]" (no code, no condition) first
+    // Code lists of a fixed set: its labels and codes, before those of the
+    // group. A body field's grid column without codes of its own shows them too.
+    PickList choices;
     // The printed condition line (1 to 3) where the field reads
     // "caption: value"; 0: not printed.
     int printLine = 3;

@@ -45,6 +45,8 @@ public:
              .condition = u"detail_name LIKE :DETAIL_NAME ESCAPE '!'"_s, .bound = LikeAnywhere},
             {.name = u"cboArea"_s, .caption = u"지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
              .codeGroup = u"E0017"_s, .condition = u"detail <> :AREA_GUBUN"_s, .withAll = true, .printLine = 3},
+            {.name = u"cboUsable"_s, .caption = u"사용여부"_s, .kind = FieldKind::Code,
+             .choices = {{u"가능"_s, u"불가능"_s}, {u"Y"_s, u"N"_s}}, .printLine = 0},
         });
         cdsQuery->setColumns({{.title = u"코드"_s, .field = u"DETAIL"_s}});
         SetQuery(uR"sql(SELECT detail
@@ -194,6 +196,17 @@ private slots:
         QCOMPARE((QStringList{report.Text(u"qrlCondition1"_s), report.Text(u"qrlCondition2"_s),
                               report.Text(u"qrlCondition"_s)}),
                  lines);
+    }
+
+    // A fixed pick list: its labels shown, its codes kept, the first chosen.
+    void fixedChoices()
+    {
+        auto *usable = find<CodeCombo>(u"cboUsable"_s);
+        QCOMPARE(usable->count(), 2);
+        QCOMPARE(usable->currentText(), u"가능"_s);
+        QCOMPARE(usable->code(), u"Y"_s);
+        usable->setCode(u"N"_s);
+        QCOMPARE(usable->currentText(), u"불가능"_s);
     }
 
 private:
