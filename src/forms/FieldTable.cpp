@@ -14,6 +14,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QString kindMask(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::TimeOfDay:
+        return u"99:99;0; "_s;
+    case FieldKind::ResidentNo:
+        return u"999999-9999999;0; "_s;
+    default:
+        return u"9999-99-99;0; "_s;
+    }
+}
+
+// The width a kind has unless the field says otherwise.
+int kindWidth(FieldKind kind)
+{
+    return kind == FieldKind::TimeOfDay ? 50 : kind == FieldKind::ResidentNo ? 110 : 0;
+}
+
 QWidget *makeControl(const FieldDef &def, QWidget *parent)
 {
     switch (def.kind) {
@@ -58,9 +76,11 @@ QWidget *makeControl(const FieldDef &def, QWidget *parent)
         memo->setReadOnly(def.readOnly);
         return memo;
     }
-    case FieldKind::DateRange: {
+    case FieldKind::DateRange:
+    case FieldKind::TimeOfDay:
+    case FieldKind::ResidentNo: {
         auto *edit = new MaskEdit(parent);
-        edit->setInputMask(def.mask.isEmpty() ? u"9999-99-99;0; "_s : def.mask);
+        edit->setInputMask(def.mask.isEmpty() ? kindMask(def.kind) : def.mask);
         edit->setReadOnly(def.readOnly);
         return edit;
     }
@@ -100,8 +120,8 @@ Field MakeField(const FieldDef &def, QWidget *parent)
     Field field{def};
     field.control = makeControl(def, parent);
     field.control->setObjectName(def.name);
-    if (def.width > 0)
-        field.control->setFixedWidth(def.width);
+    if (const int width = def.width > 0 ? def.width : kindWidth(def.kind); width > 0)
+        field.control->setFixedWidth(width);
     if (!def.caption.isEmpty()) {
         field.label = new QLabel(def.caption, parent);
         field.label->setObjectName(u"lbl"_s + def.name.mid(3));

@@ -21,7 +21,9 @@ class QWidget;
 //              second end's name and field are the first's with "From" and
 //              "_FROM" turned into "To" and "_TO". An empty end is open; an
 //              end that is no date is refused, the focus on it.
-enum class FieldKind { Text, Code, Mask, Number, Date, Label, Memo, CodeName, DateRange };
+//   TimeOfDay  a masked "99:99" edit, 50 pixels wide; the value is "HHMM".
+//   ResidentNo a masked "999999-9999999" edit, 110 pixels wide; 13 digits.
+enum class FieldKind { Text, Code, Mask, Number, Date, Label, Memo, CodeName, DateRange, TimeOfDay, ResidentNo };
 
 // Where a screen wants a field's typed pointer: any QWidget subclass
 // pointer matching the field's kind.

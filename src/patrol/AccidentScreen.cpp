@@ -101,14 +101,14 @@ FieldDef AccidentScreen::Text(const QString &column, const QString &caption, int
 
 FieldDef AccidentScreen::Time(const QString &column, const QString &caption)
 {
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"99:99;0; "_s, .width = 50, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::TimeOfDay, .field = column,
+            .to = &m_controls[column]};
 }
 
 FieldDef AccidentScreen::IdNo(const QString &column, const QString &caption)
 {
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"999999-9999999;0; "_s, .width = 110, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::ResidentNo, .field = column,
+            .to = &m_controls[column]};
 }
 
 FieldDef AccidentScreen::Number(const QString &column, const QString &caption, int digits, bool sameLine)

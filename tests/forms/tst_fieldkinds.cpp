@@ -47,6 +47,8 @@ public:
              .codeGroup = u"E0017"_s, .condition = u"detail <> :AREA_GUBUN"_s, .withAll = true, .printLine = 3},
             {.name = u"cboUsable"_s, .caption = u"사용여부"_s, .kind = FieldKind::Code,
              .choices = {{u"가능"_s, u"불가능"_s}, {u"Y"_s, u"N"_s}}, .printLine = 0},
+            {.name = u"wmeObseTime"_s, .caption = u"관측시간"_s, .kind = FieldKind::TimeOfDay, .printLine = 0},
+            {.name = u"wmeIdNo"_s, .caption = u"주민번호"_s, .kind = FieldKind::ResidentNo, .printLine = 0},
         });
         cdsQuery->setColumns({{.title = u"코드"_s, .field = u"DETAIL"_s}});
         SetQuery(uR"sql(SELECT detail
@@ -196,6 +198,37 @@ private slots:
         QCOMPARE((QStringList{report.Text(u"qrlCondition1"_s), report.Text(u"qrlCondition2"_s),
                               report.Text(u"qrlCondition"_s)}),
                  lines);
+    }
+
+    // The masked kinds: what the operator sees and what is stored.
+    void maskedKinds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("width");
+        QTest::newRow("time of day") << u"wmeObseTime"_s << u"0930"_s << u"09:30"_s << u"0930"_s << 50;
+        QTest::newRow("resident number") << u"wmeIdNo"_s << u"8001011234567"_s << u"800101-1234567"_s
+                                         << u"8001011234567"_s << 110;
+        QTest::newRow("date range end") << u"wmeObseDateTo"_s << u"20250110"_s << u"2025-01-10"_s << u"20250110"_s
+                                        << 0;
+    }
+    void maskedKinds()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, value);
+        QFETCH(int, width);
+        auto *edit = find<MaskEdit>(name);
+        edit->setFocus();
+        edit->home(false);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(ControlValue(edit), value);
+        if (width > 0)
+            QCOMPARE(edit->width(), width);
     }
 
     // A fixed pick list: its labels shown, its codes kept, the first chosen.
