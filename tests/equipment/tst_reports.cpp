@@ -14,6 +14,7 @@
 #include "InputEdits.h"
 #include "ListLayout.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "ReportPreview.h"
 #include "TestDatabase.h"
 
@@ -119,7 +120,8 @@ private slots:
     void init() { m_boxes = std::make_unique<PdfPrinterModal>(); }
     void cleanup()
     {
-        m_screen.reset();
+        m_shown.reset();
+        m_screen = nullptr;
         m_boxes.reset();
     }
 
@@ -440,13 +442,12 @@ private:
     template <typename Screen>
     Screen *open()
     {
-        m_screen = std::make_unique<Screen>();
-        m_screen->show();
-        m_screen->activateWindow();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_screen.get());
+        auto shown = std::make_shared<ShownScreen<Screen>>();
+        m_shown = shown;
+        m_screen = shown->get();
         if (auto *season = m_screen->template findChild<QLineEdit *>(u"edtSeason"_s))
             season->setText(u"26"_s);
-        return static_cast<Screen *>(m_screen.get());
+        return static_cast<Screen *>(m_screen);
     }
     TfrmEZS000 *openCounting(const QString &id)
     {
@@ -463,12 +464,13 @@ private:
         }
         return screen;
     }
-    void search() { QTest::keyClick(m_screen.get(), Qt::Key_F3); }
+    void search() { QTest::keyClick(m_screen, Qt::Key_F3); }
     GridModel &grid() { return *m_screen->findChild<GridModel *>(u"cdsQuery"_s); }
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<PdfPrinterModal> m_boxes;
-    std::unique_ptr<TfrmEZS000> m_screen;
+    std::shared_ptr<void> m_shown; // the ShownScreen of m_screen
+    TfrmEZS000 *m_screen = nullptr;
     QTemporaryDir m_dir;
 };
 

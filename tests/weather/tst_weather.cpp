@@ -4,6 +4,7 @@
 #include "GridModel.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "ReportPreview.h"
 #include "TestDatabase.h"
 
@@ -64,7 +65,8 @@ private slots:
     void init() { m_boxes = std::make_unique<RecordingModal>(); }
     void cleanup()
     {
-        m_screen.reset();
+        m_shown.reset();
+        m_screen = nullptr;
         m_boxes.reset();
     }
 
@@ -228,11 +230,10 @@ private:
     template <typename Screen>
     Screen *open()
     {
-        m_screen = std::make_unique<Screen>();
-        m_screen->show();
-        m_screen->activateWindow();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_screen.get());
-        return static_cast<Screen *>(m_screen.get());
+        auto shown = std::make_shared<ShownScreen<Screen>>();
+        m_shown = shown;
+        m_screen = shown->get();
+        return static_cast<Screen *>(m_screen);
     }
     void station(const QString &code)
     {
@@ -240,12 +241,13 @@ private:
         edit->setFocus();
         edit->setText(code);
     }
-    void search() { QTest::keyClick(m_screen.get(), Qt::Key_F3); }
+    void search() { QTest::keyClick(m_screen, Qt::Key_F3); }
     GridModel &model() { return *m_screen->findChild<GridModel *>(u"cdsQuery"_s); }
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEZS000> m_screen;
+    std::shared_ptr<void> m_shown; // the ShownScreen of m_screen
+    TfrmEZS000 *m_screen = nullptr;
 };
 
 QTEST_MAIN(TestWeather)
