@@ -127,6 +127,11 @@ QList<TfrmZZI000::ContractQuery> TfrmEZS000::ContractQueries() const
             values.insert(name.toUpper(), value);
         queries.append({sql, values});
     };
+    bool optional = false;
+    for (const Field &field : SearchFields())
+        optional = optional || !field.def.condition.isEmpty();
+    if (optional && !m_list.sql.isEmpty() && !m_list.sql.contains(u"{filters}"_s))
+        queries.append({m_list.sql, {}, u"fields have conditions, but the list's SQL has no {filters}"_s});
     for (const Query *query : {&m_list, &m_footer}) {
         if (query->sql.isEmpty())
             continue;

@@ -2,7 +2,6 @@
 
 #include "TfrmZZS020.h"
 
-class CodeCombo;
 class QDateEdit;
 
 // The base of every search screen of this module: Cancel, Enter-key

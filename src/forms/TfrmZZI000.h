@@ -99,6 +99,7 @@ public:
     {
         QString sql;
         QHash<QString, QString> fixed;
+        QString fault; // what the declaration itself gets wrong; empty: nothing
     };
     virtual QList<ContractQuery> ContractQueries() const;
     virtual QList<ProcedureUse> ContractProcedures() const { return {}; }

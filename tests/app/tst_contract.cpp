@@ -29,6 +29,8 @@ QStringList lower(const QStringList &names)
 // without a fixed value would show blank names. Empty when it runs.
 QString QueryProblem(const TfrmZZI000::ContractQuery &contract)
 {
+    if (!contract.fault.isEmpty())
+        return contract.fault + u"\n"_s + contract.sql;
     SqlQuery query(contract.sql);
     for (const QString &name : query.placeholders()) {
         if (contract.fixed.contains(name))
@@ -49,14 +51,15 @@ QString QueryProblem(const TfrmZZI000::ContractQuery &contract)
 class FaultySearch : public TfrmEZS000
 {
 public:
-    FaultySearch(const QString &condition, const Binds &fixed) : TfrmEZS000(u"frmZZS999"_s, u"시험"_s)
+    FaultySearch(const QString &condition, const Binds &fixed, const QString &place)
+        : TfrmEZS000(u"frmZZS999"_s, u"시험"_s)
     {
         AddSearchFields({{.name = u"cboKeepStat"_s, .caption = u"보관상태"_s, .kind = FieldKind::Code,
                           .field = u"KEEP_STAT"_s, .codeGroup = u"E0015"_s, .condition = condition,
                           .withAll = true}});
         SetQuery(uR"sql(SELECT (SELECT detail_name FROM zx010ms WHERE head = :GC_KEEP_STAT_CODE AND detail = t.keep_stat) AS keep_stat_name
 FROM   eb050ms t
-WHERE  t.keep_no > 0{filters})sql"_s,
+WHERE  t.keep_no > 0)sql"_s + place,
                  fixed);
     }
 };
@@ -113,20 +116,25 @@ private slots:
     {
         QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("sound") << u"t.keep_stat = :KEEP_STAT"_s << u"GC_KEEP_STAT_CODE"_s << QString();
+        const QString filters = u"{filters}"_s;
+        QTest::newRow("sound") << u"t.keep_stat = :KEEP_STAT"_s << u"GC_KEEP_STAT_CODE"_s << filters << QString();
         QTest::newRow("misspelt condition column")
-            << u"t.keep_stats = :KEEP_STAT"_s << u"GC_KEEP_STAT_CODE"_s << u"keep_stats"_s;
-        QTest::newRow("fixed value missing")
-            << u"t.keep_stat = :KEEP_STAT"_s << u"GC_KEEP_STATE_CODE"_s << u"GC_KEEP_STAT_CODE has no fixed value"_s;
+            << u"t.keep_stats = :KEEP_STAT"_s << u"GC_KEEP_STAT_CODE"_s << filters << u"keep_stats"_s;
+        QTest::newRow("fixed value missing") << u"t.keep_stat = :KEEP_STAT"_s << u"GC_KEEP_STATE_CODE"_s << filters
+                                             << u"GC_KEEP_STAT_CODE has no fixed value"_s;
+        QTest::newRow("no place for the conditions")
+            << u"t.keep_stat = :KEEP_STAT"_s << u"GC_KEEP_STAT_CODE"_s << QString() << u"has no {filters}"_s;
     }
     void faultyDeclarationsFail()
     {
         QFETCH(QString, condition);
         QFETCH(QString, group);
+        QFETCH(QString, place);
         QFETCH(QString, problem);
         RecordingModal boxes;
-        FaultySearch screen(condition, {{group, u"E0015"_s}});
+        FaultySearch screen(condition, {{group, u"E0015"_s}}, place);
         QStringList problems;
         for (const TfrmZZI000::ContractQuery &query : screen.ContractQueries())
             if (const QString found = QueryProblem(query); !found.isEmpty())
