@@ -243,6 +243,13 @@ BEGIN
         DELETE FROM eb040dt
          WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no AND rent_seq = v_seq;
     END CASE;
+EXCEPTION WHEN unique_violation THEN
+    -- Another counter put the item out after the check above had looked.
+    GET STACKED DIAGNOSTICS v_why = CONSTRAINT_NAME;
+    IF v_why = 'eb040dt_open_item' THEN
+        RAISE EXCEPTION '장비번호 [%]은(는) 이미 대여된 장비입니다.', v_item;
+    END IF;
+    RAISE;
 END
 $$;
 

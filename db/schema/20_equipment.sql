@@ -75,6 +75,11 @@ CREATE TABLE eb040dt (
     FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms
 );
 CREATE INDEX eb040dt_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no);
+-- An item is out (D) or on a multi-day rental (S) at most once a day, whatever
+-- the isolation a session runs at: the procedures check it first, this
+-- decides between two counters that checked at the same moment.
+CREATE UNIQUE INDEX eb040dt_open_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no)
+    WHERE rent_stat IN ('D', 'S');
 
 -- Items a counter has picked for a rental row that is not saved yet. The
 -- holder is the counter (employee and workstation) that picked the item:
