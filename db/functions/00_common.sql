@@ -4,13 +4,14 @@
 
 -- Personal columns (addresses, resident numbers, telephone numbers) are
 -- stored as '$k1$' + base64(IV || AES-256-CBC ciphertext). The key is random
--- bytes, so no key stretching is needed, and reading stays cheap.
+-- bytes, so no key stretching is needed, and reading stays cheap; it comes
+-- from the server's key file (kest_private.key_bytes), never from a table.
 CREATE OR REPLACE FUNCTION kest_private.enc(p text) RETURNS text
 LANGUAGE sql VOLATILE SECURITY DEFINER
 SET search_path = kest_private, public, pg_temp AS $$
-    SELECT '$k1$' || translate(encode(x.iv || encrypt_iv(convert_to(x.v, 'UTF8'), decode(k.key, 'hex'), x.iv,
+    SELECT '$k1$' || translate(encode(x.iv || encrypt_iv(convert_to(x.v, 'UTF8'), key_bytes(), x.iv,
                                                           'aes-cbc/pad:pkcs'), 'base64'), E'\n', '')
-      FROM (SELECT NULLIF(p, '') AS v, gen_random_bytes(16) AS iv) x, crypt_key k
+      FROM (SELECT NULLIF(p, '') AS v, gen_random_bytes(16) AS iv) x
 $$;
 
 -- The readable text of a stored personal column. A value without the mark
@@ -19,9 +20,9 @@ CREATE OR REPLACE FUNCTION fn_za010ms_04(p text) RETURNS text
 LANGUAGE sql STABLE STRICT SECURITY DEFINER
 SET search_path = kest_private, public, pg_temp AS $$
     SELECT CASE WHEN left(p, 4) = '$k1$' THEN
-               (SELECT convert_from(decrypt_iv(substr(b, 17), decode(k.key, 'hex'), substr(b, 1, 16),
-                                               'aes-cbc/pad:pkcs'), 'UTF8')
-                  FROM crypt_key k, decode(substr(p, 5), 'base64') AS b)
+               (SELECT convert_from(decrypt_iv(substr(b, 17), key_bytes(), substr(b, 1, 16), 'aes-cbc/pad:pkcs'),
+                                    'UTF8')
+                  FROM decode(substr(p, 5), 'base64') AS b)
            ELSE p END
 $$;
 
