@@ -75,6 +75,20 @@ BEGIN
 END
 $$;
 
+-- The version of a stored row (row_ver) against the one the screen read
+-- (arow_ver): a row another counter changed since is refused. A caller that
+-- sends no version is not checked.
+CREATE OR REPLACE FUNCTION kest_private.check_row_ver(stored integer, sent text) RETURNS void
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+    v text := kest_private.clean(sent);
+BEGIN
+    IF v IS NOT NULL AND (v !~ '^[0-9]{1,9}$' OR stored IS DISTINCT FROM v::integer) THEN
+        RAISE EXCEPTION '다른 작업대에서 먼저 변경한 자료입니다. 다시 조회하십시오.';
+    END IF;
+END
+$$;
+
 -- Bytes of a text in CP949, as the client counts them: a Hangul syllable is
 -- two bytes, a character CP949 lacks is sent as one '?'.
 CREATE OR REPLACE FUNCTION kest_private.cp949_length(value text) RETURNS integer

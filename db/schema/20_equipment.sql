@@ -28,6 +28,7 @@ CREATE TABLE eb020ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1, -- the version a screen read: each change raises it
     PRIMARY KEY (area_gubun, equip_gubun, equip_no)
 );
 
@@ -42,6 +43,7 @@ CREATE TABLE eb040ms (
     au_emp_no       varchar(20),
     au_ip           varchar(60),
     au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver         integer NOT NULL DEFAULT 1,
     PRIMARY KEY (rent_date, area_gubun, rent_no)
 );
 
@@ -70,6 +72,7 @@ CREATE TABLE eb040dt (
     au_emp_no   varchar(20),
     au_ip       varchar(60),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver     integer NOT NULL DEFAULT 1,
     rent_time   varchar(4),  -- HHMM on the server's clock when the row was first saved
     PRIMARY KEY (rent_date, area_gubun, rent_no, rent_seq),
     FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms
@@ -105,5 +108,6 @@ CREATE TABLE eb030ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1,
     PRIMARY KEY (area_gubun, boots_size_gubun)
 );
