@@ -89,6 +89,21 @@ BEGIN
 END
 $$;
 
+-- Drops the forms of a procedure that lack a parameter, before the
+-- procedure is made again with it (a signature that grew).
+CREATE OR REPLACE FUNCTION kest_private.drop_without(procedure_name text, parameter text) RETURNS void
+LANGUAGE plpgsql AS $$
+DECLARE
+    f regprocedure;
+BEGIN
+    FOR f IN SELECT p.oid::regprocedure FROM pg_proc p
+              WHERE p.proname = procedure_name AND p.pronamespace = 'ktuser'::regnamespace
+                AND NOT parameter = ANY (COALESCE(p.proargnames, '{}'::text[])) LOOP
+        EXECUTE format('DROP FUNCTION %s', f);
+    END LOOP;
+END
+$$;
+
 -- Bytes of a text in CP949, as the client counts them: a Hangul syllable is
 -- two bytes, a character CP949 lacks is sent as one '?'.
 CREATE OR REPLACE FUNCTION kest_private.cp949_length(value text) RETURNS integer

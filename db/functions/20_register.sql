@@ -5,7 +5,7 @@
 -- multi-day columns belong to the rental procedures: the values the screen
 -- loaded may be stale by now, so they are never written back, and a change
 -- of them does not count against the row's version.
-DROP FUNCTION IF EXISTS pr_ebi020_01(text, text, text, text, text, text, text, text, text, text, text, text, text);
+SELECT kest_private.drop_without('pr_ebi020_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi020_01(
     aarea_gubun          text DEFAULT NULL,
     aequip_gubun         text DEFAULT NULL,
@@ -108,7 +108,7 @@ END
 $$;
 
 -- One row change of the boot base stock.
-DROP FUNCTION IF EXISTS pr_ebi030_01(text, text, text, text, text, text);
+SELECT kest_private.drop_without('pr_ebi030_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi030_01(
     aarea_gubun       text DEFAULT NULL,
     aboots_size_gubun text DEFAULT NULL,

@@ -54,7 +54,7 @@ $$;
 -- The rental head. A new rental (status 2) gets the next number of its date
 -- and area from a locked counter, so that concurrent counters never share
 -- one; the number is returned in anew_rent_no.
-DROP FUNCTION IF EXISTS pr_ebi040_01(text, text, text, text, text, text, text, text, text);
+SELECT kest_private.drop_without('pr_ebi040_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi040_01(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, adeal_name text DEFAULT NULL,
                                         akeep_kind_gubun text DEFAULT NULL, akeep_box_no text DEFAULT NULL,
@@ -107,8 +107,7 @@ $$;
 -- out on a multi-day rental; leaving S or being deleted gives the item back.
 -- Limits: height 0..250 cm, weight 0..250 kg, binding setting 0..30 (the
 -- DIN scale ends at 20 on race bindings); 0 is what an unknown value reads as.
-DROP FUNCTION IF EXISTS pr_ebi040_02(text, text, text, text, text, text, text, text, text, text, text, text, text,
-                                     text, text, text, text, text, text, text, text, text, text);
+SELECT kest_private.drop_without('pr_ebi040_02', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi040_02(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, arent_seq text DEFAULT NULL,
                                         aticket_kind text DEFAULT NULL, arent_stat text DEFAULT NULL,

@@ -10,6 +10,7 @@ CREATE TABLE eb010ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1,
     PRIMARY KEY (run_date, fac_gubun, fac_detail_gubun)
 );
 
