@@ -9,3 +9,4 @@ VALUES ('20250110', 'M', 1, 1, 'R', 'CS', 'C0001', '을', 3);
 INSERT INTO eb050ms (season_gubun, area_gubun, keep_no, keep_stat, ipgo_date, keep_gubun, equip_gubun, equip_name_gubun,
                      native_no, keep_name, keep_box_no, row_ver)
 VALUES ('26', 'M', 1, 'K', '20261201', '01', 'CS', '01', 'SN-1', '병', 'A-1', 3);
+INSERT INTO ee010ms (trob_date, trob_no, in_name, trob_time, row_ver) VALUES ('20250105', 1, '정', '1010', 3);
