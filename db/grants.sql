@@ -5,7 +5,9 @@
 RESET ROLE;
 \ir group_role.sql
 SELECT format('GRANT kest_counter TO %I', :'login_role')
- WHERE EXISTS (SELECT 1 FROM pg_roles WHERE rolname = :'login_role' AND rolcanlogin) \gexec
+ WHERE EXISTS (SELECT 1 FROM pg_roles WHERE rolname = :'login_role' AND rolcanlogin)
+   AND NOT EXISTS (SELECT 1 FROM pg_auth_members m JOIN pg_roles r ON r.oid = m.member
+                    WHERE m.roleid = 'kest_counter'::regrole AND r.rolname = :'login_role') \gexec
 SELECT format('REVOKE ALL ON ALL TABLES IN SCHEMA ktuser FROM %I', :'login_role')
  WHERE EXISTS (SELECT 1 FROM pg_roles WHERE rolname = :'login_role' AND rolcanlogin) \gexec
 SELECT format('REVOKE ALL ON ALL FUNCTIONS IN SCHEMA ktuser FROM %I', :'login_role')
