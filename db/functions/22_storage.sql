@@ -1,6 +1,8 @@
 -- Storage records of the ski-storage counter, one call per row change:
 -- AEDITSTATUS '2' new (the server issues KEEP_NO and returns it in
 -- ANEW_KEEP_NO as the screen shows it, ten digits), '1' changed, '3' deleted.
+-- A change or delete carries the row's version as read (AROW_VER).
+SELECT kest_private.drop_without('pr_ebi050_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi050_01(
     aseason_gubun text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
     akeep_no text DEFAULT NULL, akeep_stat text DEFAULT NULL,
@@ -14,7 +16,7 @@ CREATE OR REPLACE FUNCTION pr_ebi050_01(
     atel_no text DEFAULT NULL, amobile_no text DEFAULT NULL,
     akeep_box_no text DEFAULT NULL, aremark text DEFAULT NULL,
     aconf_question text DEFAULT NULL, aconf_answer text DEFAULT NULL,
-    au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL, aeditstatus text DEFAULT NULL,
+    arow_ver text DEFAULT NULL, au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL, aeditstatus text DEFAULT NULL,
     OUT anew_keep_no text)
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
@@ -24,10 +26,17 @@ DECLARE
     v_season text   := upper(check_key(aseason_gubun, 2, '시즌'));
     v_area   text   := check_key(aarea_gubun, 2, '지역구분');
     v_no     bigint;
+    v_ver    integer;
     r        record;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_int(akeep_no, 1, 9999999999, '보관번호', true);
+        SELECT row_ver INTO v_ver FROM eb050ms
+         WHERE season_gubun = v_season AND area_gubun = v_area AND keep_no = v_no
+           FOR UPDATE;
+        IF FOUND THEN
+            PERFORM check_row_ver(v_ver, arow_ver);
+        END IF;
     END IF;
     IF st = '3' THEN
         DELETE FROM eb050ms
@@ -91,7 +100,7 @@ BEGIN
                 r.equip_name_gubun, r.equip_name_etc, r.native_no, r.poels_yn, r.poels_name, r.member_no,
                 r.keep_name, r.zip_code, r.addr1, r.addr2, r.tel_no, r.mobile_no, r.keep_box_no, r.remark,
                 r.conf_question, r.conf_answer),
-               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at), row_ver = row_ver + 1
          WHERE season_gubun = v_season AND area_gubun = v_area AND keep_no = v_no;
         -- Another counter deleted it meanwhile: the change must not pass as saved.
         IF NOT FOUND THEN

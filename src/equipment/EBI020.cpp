@@ -61,7 +61,8 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                 {.title = u"비고"_s, .field = u"REMARK"_s, .width = 200, .dataWidth = 60},
                 {.title = u"연일대여여부"_s, .field = u"SVRL_RENT_YN"_s, .dataWidth = 1, .visible = false},
                 {.title = u"연일사용기간FROM"_s, .field = u"SVRL_RENT_FROM_DATE"_s, .dataWidth = 10, .visible = false},
-                {.title = u"연일사용기간TO"_s, .field = u"SVRL_RENT_TO_DATE"_s, .dataWidth = 10, .visible = false}});
+                {.title = u"연일사용기간TO"_s, .field = u"SVRL_RENT_TO_DATE"_s, .dataWidth = 10, .visible = false},
+                {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     FillColumnCodes(Rows(), 1, u"E0010"_s);
     rgrGrid->setItemDelegateForColumn(3, new DateKeyDelegate(rgrGrid));
 
@@ -94,7 +95,8 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                     "                        '-', substr(t2.svrl_rent_from_date, 7, 2)) END AS svrl_rent_from_date,\n"
                     "       CASE WHEN NULLIF(t2.svrl_rent_to_date, '') IS NULL THEN NULL\n"
                     "            ELSE concat(substr(t2.svrl_rent_to_date, 1, 4), '-', substr(t2.svrl_rent_to_date, 5, 2),\n"
-                    "                        '-', substr(t2.svrl_rent_to_date, 7, 2)) END AS svrl_rent_to_date\n"
+                    "                        '-', substr(t2.svrl_rent_to_date, 7, 2)) END AS svrl_rent_to_date,\n"
+                    "       t1.row_ver\n"
                     "FROM   eb020ms t1\n"
                     "LEFT   JOIN LATERAL (SELECT d.svrl_rent_from_date, d.svrl_rent_to_date\n"
                     "                     FROM   eb040dt d\n"

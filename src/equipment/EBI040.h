@@ -111,6 +111,7 @@ private:
     StateButtons *m_states = nullptr;
     QString m_headStatus = QStringLiteral("2");
     QString m_issuedRentNo;          // issued inside the running save only
+    QString m_headRowVer;            // the head's version as read, sent with its change
     QList<Hold> m_holds;             // items this screen holds for unsaved rows
     QList<TRentTicketInfo> m_tickets; // new rows of the last committed save
 };

@@ -40,7 +40,7 @@ const QString Query = u"SELECT TO_CHAR(keep_no, 'FM0000000000') AS keep_no,\n"
                       "       poels_name, member_no, keep_name, zip_code,\n"
                       "       fn_za010ms_04(addr1) AS addr1, fn_za010ms_04(addr2) AS addr2,\n"
                       "       fn_za010ms_04(tel_no) AS tel_no, fn_za010ms_04(mobile_no) AS mobile_no,\n"
-                      "       keep_box_no, remark, conf_question, conf_answer\n"
+                      "       keep_box_no, remark, conf_question, conf_answer, row_ver\n"
                       "FROM   eb050ms\n"
                       "WHERE  season_gubun = :SEASON_GUBUN\n"
                       "AND    area_gubun   = :AREA_GUBUN\n"
@@ -76,6 +76,7 @@ const QList<ColumnDef> Columns = {
     {.title = u"비고"_s, .field = u"REMARK"_s, .dataWidth = 60, .visible = false},
     {.title = u"질문"_s, .field = u"CONF_QUESTION"_s, .dataWidth = 80, .visible = false},
     {.title = u"답변"_s, .field = u"CONF_ANSWER"_s, .dataWidth = 80, .visible = false},
+    {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true},
 };
 
 const QString DateMask = u"9999-99-99;0; "_s;

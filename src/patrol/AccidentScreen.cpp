@@ -151,6 +151,7 @@ void AccidentScreen::SetAccidentColumns(const QStringList &visible, bool withDat
     if (withDate)
         columns.append({.title = u"사고일자"_s, .field = u"TROB_DATE"_s, .width = 80, .dataWidth = 8,
                         .displayMask = u"9999-99-99"_s});
+    columns.append({.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true});
     SetColumns(columns);
 }
 
