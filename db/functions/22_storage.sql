@@ -1,6 +1,8 @@
 -- Storage records of the ski-storage counter, one call per row change:
 -- AEDITSTATUS '2' new (the server issues KEEP_NO and returns it in
 -- ANEW_KEEP_NO as the screen shows it, ten digits), '1' changed, '3' deleted.
+-- A change or delete carries the row's version as read (AROW_VER).
+SELECT kest_private.drop_without('pr_ebi050_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi050_01(
     aseason_gubun text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
     akeep_no text DEFAULT NULL, akeep_stat text DEFAULT NULL,
@@ -14,7 +16,7 @@ CREATE OR REPLACE FUNCTION pr_ebi050_01(
     atel_no text DEFAULT NULL, amobile_no text DEFAULT NULL,
     akeep_box_no text DEFAULT NULL, aremark text DEFAULT NULL,
     aconf_question text DEFAULT NULL, aconf_answer text DEFAULT NULL,
-    au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL, aeditstatus text DEFAULT NULL,
+    arow_ver text DEFAULT NULL, au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL, aeditstatus text DEFAULT NULL,
     OUT anew_keep_no text)
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
@@ -24,10 +26,17 @@ DECLARE
     v_season text   := check_zx_key(upper(aseason_gubun), 'E0004', 2, '시즌');
     v_area   text   := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
     v_no     bigint;
+    v_ver    integer;
     r        eb050ms%ROWTYPE;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_int(akeep_no, 1, 9999999999, '보관번호', true);
+        SELECT row_ver INTO v_ver FROM eb050ms
+         WHERE season_gubun = v_season AND area_gubun = v_area AND keep_no = v_no
+           FOR UPDATE;
+        IF FOUND THEN
+            PERFORM check_row_ver(v_ver, arow_ver);
+        END IF;
     END IF;
     IF st = '3' THEN
         DELETE FROM eb050ms
@@ -68,6 +77,8 @@ BEGIN
     r.au_emp_no := au.emp_no;
     r.au_ip := au.ip;
     r.au_date := au.at;
+    -- A new record starts at version 1; a change raises the version read under the lock.
+    r.row_ver := coalesce(v_ver, 0) + 1;
     IF st = '2' THEN
         -- The counter row of the season and area stays locked until the
         -- caller's transaction ends: concurrent counters wait, never share.

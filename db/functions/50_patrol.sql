@@ -5,10 +5,13 @@
 -- whatever the screen sent; the counter row stays locked until the caller's
 -- transaction ends, so two counters saving the same date never share one.
 -- Codes must be rows of their groups; personal columns are stored
--- encrypted. ATEST is accepted and ignored.
+-- encrypted. ATEST is accepted and ignored. A change or delete carries the
+-- record's version as read (AROW_VER).
+SELECT kest_private.drop_without('pr_eei010_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_eei010_01(
     atrob_date text DEFAULT NULL,
     atrob_no                   text DEFAULT NULL,
+    arow_ver                   text DEFAULT NULL,
     apeak_gubun                text DEFAULT NULL,
     ain_name                   text DEFAULT NULL,
     atrob_time                 text DEFAULT NULL,
@@ -104,10 +107,15 @@ DECLARE
     au     record := audit(au_emp_no, au_ip);
     v_date text   := check_date(atrob_date, '사고일자', true);
     v_no   integer;
+    v_ver  integer;
     r      ee010ms%ROWTYPE;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_int(atrob_no, 1, 9999, '사고번호', true);
+        SELECT row_ver INTO v_ver FROM ee010ms WHERE trob_date = v_date AND trob_no = v_no FOR UPDATE;
+        IF FOUND THEN
+            PERFORM check_row_ver(v_ver, arow_ver);
+        END IF;
     END IF;
     IF st = '3' THEN
         DELETE FROM ee010ms WHERE trob_date = v_date AND trob_no = v_no;
@@ -210,6 +218,8 @@ BEGIN
     r.au_emp_no := au.emp_no;
     r.au_ip := au.ip;
     r.au_date := au.at;
+    -- A new record starts at version 1; a change raises the version read under the lock.
+    r.row_ver := coalesce(v_ver, 0) + 1;
 
     IF st = '2' THEN
         INSERT INTO ee010ms SELECT r.*;

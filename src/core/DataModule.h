@@ -19,6 +19,8 @@ public:
     static inline const QString ConnectionName = QStringLiteral("OracleConnection");
     static constexpr int DefaultStatementTimeout = 30; // seconds
     static constexpr int DefaultLockTimeout = 10;      // seconds
+    static constexpr int DefaultConnectTimeout = 10;   // seconds
+    static constexpr int MaxTimeout = 86400;           // seconds: any timeout of Main.ini
 
     DataModule();
     ~DataModule();

@@ -40,6 +40,7 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
         {.title = u"코스,리프트구분명"_s, .field = u"FAC_GUBUN_NAME"_s, .visible = false},
         {.title = u"코스,리프트구분코드"_s, .field = u"FAC_GUBUN"_s, .visible = false, .key = true},
         {.title = u"세부구분코드"_s, .field = u"FAC_DETAIL_GUBUN"_s, .visible = false, .key = true},
+        {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true},
     });
     AddFields({
         {.name = u"wlbFacName"_s, .caption = u"코스/리프트 구분명"_s, .kind = FieldKind::Label,
@@ -56,7 +57,8 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     // A facility kind repeated from the row above is shown blank.
     qryQuery.setSql(u"SELECT CASE WHEN lag(t2.fac_gubun) OVER w = t2.fac_gubun THEN NULL\n"
                     "            ELSE t2.fac_gubun_name END AS fac_gubun_shown,\n"
-                    "       t2.fac_gubun_name, t2.fac_detail_gubun_name, t1.run_yn, t2.fac_gubun, t2.fac_detail_gubun\n"
+                    "       t2.fac_gubun_name, t2.fac_detail_gubun_name, t1.run_yn, t2.fac_gubun, t2.fac_detail_gubun,\n"
+                    "       t1.row_ver\n"
                     "FROM   eb010ms t1\n"
                     "JOIN   (SELECT f.detail AS fac_detail_gubun, f.detail_name AS fac_detail_gubun_name,\n"
                     "               f.item1 AS fac_gubun, k.detail_name AS fac_gubun_name\n"

@@ -18,6 +18,5 @@ protected:
 
 private:
     CodeCombo *cboEquipSizeGubun = nullptr;
-    CodeCombo *cboEquipRentYn = nullptr;
     MaskEdit *wmeBuyDate = nullptr;
 };

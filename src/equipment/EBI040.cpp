@@ -31,7 +31,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString HeadSql = u"SELECT deal_name, keep_kind_gubun, keep_box_no\n"
+const QString HeadSql = u"SELECT deal_name, keep_kind_gubun, keep_box_no, row_ver\n"
                         "FROM   eb040ms\n"
                         "WHERE  rent_date  = :RENT_DATE\n"
                         "AND    area_gubun = :AREA_GUBUN\n"
@@ -40,7 +40,7 @@ const QString HeadSql = u"SELECT deal_name, keep_kind_gubun, keep_box_no\n"
 const QString RowSql = u"SELECT rent_seq, ticket_kind, rent_stat, equip_gubun, equip_no, rent_name,\n"
                        "       fn_za010ms_04(tel_no) AS tel_no, height, weight, shoes_size, binding, zip_code,\n"
                        "       fn_za010ms_04(addr1) AS addr1, fn_za010ms_04(addr2) AS addr2,\n"
-                       "       svrl_rent_from_date, svrl_rent_to_date, remark\n"
+                       "       svrl_rent_from_date, svrl_rent_to_date, remark, row_ver\n"
                        "FROM   eb040dt\n"
                        "WHERE  rent_date  = :RENT_DATE\n"
                        "AND    area_gubun = :AREA_GUBUN\n"
@@ -113,7 +113,8 @@ void TfrmEBI040::build()
                 {.title = u"상세주소"_s, .field = u"ADDR2"_s, .visible = false},
                 {.title = u"연일대여기간From"_s, .field = u"SVRL_RENT_FROM_DATE"_s, .visible = false},
                 {.title = u"연일대여기간To"_s, .field = u"SVRL_RENT_TO_DATE"_s, .visible = false},
-                {.title = u"비고"_s, .field = u"REMARK"_s, .visible = false}});
+                {.title = u"비고"_s, .field = u"REMARK"_s, .visible = false},
+                {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     panGrid->setMaximumWidth(260);
 
     auto *states = new QHBoxLayout;
@@ -242,8 +243,10 @@ bool TfrmEBI040::BeforeSearch()
         edtDealName->setText(head.value(u"DEAL_NAME"_s));
         cboKeepKind->setCode(head.value(u"KEEP_KIND_GUBUN"_s));
         edtKeepBoxNo->setText(head.value(u"KEEP_BOX_NO"_s));
+        m_headRowVer = head.value(u"ROW_VER"_s);
         m_headStatus = EditStatus::Changed;
     } else {
+        m_headRowVer.clear();
         m_headStatus = EditStatus::Inserted;
     }
     head.close();
@@ -277,7 +280,8 @@ QList<TfrmZZI000::ProcedureUse> TfrmEBI040::ContractProcedures() const
     const QStringList key = SearchParameters();
     return TfrmEZI000::ContractProcedures()
            << ProcedureUse{.procedure = &m_headProc,
-                           .named = {u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AEDITSTATUS"_s},
+                           .named = {u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AROW_VER"_s,
+                                     u"AEDITSTATUS"_s},
                            .offered = key}
            << ProcedureUse{.procedure = &m_holdProc,
                            .named = {u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s,
@@ -516,6 +520,7 @@ void TfrmEBI040::SaveHead(SavedRows &saved)
     m_headProc.setValue(u"ADEAL_NAME"_s, edtDealName->text());
     m_headProc.setValue(u"AKEEP_KIND_GUBUN"_s, cboKeepKind->code());
     m_headProc.setValue(u"AKEEP_BOX_NO"_s, edtKeepBoxNo->text());
+    m_headProc.setValue(u"AROW_VER"_s, m_headStatus == EditStatus::Changed ? m_headRowVer : QString());
     SetEditStatus(m_headProc, m_headStatus);
     m_headProc.exec();
     QString rentNo = edtRentNo->text().trimmed();
@@ -529,6 +534,8 @@ void TfrmEBI040::SaveHead(SavedRows &saved)
 
 void TfrmEBI040::Saved(const SavedRows &saved)
 {
+    // The head this save wrote: a new one starts at 1, a changed one went up.
+    m_headRowVer = m_headStatus == EditStatus::Inserted ? u"1"_s : QString::number(m_headRowVer.toInt() + 1);
     m_headStatus = EditStatus::Changed;
     // Every new row was saved and took its hold over.
     m_holds.clear();

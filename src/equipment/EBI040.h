@@ -113,5 +113,6 @@ private:
     StoredProc m_holdProc;
     StateButtons *m_states = nullptr;
     EditStatus m_headStatus = EditStatus::Inserted;
-    QList<Hold> m_holds; // items this screen holds for unsaved rows
+    QString m_headRowVer; // the head's version as read, sent with its change
+    QList<Hold> m_holds;  // items this screen holds for unsaved rows
 };

@@ -47,14 +47,11 @@ protected:
 
 private:
     void pressState(const QString &code);
-    void lookupSeason();
     void lookupMember();
     void lookupZipCode();
     TKeepTicketInfo ticketOf(int row) const;
     void printNewTickets(const QStringList &numbers);
 
-    TextEdit *edtSeason = nullptr;
-    QLabel *wlbSeason = nullptr;
     CodeCombo *cboArea = nullptr;
     QPushButton *bbtReissue = nullptr;
     QPushButton *bbtPrintInit = nullptr;
@@ -62,7 +59,6 @@ private:
     QLabel *wlbKeepWoodaeNo = nullptr;
     CodeCombo *cboKeep = nullptr;
     CodeCombo *cboKeepEquipName = nullptr;
-    CodeCombo *cboKeepPoles = nullptr;
     MaskEdit *wmeKeepInDate = nullptr;
     MaskEdit *wmeKeepOutDate = nullptr;
     TextEdit *edtKeepMemberNo = nullptr;

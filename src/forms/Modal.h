@@ -49,6 +49,9 @@ void InfoBox(const QString &text);
 void ErrorBox(const QString &text);
 // True when the operator chose Yes.
 bool ConfirmBox(const QString &text);
+// True while one of the three boxes waits for the operator (its event loop
+// runs meanwhile, so requests from outside may arrive).
+bool BoxShowing();
 
 // Sends one key press and release to the widget that has the focus.
 void PressKey(int key);

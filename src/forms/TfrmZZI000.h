@@ -91,6 +91,17 @@ public:
     };
     // Every SQL text the screen runs, and every procedure it calls.
     virtual QStringList ContractSql() const;
+    // Every query the screen owns with the values it always binds (the code
+    // groups of "GC_" names); every other placeholder takes what the
+    // operator gives. By default the texts of ContractSql, the screen's query
+    // with the code groups bound to it.
+    struct ContractQuery
+    {
+        QString sql;
+        QHash<QString, QString> fixed;
+        QString fault; // what the declaration itself gets wrong; empty: nothing
+    };
+    virtual QList<ContractQuery> ContractQueries() const;
     virtual QList<ProcedureUse> ContractProcedures() const { return {}; }
 
 signals:

@@ -119,6 +119,7 @@ QString SelectList(const QStringList &extra)
     }
     for (const QString &field : extra)
         items.append(field.toLower());
+    items.append(u"row_ver"_s); // sent back with a change, so that an overtaken one is refused
     return u"SELECT "_s + items.join(u",\n       "_s);
 }
 

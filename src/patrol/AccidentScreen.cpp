@@ -101,14 +101,14 @@ FieldDef AccidentScreen::Text(const QString &column, const QString &caption, int
 
 FieldDef AccidentScreen::Time(const QString &column, const QString &caption)
 {
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"99:99;0; "_s, .width = 50, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::TimeOfDay, .field = column,
+            .to = &m_controls[column]};
 }
 
 FieldDef AccidentScreen::IdNo(const QString &column, const QString &caption)
 {
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"999999-9999999;0; "_s, .width = 110, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::ResidentNo, .field = column,
+            .to = &m_controls[column]};
 }
 
 FieldDef AccidentScreen::Number(const QString &column, const QString &caption, int digits, bool sameLine)
@@ -151,6 +151,7 @@ void AccidentScreen::SetAccidentColumns(const QStringList &visible, bool withDat
     if (withDate)
         columns.append({.title = u"사고일자"_s, .field = u"TROB_DATE"_s, .width = 80, .dataWidth = 8,
                         .displayMask = u"9999-99-99"_s});
+    columns.append({.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true});
     SetColumns(columns);
 }
 

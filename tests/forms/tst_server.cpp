@@ -167,8 +167,10 @@ private slots:
             QVERIFY2(error.message().contains(u"permission denied"_s), qPrintable(error.message()));
             QVERIFY(!error.message().startsWith(u"ERROR"_s));
         }
-        SqlQuery key(u"SELECT key FROM kest_private.crypt_key"_s);
+        SqlQuery key(u"SELECT kest_private.key_bytes()"_s);
         QVERIFY_THROWS_EXCEPTION(ServerError, key.exec());
+        SqlQuery file(u"SELECT pg_read_file('kest_crypt.key')"_s);
+        QVERIFY_THROWS_EXCEPTION(ServerError, file.exec());
         SqlQuery encrypt(u"SELECT kest_private.enc('x')"_s);
         QVERIFY_THROWS_EXCEPTION(ServerError, encrypt.exec());
     }

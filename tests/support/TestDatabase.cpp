@@ -104,8 +104,8 @@ void TestDatabase::adminExec(const QString &sql) const
     QSqlDatabase db = adminConnection(m_name);
     run(db, u"SET ROLE kest_owner; SET search_path = ktuser, public"_s);
     run(db, sql);
-    run(db, u"RESET ROLE; GRANT SELECT ON ALL TABLES IN SCHEMA ktuser TO %1;"
-            " GRANT EXECUTE ON ALL FUNCTIONS IN SCHEMA ktuser TO %1"_s.arg(QString::fromLatin1(LoginRole)));
+    run(db, u"RESET ROLE; GRANT SELECT ON ALL TABLES IN SCHEMA ktuser TO kest_counter;"
+            " GRANT EXECUTE ON ALL FUNCTIONS IN SCHEMA ktuser TO kest_counter"_s);
 }
 
 QString TestDatabase::adminScalar(const QString &sql) const
