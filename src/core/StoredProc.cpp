@@ -82,10 +82,33 @@ bool StoredProc::hasParameter(const QString &name) const
     return false;
 }
 
+void StoredProc::declare(const QStringList &named, const QStringList &leftOut)
+{
+    for (const QString &name : named)
+        if (!m_named.contains(name.toUpper()))
+            m_named.append(name.toUpper());
+    for (const QString &name : leftOut)
+        if (!m_leftOut.contains(name.toUpper()))
+            m_leftOut.append(name.toUpper());
+}
+
 void StoredProc::setValue(const QString &name, const QString &value)
 {
+    if (!m_named.isEmpty() && !m_named.contains(name.toUpper()))
+        throw ServerError(u"Parameter '%1' is not declared for %2"_s.arg(name, m_name));
     if (!hasParameter(name))
         throw ServerError(u"Parameter '%1' not found"_s.arg(name));
+    store(name, value);
+}
+
+void StoredProc::offerValue(const QString &name, const QString &value)
+{
+    if (hasParameter(name))
+        store(name, value);
+}
+
+void StoredProc::store(const QString &name, const QString &value)
+{
     const QString key = name.toLower();
     for (auto &entry : m_values)
         if (entry.first == key) {

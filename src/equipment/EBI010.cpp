@@ -74,6 +74,8 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     qryQuery.bind(u"GC_COURSE_GUBUN"_s, u"E0006"_s);
     qryQuery.bind(u"GC_LIFT_GUBUN"_s, u"E0007"_s);
     prcSaveData.setName(u"pr_ebi010_02"_s);
+    prcCreateDay.declare({u"ARUN_DATE"_s});
+    Calls(prcCreateDay);
 
     Grid()->setRowColours([this](int row) -> RowColour {
         if (Rows().value(row, u"RUN_YN"_s) == NotRunning)
@@ -124,9 +126,4 @@ bool TfrmEBI010::CreateDay()
 QStringList TfrmEBI010::ContractSql() const
 {
     return TfrmEZI000::ContractSql() << CountSql;
-}
-
-QList<TfrmZZI000::ProcedureUse> TfrmEBI010::ContractProcedures() const
-{
-    return TfrmEZI000::ContractProcedures() << ProcedureUse{.procedure = &prcCreateDay, .named = {u"ARUN_DATE"_s}};
 }

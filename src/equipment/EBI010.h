@@ -18,7 +18,6 @@ public:
     explicit TfrmEBI010(QWidget *parent = nullptr);
 
     QStringList ContractSql() const override;
-    QList<ProcedureUse> ContractProcedures() const override;
 
 protected:
     bool BeforeSearch() override;

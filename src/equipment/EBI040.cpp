@@ -220,8 +220,13 @@ void TfrmEBI040::build()
 
     qryQuery.setSql(RowSql);
     prcSaveData.setName(u"pr_ebi040_02"_s);
+    prcSaveData.declare({u"ARENT_NO"_s});
     m_headProc.setName(u"pr_ebi040_01"_s);
+    m_headProc.declare({u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AROW_VER"_s, u"AEDITSTATUS"_s});
+    Calls(m_headProc, [this] { return SearchParameters(); });
     m_holdProc.setName(u"pr_ebi040_03"_s);
+    m_holdProc.declare({u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s, u"AEDITSTATUS"_s});
+    Calls(m_holdProc);
     SetOptions({.checkCurrentRow = true, .checkLoneBlankRow = true, .keepEmptyRow = true});
 }
 
@@ -273,19 +278,6 @@ bool TfrmEBI040::SelectRentState(const QString &code)
 QStringList TfrmEBI040::ContractSql() const
 {
     return TfrmEZI000::ContractSql() << HeadSql << FreeItemsSql;
-}
-
-QList<TfrmZZI000::ProcedureUse> TfrmEBI040::ContractProcedures() const
-{
-    const QStringList key = SearchParameters();
-    return TfrmEZI000::ContractProcedures()
-           << ProcedureUse{.procedure = &m_headProc,
-                           .named = {u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AROW_VER"_s,
-                                     u"AEDITSTATUS"_s},
-                           .offered = key}
-           << ProcedureUse{.procedure = &m_holdProc,
-                           .named = {u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s,
-                                     u"AEDITSTATUS"_s}};
 }
 
 QString TfrmEBI040::SelectedRentState() const

@@ -36,7 +36,6 @@ public:
     void ControlToGrid(QWidget *control) override;
 
     QStringList ContractSql() const override;
-    QList<ProcedureUse> ContractProcedures() const override;
 
     bool sbtEquipOkClick();
     bool sbtEquipCancelClick();

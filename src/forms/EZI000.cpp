@@ -39,6 +39,15 @@ TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget 
     : TfrmZZI010(formName, caption, parent), m_rows(new GridModel(this))
 {
     resize(1017, 701);
+    // The save procedure takes the edit status and is offered "A" + every
+    // column's field and the search values.
+    prcSaveData.declare({u"AEDITSTATUS"_s});
+    Calls(prcSaveData, [this] {
+        QStringList offered = SearchParameters();
+        for (const ColumnDef &column : m_rows->columns())
+            offered.append(u"A"_s + column.field);
+        return offered;
+    });
 
     auto *mainLayout = new QVBoxLayout(panMain);
     mainLayout->setContentsMargins(0, 0, 0, 0);
@@ -660,8 +669,7 @@ void TfrmEZI000::sendEntry(const ChangeEntry &entry)
 {
     for (int i = 0; i < m_changeFields.size(); ++i) {
         const QString parameter = u"A"_s + m_changeFields.at(i);
-        if (prcSaveData.hasParameter(parameter))
-            prcSaveData.setValue(parameter, entry.cells.at(i));
+        prcSaveData.offerValue(parameter, entry.cells.at(i));
     }
     SetEditStatus(prcSaveData, entry.status);
     prcSaveData.exec();
@@ -837,16 +845,6 @@ void TfrmEZI000::closeEvent(QCloseEvent *event)
     m_rowChanged = false;
     ClearRows();
     TfrmZZI010::closeEvent(event);
-}
-
-QList<TfrmZZI000::ProcedureUse> TfrmEZI000::ContractProcedures() const
-{
-    if (prcSaveData.name().isEmpty())
-        return {};
-    QStringList offered = SearchParameters();
-    for (const ColumnDef &column : m_rows->columns())
-        offered.append(u"A"_s + column.field);
-    return {{.procedure = &prcSaveData, .named = {u"AEDITSTATUS"_s}, .offered = offered}};
 }
 
 void TfrmEZI000::ShowChangeList()

@@ -102,10 +102,6 @@ public:
     // Ctrl+F2: the change list with the parameters it feeds.
     void ShowChangeList();
 
-    // The save procedure takes the edit status and is offered "A" + every
-    // column's field and the search values.
-    QList<ProcedureUse> ContractProcedures() const override;
-
 protected:
     void SetOptions(const Options &options) { m_options = options; }
 

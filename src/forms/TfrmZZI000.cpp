@@ -347,8 +347,24 @@ bool TfrmZZI000::CheckSearchFields()
 void TfrmZZI000::PassSearchValues(StoredProc &procedure) const
 {
     for (auto it = m_searched.begin(); it != m_searched.end(); ++it)
-        if (procedure.hasParameter(u"A"_s + it.key()))
-            procedure.setValue(u"A"_s + it.key(), it.value());
+        procedure.offerValue(u"A"_s + it.key(), it.value());
+}
+
+void TfrmZZI000::Calls(const StoredProc &procedure, std::function<QStringList()> offered)
+{
+    m_procedures.append({&procedure, std::move(offered)});
+}
+
+QList<TfrmZZI000::ProcedureUse> TfrmZZI000::ContractProcedures() const
+{
+    QList<ProcedureUse> uses;
+    for (const auto &[procedure, offered] : m_procedures)
+        if (!procedure->name().isEmpty())
+            uses.append({.procedure = procedure,
+                         .named = procedure->named(),
+                         .offered = offered ? offered() : QStringList(),
+                         .leftOut = procedure->leftOut()});
+    return uses;
 }
 
 void TfrmZZI000::WireLookup(const Field &field)

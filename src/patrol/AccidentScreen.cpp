@@ -57,6 +57,8 @@ AccidentScreen::AccidentScreen(const QString &formName, const QString &caption, 
     m_pages->tabBar()->setFocusPolicy(Qt::NoFocus);
     m_bodyLayout->setContentsMargins(0, 0, 0, 0);
     m_bodyLayout->addRow(m_pages);
+    // The save procedure's test flag is never sent: the server ignores it.
+    prcSaveData.declare({}, {u"ATEST"_s});
 }
 
 QPoint AccidentScreen::StartPosition(Marker marker)
@@ -582,13 +584,4 @@ void AccidentScreen::edtExit(QWidget *control)
     for (const QString &prefix : {u"IN_"_s, u"CO_"_s})
         if (control && control == ControlOf(prefix + u"ZIP_CODE"_s))
             fillAddress(prefix);
-}
-
-QList<TfrmZZI000::ProcedureUse> AccidentScreen::ContractProcedures() const
-{
-    QList<ProcedureUse> uses = TfrmEZI000::ContractProcedures();
-    for (ProcedureUse &use : uses)
-        if (use.procedure == &prcSaveData)
-            use.leftOut.append(u"ATEST"_s);
-    return uses;
 }

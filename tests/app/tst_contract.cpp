@@ -47,6 +47,50 @@ QString QueryProblem(const TfrmZZI000::ContractQuery &contract)
     return {};
 }
 
+// What the screen's procedures would make of what it sends: a name the
+// procedure lacks, or an input nothing fills. Empty when they agree.
+QStringList ProcedureProblems(const QList<TfrmZZI000::ProcedureUse> &uses)
+{
+    static const QStringList audit = {u"au_emp_no"_s, u"au_ip"_s};
+    QStringList problems;
+    for (const TfrmZZI000::ProcedureUse &use : uses) {
+        const QString name = use.procedure->name();
+        QStringList inputs;
+        try {
+            inputs = use.procedure->inputNames();
+        } catch (const ServerError &error) {
+            problems.append(error.message());
+        }
+        if (inputs.isEmpty()) {
+            problems.append(name + u" has no parameters or does not exist"_s);
+            continue;
+        }
+        for (const QString &named : lower(use.named + use.leftOut))
+            if (!inputs.contains(named))
+                problems.append(name + u" lacks "_s + named);
+        const QStringList filled = lower(use.named + use.offered + use.leftOut) + audit;
+        for (const QString &input : inputs)
+            if (!filled.contains(input))
+                problems.append(name + u"."_s + input + u" is filled by nothing"_s);
+    }
+    return problems;
+}
+
+// A screen calling one procedure with what it declares.
+class DeclaredCaller : public TfrmZZI000
+{
+public:
+    DeclaredCaller(const QString &procedure, const QStringList &named, const QStringList &leftOut)
+        : TfrmZZI000(u"frmZZI999"_s, u"시험"_s), m_procedure(procedure)
+    {
+        m_procedure.declare(named, leftOut);
+        Calls(m_procedure);
+    }
+
+private:
+    StoredProc m_procedure;
+};
+
 // A search screen declared with one fault.
 class FaultySearch : public TfrmEZS000
 {
@@ -97,17 +141,45 @@ private slots:
             if (const QString problem = QueryProblem(query); !problem.isEmpty())
                 QFAIL(qPrintable(problem));
 
-        static const QStringList audit = {u"au_emp_no"_s, u"au_ip"_s};
-        for (const TfrmZZI000::ProcedureUse &use : screen->ContractProcedures()) {
-            const QString name = use.procedure->name();
-            const QStringList inputs = use.procedure->inputNames();
-            QVERIFY2(!inputs.isEmpty(), qPrintable(name + u" has no parameters or does not exist"_s));
-            for (const QString &named : lower(use.named + use.leftOut))
-                QVERIFY2(inputs.contains(named), qPrintable(name + u" lacks "_s + named));
-            const QStringList filled = lower(use.named + use.offered + use.leftOut) + audit;
-            for (const QString &input : inputs)
-                QVERIFY2(filled.contains(input), qPrintable(name + u"."_s + input + u" is filled by nothing"_s));
-        }
+        const QStringList problems = ProcedureProblems(screen->ContractProcedures());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The procedures a screen declares are held against the server both
+    // ways: every declared name exists, every input is filled by something.
+    void faultyProcedureDeclarationsFail_data()
+    {
+        QTest::addColumn<QString>("procedure");
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QStringList>("leftOut");
+        QTest::addColumn<QString>("problem");
+        const QStringList hold = {u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s,
+                                  u"AEDITSTATUS"_s};
+        QTest::newRow("sound") << u"pr_ebi040_03"_s << hold << QStringList() << QString();
+        QTest::newRow("left to the default") << u"pr_ebi040_03"_s << hold.mid(0, 4)
+                                             << QStringList{u"AEDITSTATUS"_s} << QString();
+        QTest::newRow("misspelt name") << u"pr_ebi040_03"_s << (hold.mid(0, 4) << u"AEDITSTATE"_s) << QStringList()
+                                       << u"pr_ebi040_03 lacks aeditstate"_s;
+        QTest::newRow("input filled by nothing")
+            << u"pr_ebi040_03"_s << hold.mid(1) << QStringList() << u"pr_ebi040_03.arent_date is filled by nothing"_s;
+        QTest::newRow("misspelt left out") << u"pr_ebi040_03"_s << hold << QStringList{u"ATEST"_s}
+                                           << u"pr_ebi040_03 lacks atest"_s;
+        QTest::newRow("no such procedure")
+            << u"pr_ebi040_99"_s << hold << QStringList() << u"pr_ebi040_99 has no parameters or does not exist"_s;
+    }
+    void faultyProcedureDeclarationsFail()
+    {
+        QFETCH(QString, procedure);
+        QFETCH(QStringList, named);
+        QFETCH(QStringList, leftOut);
+        QFETCH(QString, problem);
+        RecordingModal boxes;
+        DeclaredCaller screen(procedure, named, leftOut);
+        const QStringList problems = ProcedureProblems(screen.ContractProcedures());
+        if (problem.isEmpty())
+            QCOMPARE(problems, QStringList());
+        else
+            QVERIFY2(problems.contains(problem), qPrintable(problems.join(u'\n')));
     }
 
     // A search screen's queries are run with every optional condition too,

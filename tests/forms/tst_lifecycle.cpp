@@ -64,6 +64,7 @@ public:
                    {.name = u"edtName"_s, .caption = u"이름"_s, .field = u"NAME"_s, .bytes = 16}});
         qryQuery.setSql(u"SELECT code, name, seq FROM tl010dt WHERE key_no = CAST(:KEY_NO AS integer) ORDER BY code"_s);
         prcSaveData.setName(u"pr_tli010_02"_s);
+        prcSaveData.declare({u"AKEY_NO"_s});
         m_head.setName(u"pr_tli010_01"_s);
     }
 
