@@ -7,6 +7,7 @@
 #include "InputEdits.h"
 #include "RecordingModal.h"
 #include "Routines.h"
+#include "ShownScreen.h"
 #include "TestDatabase.h"
 #include "TicketStream.h"
 
@@ -650,10 +651,7 @@ private slots:
 private:
     void openScreen(const QString &port)
     {
-        m_screen = std::make_unique<TfrmEBI040>(port, nullptr);
-        m_screen->show();
-        m_screen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+        QVERIFY(m_screen.open(port, nullptr));
     }
     void search()
     {
@@ -720,7 +718,7 @@ private:
     std::unique_ptr<PtyPair> m_pty;
     QSerialPort m_line;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEBI040> m_screen;
+    ShownScreen<TfrmEBI040> m_screen{openLater};
 };
 
 QTEST_MAIN(TestRental)
