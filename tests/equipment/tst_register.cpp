@@ -6,6 +6,7 @@
 #include "InputEdits.h"
 #include "RecordingModal.h"
 #include "CounterConnection.h"
+#include "ShownScreen.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
@@ -535,17 +536,11 @@ private slots:
 private:
     void openRegister()
     {
-        m_register = std::make_unique<TfrmEBI020>();
-        m_register->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_register.get()));
-        m_register->activateWindow();
+        QVERIFY(m_register.open());
     }
     void openStock()
     {
-        m_stock = std::make_unique<TfrmEBI030>();
-        m_stock->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_stock.get()));
-        m_stock->activateWindow();
+        QVERIFY(m_stock.open());
     }
     void searchRegister(const QString &area, const QString &kind)
     {
@@ -580,8 +575,8 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEBI020> m_register;
-    std::unique_ptr<TfrmEBI030> m_stock;
+    ShownScreen<TfrmEBI020> m_register{openLater};
+    ShownScreen<TfrmEBI030> m_stock{openLater};
 };
 
 QTEST_MAIN(TestRegister)

@@ -3,6 +3,7 @@
 #include "GridView.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "TestDatabase.h"
 #include "ZZI090.h"
 
@@ -300,15 +301,11 @@ private slots:
 private:
     void openEntry()
     {
-        m_entry = std::make_unique<TfrmTLI010>();
-        m_entry->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_entry.get()));
+        QVERIFY(m_entry.open());
     }
     void openGrid()
     {
-        m_grid = std::make_unique<TfrmTLG010>();
-        m_grid->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+        QVERIFY(m_grid.open());
     }
     QWidget *screen() { return m_entry ? static_cast<QWidget *>(m_entry.get()) : m_grid.get(); }
     QLineEdit *edit(const QString &name) { return m_entry->findChild<QLineEdit *>(name); }
@@ -336,8 +333,8 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmTLI010> m_entry;
-    std::unique_ptr<TfrmTLG010> m_grid;
+    ShownScreen<TfrmTLI010> m_entry{openLater};
+    ShownScreen<TfrmTLG010> m_grid{openLater};
 };
 
 QTEST_MAIN(TestLifecycle)

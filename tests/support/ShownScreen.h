@@ -40,6 +40,7 @@ public:
     }
 
     bool exposed() const { return m_exposed; }
+    explicit operator bool() const { return m_screen != nullptr; }
     Screen *operator->() const { return m_screen.get(); }
     Screen &operator*() const { return *m_screen; }
     Screen *get() const { return m_screen.get(); }
