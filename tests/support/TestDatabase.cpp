@@ -131,6 +131,11 @@ void TestDatabase::setServerDown(bool down) const
         dropClientSessions();
 }
 
+void TestDatabase::loadLookups() const
+{
+    adminRunFile(QStringLiteral(KEST_LOOKUP_FIXTURE));
+}
+
 void TestDatabase::adminRunFile(const QString &path) const
 {
     QFile file(path);
