@@ -1,4 +1,5 @@
 #include "EZI020.h"
+#include "ShownScreen.h"
 #include "ZZI090.h"
 #include "GridModel.h"
 #include "GridView.h"
@@ -508,11 +509,9 @@ private:
     {
         m_screen.reset();
         if (base == u"ZZI090")
-            m_screen = std::make_unique<TestScreen<TfrmZZI090>>();
+            QVERIFY(m_screen.take(std::make_unique<TestScreen<TfrmZZI090>>()));
         else
-            m_screen = std::make_unique<TestScreen<TfrmEZI020>>();
-        m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+            QVERIFY(m_screen.take(std::make_unique<TestScreen<TfrmEZI020>>()));
     }
 
     GridModel &rows() { return m_screen->Rows(); }
@@ -590,7 +589,7 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmGridEntry> m_screen;
+    ShownScreen<TfrmGridEntry> m_screen{openLater};
 };
 
 QTEST_MAIN(TestGridEntry)

@@ -443,27 +443,25 @@ private slots:
     void inputsTakeTheFocusColours()
     {
         const QColor focus = QApplication::palette().color(QPalette::ToolTipBase);
-        TfrmZXI010 entry;
-        entry.show();
-        QVERIFY(QTest::qWaitForWindowActive(&entry));
-        QCOMPARE(entry.edtKey->palette().color(QPalette::Base), focus);
-        press(entry, Qt::Key_F3);
-        QCOMPARE(entry.edtKey->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(entry.edtName->palette().color(QPalette::Base), focus);
-        entry.edtStamp->setFocus();
-        QCOMPARE(entry.edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
-        entry.edtName->setFocus();
-        QCOMPARE(entry.edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
-        entry.close();
+        ShownScreen<TfrmZXI010> entry;
+        QVERIFY(entry.exposed());
+        QCOMPARE(entry->edtKey->palette().color(QPalette::Base), focus);
+        press(*entry, Qt::Key_F3);
+        QCOMPARE(entry->edtKey->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(entry->edtName->palette().color(QPalette::Base), focus);
+        entry->edtStamp->setFocus();
+        QCOMPARE(entry->edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
+        entry->edtName->setFocus();
+        QCOMPARE(entry->edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
+        entry->close();
 
-        TfrmZXS010 search;
-        search.show();
-        QVERIFY(QTest::qWaitForWindowActive(&search));
-        auto *date = child<QDateEdit>(search, u"dtpDate"_s);
+        ShownScreen<TfrmZXS010> search;
+        QVERIFY(search.exposed());
+        auto *date = child<QDateEdit>(*search, u"dtpDate"_s);
         date->setReadOnly(true);
         date->setFocus();
         QCOMPARE(date->palette().color(QPalette::Base), focus);
-        search.edtHead->setFocus();
+        search->edtHead->setFocus();
         QCOMPARE(date->palette().color(QPalette::Base), QColor(Qt::white));
     }
 

@@ -27,7 +27,12 @@ public:
     bool open(Args &&...args)
     {
         m_screen.reset();
-        m_screen = std::make_unique<Screen>(std::forward<Args>(args)...);
+        return take(std::make_unique<Screen>(std::forward<Args>(args)...));
+    }
+    // Shows a screen made elsewhere: one of several kinds behind a base.
+    bool take(std::unique_ptr<Screen> made)
+    {
+        m_screen = std::move(made);
         m_screen->show();
         m_screen->activateWindow();
         m_exposed = QTest::qWaitForWindowExposed(m_screen.get()) && QTest::qWaitForWindowActive(m_screen.get());
