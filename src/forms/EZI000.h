@@ -105,14 +105,11 @@ public:
 protected:
     void SetOptions(const Options &options) { m_options = options; }
 
-    // Search, once the button is available and before the search values are
-    // bound: the screen's own checks and reads; false stops the search.
-    virtual bool BeforeSearch() { return true; }
-    // After a search read the rows and showed the first (or the empty row).
-    virtual void Searched() {}
-    // Save, once the button is available and before the current row is
-    // posted; false stops the save (after the screen's message).
-    virtual bool CheckBeforeSave() { return true; }
+    // BeforeSearch runs before the search values are bound, Searched once
+    // the first row (or the empty row) is shown; CheckBeforeSave before the
+    // current row is posted; Saved after the rows were read again (or failed
+    // to be).
+
     // Inside the save's transaction, before the rows: the screen's head
     // call. Values it sets on prcSaveData go with every row; a number the
     // server issues for a search field goes into `saved.issued`, and the
@@ -121,10 +118,6 @@ protected:
     // Inside the transaction: one call of prcSaveData per logged row
     // (deletes, changes, then new rows), each new row recorded in `saved`.
     virtual void SaveRows(SavedRows &saved);
-    // After the save committed and the rows were read again (or failed to be).
-    virtual void Saved(const SavedRows & /*saved*/) {}
-    // After Cancel went back to search mode.
-    virtual void Cancelled() {}
 
     // The row check, run before a row is posted, on Add and on Save: the
     // required head and body fields in declared order, then RowChecks();

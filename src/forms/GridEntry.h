@@ -104,15 +104,10 @@ protected:
     TfrmGridEntry(const QString &formName, const QString &caption, const GridEntryPolicy &policy,
                   QWidget *parent = nullptr);
 
-    // Search, once the button is available and before the rows are read:
-    // the screen binds qryQuery here; false stops the search.
-    virtual bool BeforeSearch() { return true; }
-    // After a search filled the grid.
-    virtual void Searched() {}
-    // Save, once the button is available and the current row is posted,
-    // before anything is asked: the screen's checks and fixed parameters;
-    // false stops the save (after the screen's message).
-    virtual bool CheckBeforeSave() { return true; }
+    // BeforeSearch runs before the rows are read (the screen binds qryQuery
+    // there); CheckBeforeSave once the current row is posted; Saved without
+    // reading the rows again.
+
     // Inside the save's transaction: sends every grid of the screen; the
     // base sends the row grid through prcProc.
     virtual void SaveAll(SavedRows &saved);
@@ -122,10 +117,6 @@ protected:
     void SaveGrid(GridModel &grid, StoredProc &procedure, SavedRows &saved);
     // Runs prcProc for the row whose parameters are set.
     virtual void RunSaveProc();
-    // After the save committed; the rows are not read again.
-    virtual void Saved(const SavedRows & /*saved*/) {}
-    // After Cancel went back to search mode.
-    virtual void Cancelled() {}
 
     void FormReady() override;
     void closeEvent(QCloseEvent *event) override;

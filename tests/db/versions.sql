@@ -2,19 +2,6 @@
 -- as they read it: an older one is refused and changes nothing, the current
 -- one is taken and raises the version. Called as the login role.
 \set ON_ERROR_STOP on
-CREATE FUNCTION pg_temp.expect(what text, expected text, actual text) RETURNS void LANGUAGE plpgsql AS $$
-BEGIN
-    IF actual IS DISTINCT FROM expected THEN
-        RAISE EXCEPTION '%: expected [%], got [%]', what, expected, actual;
-    END IF;
-END $$;
-CREATE FUNCTION pg_temp.refusal(call text) RETURNS text LANGUAGE plpgsql AS $$
-BEGIN
-    EXECUTE call;
-    RETURN NULL;
-EXCEPTION WHEN OTHERS THEN
-    RETURN SQLERRM;
-END $$;
 CREATE TEMP TABLE calls (what text, call text, state_of text, version_of text);
 INSERT INTO calls VALUES
  ('operation', $$SELECT pr_ebi010_02(arun_date => '20250110', afac_gubun => '01', afac_detail_gubun => '01',
