@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Bench.h"
 #include "Benches.h"
+#include "SingleInstance.h"
 #include "TfrmE0Main.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ double timeProcess(const QString &program, const QStringList &args, int index)
             qFatal("%s failed: %s", qPrintable(program), child.readAllStandardError().constData());
     });
     // The client ended without closing its instance socket.
-    QLocalServer::removeServer(instance);
+    QLocalServer::removeServer(SingleInstance::serverPath(instance));
     return ms;
 }
 

@@ -41,6 +41,17 @@ function(kest_add_library name)
     endif()
 endfunction()
 
+# kest_add_feature(name PREFIX EB SOURCES ... DEPENDS ...): the library of a
+# feature folder: every screen unit whose file name starts with PREFIX (one
+# per screen id, a print layout beside its search screen), the folder's
+# other SOURCES, on the lookups and the screen bases.
+function(kest_add_feature name)
+    cmake_parse_arguments(ARG "" "PREFIX" "SOURCES;DEPENDS" ${ARGN})
+    file(GLOB screens CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_PREFIX}*.cpp
+                                       ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_PREFIX}*.h)
+    kest_add_library(${name} SOURCES ${screens} ${ARG_SOURCES} DEPENDS ${ARG_DEPENDS} kest_lookups kest_forms)
+endfunction()
+
 # kest_add_test(name SOURCES ... DEPENDS ... [DATABASE] [CORE]): a QTest
 # binary run offscreen (no shared precompiled header: QtTest defines its
 # build folder per target); DATABASE tests get the private PostgreSQL server of

@@ -2,7 +2,6 @@
 
 #include "DataModule.h"
 #include "StartupValues.h"
-#include "StoredProc.h"
 #include "TestDatabase.h"
 
 #include <QDate>
@@ -90,7 +89,6 @@ std::unique_ptr<DataModule> ConnectCounter(const QString &database, const QStrin
     db.setHostName(TestDatabase::socketDir());
     db.setPort(TestDatabase::port());
     module->setParameters(database, values.databaseUser, QString::fromLatin1(TestDatabase::LoginPassword));
-    StoredProc::clearCache();
     module->Connect();
     return module;
 }

@@ -56,9 +56,14 @@ BEGIN
                 at := 8 * 60 + ((r * 97 + extract(doy FROM day)::int * 13) % (13 * 60));
                 seq := 0;
                 FOR item IN
-                    SELECT equip_gubun, equip_no FROM eb020ms
-                     WHERE area_gubun = area AND equip_rent_yn = 'Y' AND svrl_rent_yn = 'N'
-                     ORDER BY md5(equip_gubun || equip_no || day::text || r::text)
+                    SELECT i.equip_gubun, i.equip_no FROM eb020ms i
+                     WHERE i.area_gubun = area AND i.equip_rent_yn = 'Y' AND i.svrl_rent_yn = 'N'
+                       -- an item out already that day stays off the list
+                       AND NOT EXISTS (SELECT 1 FROM eb040dt d
+                                        WHERE d.rent_date = to_char(day, 'YYYYMMDD') AND d.area_gubun = area
+                                          AND (d.equip_gubun, d.equip_no) = (i.equip_gubun, i.equip_no)
+                                          AND d.rent_stat IN ('D', 'S'))
+                     ORDER BY md5(i.equip_gubun || i.equip_no || day::text || r::text)
                      LIMIT 1 + r % 3
                 LOOP
                     seq := seq + 1;
@@ -88,9 +93,13 @@ BEGIN
         VALUES (to_char(day, 'YYYYMMDD'), area, n, '데모취급', '04', area || '-900', 'DEMO', '127.0.0.1');
         seq := 0;
         FOR item IN
-            SELECT equip_gubun, equip_no FROM eb020ms
-             WHERE area_gubun = area AND equip_rent_yn = 'Y' AND svrl_rent_yn = 'N'
-             ORDER BY equip_gubun DESC, equip_no DESC
+            SELECT i.equip_gubun, i.equip_no FROM eb020ms i
+             WHERE i.area_gubun = area AND i.equip_rent_yn = 'Y' AND i.svrl_rent_yn = 'N'
+               AND NOT EXISTS (SELECT 1 FROM eb040dt d
+                                WHERE d.rent_date = to_char(day, 'YYYYMMDD') AND d.area_gubun = area
+                                  AND (d.equip_gubun, d.equip_no) = (i.equip_gubun, i.equip_no)
+                                  AND d.rent_stat IN ('D', 'S'))
+             ORDER BY i.equip_gubun DESC, i.equip_no DESC
              LIMIT 2
         LOOP
             seq := seq + 1;

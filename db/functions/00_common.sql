@@ -4,13 +4,14 @@
 
 -- Personal columns (addresses, resident numbers, telephone numbers) are
 -- stored as '$k1$' + base64(IV || AES-256-CBC ciphertext). The key is random
--- bytes, so no key stretching is needed, and reading stays cheap.
+-- bytes, so no key stretching is needed, and reading stays cheap; it comes
+-- from the server's key file (kest_private.key_bytes), never from a table.
 CREATE OR REPLACE FUNCTION kest_private.enc(p text) RETURNS text
 LANGUAGE sql VOLATILE SECURITY DEFINER
 SET search_path = kest_private, public, pg_temp AS $$
-    SELECT '$k1$' || translate(encode(x.iv || encrypt_iv(convert_to(x.v, 'UTF8'), decode(k.key, 'hex'), x.iv,
+    SELECT '$k1$' || translate(encode(x.iv || encrypt_iv(convert_to(x.v, 'UTF8'), key_bytes(), x.iv,
                                                           'aes-cbc/pad:pkcs'), 'base64'), E'\n', '')
-      FROM (SELECT NULLIF(p, '') AS v, gen_random_bytes(16) AS iv) x, crypt_key k
+      FROM (SELECT NULLIF(p, '') AS v, gen_random_bytes(16) AS iv) x
 $$;
 
 -- The readable text of a stored personal column. A value without the mark
@@ -19,9 +20,9 @@ CREATE OR REPLACE FUNCTION fn_za010ms_04(p text) RETURNS text
 LANGUAGE sql STABLE STRICT SECURITY DEFINER
 SET search_path = kest_private, public, pg_temp AS $$
     SELECT CASE WHEN left(p, 4) = '$k1$' THEN
-               (SELECT convert_from(decrypt_iv(substr(b, 17), decode(k.key, 'hex'), substr(b, 1, 16),
-                                               'aes-cbc/pad:pkcs'), 'UTF8')
-                  FROM crypt_key k, decode(substr(p, 5), 'base64') AS b)
+               (SELECT convert_from(decrypt_iv(substr(b, 17), key_bytes(), substr(b, 1, 16), 'aes-cbc/pad:pkcs'),
+                                    'UTF8')
+                  FROM decode(substr(p, 5), 'base64') AS b)
            ELSE p END
 $$;
 
@@ -72,6 +73,35 @@ BEGIN
     emp_no := kest_private.check_text(kest_private.clean(au_emp_no), 20, '작업자 사번');
     ip := kest_private.check_text(kest_private.clean(au_ip), 60, '작업대 주소');
     at := LOCALTIMESTAMP(0);
+END
+$$;
+
+-- The version of a stored row (row_ver) against the one the screen read
+-- (arow_ver): a row another counter changed since is refused. A caller that
+-- sends no version is not checked.
+CREATE OR REPLACE FUNCTION kest_private.check_row_ver(stored integer, sent text) RETURNS void
+LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+    v text := kest_private.clean(sent);
+BEGIN
+    IF v IS NOT NULL AND (v !~ '^[0-9]{1,9}$' OR stored IS DISTINCT FROM v::integer) THEN
+        RAISE EXCEPTION '다른 작업대에서 먼저 변경한 자료입니다. 다시 조회하십시오.';
+    END IF;
+END
+$$;
+
+-- Drops the forms of a procedure that lack a parameter, before the
+-- procedure is made again with it (a signature that grew).
+CREATE OR REPLACE FUNCTION kest_private.drop_without(procedure_name text, parameter text) RETURNS void
+LANGUAGE plpgsql AS $$
+DECLARE
+    f regprocedure;
+BEGIN
+    FOR f IN SELECT p.oid::regprocedure FROM pg_proc p
+              WHERE p.proname = procedure_name AND p.pronamespace = 'ktuser'::regnamespace
+                AND NOT parameter = ANY (COALESCE(p.proargnames, '{}'::text[])) LOOP
+        EXECUTE format('DROP FUNCTION %s', f);
+    END LOOP;
 END
 $$;
 
@@ -268,5 +298,36 @@ BEGIN
         RAISE EXCEPTION '%을(를) 정확히 입력하십시오.', label;
     END IF;
     RETURN v;
+END
+$$;
+
+-- A required code of a common-code group (a key column).
+CREATE OR REPLACE FUNCTION kest_private.check_zx_key(value text, grp text, width integer, label text)
+RETURNS text
+LANGUAGE sql STABLE
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+    SELECT check_zx_code(check_key(value, width, label), grp, width, label)
+$$;
+
+-- Writes a checked row over the stored row with the same keys: every column
+-- but the keys, taken from the table's own definition, so that a writer
+-- lists its columns once (where it checks them). False when no row has
+-- those keys.
+CREATE OR REPLACE FUNCTION kest_private.update_row(tbl regclass, r anyelement, keys text[])
+RETURNS boolean
+LANGUAGE plpgsql AS $$
+DECLARE
+    cols  text;
+    match text;
+    n     integer;
+BEGIN
+    SELECT string_agg(quote_ident(attname), ', ' ORDER BY attnum) INTO cols
+      FROM pg_attribute
+     WHERE attrelid = tbl AND attnum > 0 AND NOT attisdropped AND attname <> ALL (keys);
+    SELECT string_agg(format('t.%1$I = ($1).%1$I', k), ' AND ') INTO match FROM unnest(keys) AS k;
+    EXECUTE format('UPDATE %s t SET (%s) = (SELECT %s FROM (SELECT ($1).*) s) WHERE %s', tbl, cols, cols, match)
+      USING r;
+    GET DIAGNOSTICS n = ROW_COUNT;
+    RETURN n > 0;
 END
 $$;

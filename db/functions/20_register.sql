@@ -3,7 +3,9 @@
 -- One row change of the equipment register. A new item's number is issued
 -- here from a counter per area and kind, whatever the screen sent. The
 -- multi-day columns belong to the rental procedures: the values the screen
--- loaded may be stale by now, so they are never written back.
+-- loaded may be stale by now, so they are never written back, and a change
+-- of them does not count against the row's version.
+SELECT kest_private.drop_without('pr_ebi020_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi020_01(
     aarea_gubun          text DEFAULT NULL,
     aequip_gubun         text DEFAULT NULL,
@@ -15,6 +17,7 @@ CREATE OR REPLACE FUNCTION pr_ebi020_01(
     asvrl_rent_yn        text DEFAULT NULL,
     asvrl_rent_from_date text DEFAULT NULL,
     asvrl_rent_to_date   text DEFAULT NULL,
+    arow_ver             text DEFAULT NULL,
     au_emp_no            text DEFAULT NULL,
     au_ip                text DEFAULT NULL,
     aeditstatus          text DEFAULT NULL)
@@ -33,6 +36,7 @@ DECLARE
     v_rmk  text;
     v_next bigint;
     v_out  text;
+    v_ver  integer;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_key(aequip_no, 5, '장비번호');
@@ -58,22 +62,27 @@ BEGIN
         VALUES (v_area, v_kind, lpad(v_next::text, 5, '0'), v_size, v_rent, v_buy, v_rmk, au.emp_no, au.ip, au.at);
 
     WHEN '1' THEN
-        UPDATE eb020ms
-           SET (equip_size_gubun, equip_rent_yn, buy_date, remark) = (v_size, v_rent, v_buy, v_rmk),
-               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
-         WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no;
+        SELECT row_ver INTO v_ver FROM eb020ms
+         WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
+           FOR UPDATE;
         IF NOT FOUND THEN
             RAISE EXCEPTION '장비번호 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', v_no;
         END IF;
+        PERFORM check_row_ver(v_ver, arow_ver);
+        UPDATE eb020ms
+           SET (equip_size_gubun, equip_rent_yn, buy_date, remark) = (v_size, v_rent, v_buy, v_rmk),
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at), row_ver = row_ver + 1
+         WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no;
 
     WHEN '3' THEN
         -- Locked first, so that a rental saved meanwhile waits for this decision.
-        PERFORM 1 FROM eb020ms
-          WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
-          FOR UPDATE;
+        SELECT row_ver INTO v_ver FROM eb020ms
+         WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
+           FOR UPDATE;
         IF NOT FOUND THEN
             RETURN; -- already gone: the operator's wish holds
         END IF;
+        PERFORM check_row_ver(v_ver, arow_ver);
         -- Only a rental still out blocks: past days' rows are history and stay.
         IF EXISTS (SELECT 1 FROM eb020ms
                     WHERE area_gubun = v_area AND equip_gubun = v_kind AND equip_no = v_no
@@ -99,10 +108,12 @@ END
 $$;
 
 -- One row change of the boot base stock.
+SELECT kest_private.drop_without('pr_ebi030_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi030_01(
     aarea_gubun       text DEFAULT NULL,
     aboots_size_gubun text DEFAULT NULL,
     astock_qty        text DEFAULT NULL,
+    arow_ver          text DEFAULT NULL,
     au_emp_no         text DEFAULT NULL,
     au_ip             text DEFAULT NULL,
     aeditstatus       text DEFAULT NULL)
@@ -115,6 +126,7 @@ DECLARE
     v_area text    := check_key(aarea_gubun, 2, '지역구분');
     v_size text    := check_key(aboots_size_gubun, 10, '사이즈');
     v_qty  integer := COALESCE(check_int(astock_qty, 0, 9999, '기준재고수량'), 0);
+    v_ver  integer;
 BEGIN
     CASE st
     WHEN '2' THEN
@@ -125,13 +137,19 @@ BEGIN
             RAISE EXCEPTION '기존 등록된 자료와 중복됩니다. (사이즈 %)', v_size;
         END IF;
     WHEN '1' THEN
-        UPDATE eb030ms
-           SET stock_qty = v_qty, (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
-         WHERE area_gubun = v_area AND boots_size_gubun = v_size;
+        SELECT row_ver INTO v_ver FROM eb030ms WHERE area_gubun = v_area AND boots_size_gubun = v_size FOR UPDATE;
         IF NOT FOUND THEN
             RAISE EXCEPTION '사이즈 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', v_size;
         END IF;
+        PERFORM check_row_ver(v_ver, arow_ver);
+        UPDATE eb030ms
+           SET stock_qty = v_qty, (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at), row_ver = row_ver + 1
+         WHERE area_gubun = v_area AND boots_size_gubun = v_size;
     WHEN '3' THEN
+        SELECT row_ver INTO v_ver FROM eb030ms WHERE area_gubun = v_area AND boots_size_gubun = v_size FOR UPDATE;
+        IF FOUND THEN
+            PERFORM check_row_ver(v_ver, arow_ver);
+        END IF;
         DELETE FROM eb030ms WHERE area_gubun = v_area AND boots_size_gubun = v_size;
     END CASE;
 END

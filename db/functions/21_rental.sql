@@ -54,10 +54,11 @@ $$;
 -- The rental head. A new rental (status 2) gets the next number of its date
 -- and area from a locked counter, so that concurrent counters never share
 -- one; the number is returned in anew_rent_no.
+SELECT kest_private.drop_without('pr_ebi040_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi040_01(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, adeal_name text DEFAULT NULL,
                                         akeep_kind_gubun text DEFAULT NULL, akeep_box_no text DEFAULT NULL,
-                                        au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
+                                        arow_ver text DEFAULT NULL, au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
                                         aeditstatus text DEFAULT NULL, OUT anew_rent_no text)
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
@@ -65,11 +66,12 @@ DECLARE
     st     text   := edit_status(aeditstatus, '12');
     au     record := audit(au_emp_no, au_ip);
     v_date text   := check_date(arent_date, '대여일자', true);
-    v_area text   := check_key(aarea_gubun, 2, '지역구분');
+    v_area text   := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
     v_deal text   := check_text(adeal_name, 30, '취급자');
-    v_kind text   := check_text(akeep_kind_gubun, 10, '보관내용구분');
+    v_kind text   := check_zx_code(akeep_kind_gubun, 'E0013', 10, '보관내용구분');
     v_box  text   := check_text(akeep_box_no, 5, '보관함번호');
     v_no   bigint;
+    v_ver  integer;
 BEGIN
     CASE st
     WHEN '2' THEN
@@ -82,13 +84,17 @@ BEGIN
         anew_rent_no := v_no::text;
     WHEN '1' THEN
         v_no := check_int(arent_no, 1, 9999999999, '대여번호', true);
-        UPDATE eb040ms
-           SET (deal_name, keep_kind_gubun, keep_box_no) = (v_deal, v_kind, v_box),
-               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
-         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no;
+        SELECT row_ver INTO v_ver FROM eb040ms
+         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no
+           FOR UPDATE;
         IF NOT FOUND THEN
             RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no;
         END IF;
+        PERFORM check_row_ver(v_ver, arow_ver);
+        UPDATE eb040ms
+           SET (deal_name, keep_kind_gubun, keep_box_no) = (v_deal, v_kind, v_box),
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at), row_ver = row_ver + 1
+         WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no;
         anew_rent_no := arent_no;
     END CASE;
 END
@@ -101,6 +107,7 @@ $$;
 -- out on a multi-day rental; leaving S or being deleted gives the item back.
 -- Limits: height 0..250 cm, weight 0..250 kg, binding setting 0..30 (the
 -- DIN scale ends at 20 on race bindings); 0 is what an unknown value reads as.
+SELECT kest_private.drop_without('pr_ebi040_02', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi040_02(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, arent_seq text DEFAULT NULL,
                                         aticket_kind text DEFAULT NULL, arent_stat text DEFAULT NULL,
@@ -112,8 +119,9 @@ CREATE OR REPLACE FUNCTION pr_ebi040_02(arent_date text DEFAULT NULL, aarea_gubu
                                         aaddr2 text DEFAULT NULL,
                                         asvrl_rent_from_date text DEFAULT NULL,
                                         asvrl_rent_to_date text DEFAULT NULL,
-                                        aremark text DEFAULT NULL, au_emp_no text DEFAULT NULL,
-                                        au_ip text DEFAULT NULL, aeditstatus text DEFAULT NULL)
+                                        aremark text DEFAULT NULL, arow_ver text DEFAULT NULL,
+                                        au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
+                                        aeditstatus text DEFAULT NULL)
 RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
@@ -121,7 +129,7 @@ DECLARE
     st       text    := edit_status(aeditstatus);
     au       record  := audit(au_emp_no, au_ip);
     v_date   text    := check_date(arent_date, '대여일자', true);
-    v_area   text    := check_key(aarea_gubun, 2, '지역구분');
+    v_area   text    := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
     v_no     bigint  := check_int(arent_no, 1, 9999999999, '대여번호', true);
     v_seq    integer;
     v_kind   text;
@@ -147,15 +155,15 @@ BEGIN
         v_seq := check_int(arent_seq, 1, 9999, '대여순번', true);
     END IF;
     IF st IN ('1', '2') THEN
-        v_kind   := check_key(aequip_gubun, 2, '장비구분');
+        v_kind   := check_zx_key(aequip_gubun, 'E0009', 2, '장비구분');
         v_item   := check_key(aequip_no, 5, '장비번호');
         v_stat   := check_code(arent_stat, '{D,S,R}', '대여상태', true);
-        v_ticket := check_text(aticket_kind, 10, '권종');
+        v_ticket := check_zx_code(aticket_kind, 'I0005', 10, '권종');
         v_name   := check_text(arent_name, 30, '대여자명', true);
         v_tel    := check_text(atel_no, 20, '연락처');
         v_height := check_int(aheight, 0, 250, '신장');
         v_weight := check_int(aweight, 0, 250, '체중');
-        v_shoes  := check_text(ashoes_size, 10, '부츠사이즈');
+        v_shoes  := check_zx_code(ashoes_size, 'E0011', 10, '부츠사이즈');
         v_bind   := check_int(abinding, 0, 30, '바인딩강도');
         v_zip    := check_text(azip_code, 6, '우편번호');
         v_addr1  := check_text(aaddr1, 60, '주소');
@@ -205,6 +213,7 @@ BEGIN
     IF NOT FOUND THEN
         RAISE EXCEPTION '대여순번 [%]의 대여 자료가 없습니다.', arent_seq;
     END IF;
+    PERFORM check_row_ver(v_old.row_ver, arow_ver);
 
     CASE st
     WHEN '1' THEN
@@ -232,7 +241,7 @@ BEGIN
                 addr1, addr2, svrl_rent_from_date, svrl_rent_to_date, remark)
              = (v_ticket, v_stat, v_name, enc(v_tel), v_height, v_weight, v_shoes, v_bind, v_zip,
                 enc(v_addr1), enc(v_addr2), v_from, v_to, v_rmk),
-               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
+               (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at), row_ver = row_ver + 1
          WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no AND rent_seq = v_seq;
     WHEN '3' THEN
         IF v_old.rent_stat = 'S' THEN
@@ -243,6 +252,13 @@ BEGIN
         DELETE FROM eb040dt
          WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no AND rent_seq = v_seq;
     END CASE;
+EXCEPTION WHEN unique_violation THEN
+    -- Another counter put the item out after the check above had looked.
+    GET STACKED DIAGNOSTICS v_why = CONSTRAINT_NAME;
+    IF v_why = 'eb040dt_open_item' THEN
+        RAISE EXCEPTION '장비번호 [%]은(는) 이미 대여된 장비입니다.', v_item;
+    END IF;
+    RAISE;
 END
 $$;
 

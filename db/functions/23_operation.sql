@@ -39,6 +39,7 @@ $$;
 
 -- The run state of one facility on a day. The rows of a day are the
 -- facilities, so they are neither added nor deleted here.
+SELECT kest_private.drop_without('pr_ebi010_02', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_ebi010_02(
     arun_date              text DEFAULT NULL,
     afac_gubun_name        text DEFAULT NULL,
@@ -46,6 +47,7 @@ CREATE OR REPLACE FUNCTION pr_ebi010_02(
     arun_yn                text DEFAULT NULL,
     afac_gubun             text DEFAULT NULL,
     afac_detail_gubun      text DEFAULT NULL,
+    arow_ver               text DEFAULT NULL,
     au_emp_no              text DEFAULT NULL,
     au_ip                  text DEFAULT NULL,
     aeditstatus            text DEFAULT NULL)
@@ -59,15 +61,20 @@ DECLARE
     v_kind   text   := check_key(afac_gubun, 2, '코스,리프트구분');
     v_detail text   := check_key(afac_detail_gubun, 10, '세부구분');
     v_run    text   := check_key(arun_yn, 2, '운행여부');
+    v_ver    integer;
 BEGIN
     IF NOT EXISTS (SELECT 1 FROM zx010ms WHERE head = 'E0008' AND detail = v_run) THEN
         RAISE EXCEPTION '운행여부을(를) 정확히 입력하십시오.';
     END IF;
-    UPDATE eb010ms
-       SET run_yn = v_run, (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at)
-     WHERE run_date = v_date AND fac_gubun = v_kind AND fac_detail_gubun = v_detail;
+    SELECT row_ver INTO v_ver FROM eb010ms
+     WHERE run_date = v_date AND fac_gubun = v_kind AND fac_detail_gubun = v_detail
+       FOR UPDATE;
     IF NOT FOUND THEN
         RAISE EXCEPTION '운영정보가 등록되어 있지 않습니다. 다시 조회하십시오. (%, %)', v_kind, v_detail;
     END IF;
+    PERFORM check_row_ver(v_ver, arow_ver);
+    UPDATE eb010ms
+       SET run_yn = v_run, (au_emp_no, au_ip, au_date) = (au.emp_no, au.ip, au.at), row_ver = row_ver + 1
+     WHERE run_date = v_date AND fac_gubun = v_kind AND fac_detail_gubun = v_detail;
 END
 $$;

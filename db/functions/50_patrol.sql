@@ -5,10 +5,13 @@
 -- whatever the screen sent; the counter row stays locked until the caller's
 -- transaction ends, so two counters saving the same date never share one.
 -- Codes must be rows of their groups; personal columns are stored
--- encrypted. ATEST is accepted and ignored.
+-- encrypted. ATEST is accepted and ignored. A change or delete carries the
+-- record's version as read (AROW_VER).
+SELECT kest_private.drop_without('pr_eei010_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_eei010_01(
     atrob_date text DEFAULT NULL,
     atrob_no                   text DEFAULT NULL,
+    arow_ver                   text DEFAULT NULL,
     apeak_gubun                text DEFAULT NULL,
     ain_name                   text DEFAULT NULL,
     atrob_time                 text DEFAULT NULL,
@@ -104,10 +107,15 @@ DECLARE
     au     record := audit(au_emp_no, au_ip);
     v_date text   := check_date(atrob_date, '사고일자', true);
     v_no   integer;
+    v_ver  integer;
     r      ee010ms%ROWTYPE;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_int(atrob_no, 1, 9999, '사고번호', true);
+        SELECT row_ver INTO v_ver FROM ee010ms WHERE trob_date = v_date AND trob_no = v_no FOR UPDATE;
+        IF FOUND THEN
+            PERFORM check_row_ver(v_ver, arow_ver);
+        END IF;
     END IF;
     IF st = '3' THEN
         DELETE FROM ee010ms WHERE trob_date = v_date AND trob_no = v_no;
@@ -210,42 +218,13 @@ BEGIN
     r.au_emp_no := au.emp_no;
     r.au_ip := au.ip;
     r.au_date := au.at;
+    -- A new record starts at version 1; a change raises the version read under the lock.
+    r.row_ver := coalesce(v_ver, 0) + 1;
 
     IF st = '2' THEN
         INSERT INTO ee010ms SELECT r.*;
     ELSE
-        UPDATE ee010ms SET (peak_gubun, in_name, trob_time, trob_time_gubun, weather_stat_gubun, temperature,
-            tp_course_gubun, tp_lift_gubun, tp_detail_desc, tp_courselevel_gubun, tp_snow_gugubn,
-            tp_snowkind_gubun, tp_etc, tp_classify_gubun, in_sex, in_age, in_height, in_weight, in_zip_code,
-            in_addr1, in_addr2, in_id_no, in_tel_no, in_job, in_position_gubun, in_detail_gubun,
-            in_stat_gubun, in_stat_etc, in_cause_gubun, in_cause_etc, in_factor_gubun, in_factor_etc,
-            in_level_gubun, in_dayski_gubun, in_dayuse_gubun, in_lecture_gubun, in_ski_name,
-            in_ski_size_gubun, in_binding_name, in_boots_name, in_boots_size_gubun, in_article_name,
-            in_rent_gubun, in_rent_place, in_binding_test_gubun, in_ski_loose_gubun,
-            in_binding_strength_gubun, in_binding_left_f, in_binding_left_b, in_binding_right_f,
-            in_binding_right_b, wi_name, wi_id_no, wi_tel_no, wi_acc_stat, wi_trob_detail, pt_photo_gubun,
-            pt_photo_name, ev_method_gubun, ev_means_gubun, ev_etc, me_spot_time, me_name, me_tel_no,
-            me_emergency, me_medical_time, me_medical_name, me_patient_stat, me_after, te_means_gubun,
-            te_object_gubun, co_name, co_id_no, co_tel_no, co_zip_code, co_addr1, co_addr2, trob_point_x,
-            trob_point_y, region_f_x, region_f_y, region_b_x, region_b_y, au_emp_no, au_ip, au_date)
-              = (r.peak_gubun, r.in_name, r.trob_time, r.trob_time_gubun, r.weather_stat_gubun, r.temperature,
-            r.tp_course_gubun, r.tp_lift_gubun, r.tp_detail_desc, r.tp_courselevel_gubun, r.tp_snow_gugubn,
-            r.tp_snowkind_gubun, r.tp_etc, r.tp_classify_gubun, r.in_sex, r.in_age, r.in_height, r.in_weight,
-            r.in_zip_code, r.in_addr1, r.in_addr2, r.in_id_no, r.in_tel_no, r.in_job, r.in_position_gubun,
-            r.in_detail_gubun, r.in_stat_gubun, r.in_stat_etc, r.in_cause_gubun, r.in_cause_etc,
-            r.in_factor_gubun, r.in_factor_etc, r.in_level_gubun, r.in_dayski_gubun, r.in_dayuse_gubun,
-            r.in_lecture_gubun, r.in_ski_name, r.in_ski_size_gubun, r.in_binding_name, r.in_boots_name,
-            r.in_boots_size_gubun, r.in_article_name, r.in_rent_gubun, r.in_rent_place,
-            r.in_binding_test_gubun, r.in_ski_loose_gubun, r.in_binding_strength_gubun, r.in_binding_left_f,
-            r.in_binding_left_b, r.in_binding_right_f, r.in_binding_right_b, r.wi_name, r.wi_id_no,
-            r.wi_tel_no, r.wi_acc_stat, r.wi_trob_detail, r.pt_photo_gubun, r.pt_photo_name,
-            r.ev_method_gubun, r.ev_means_gubun, r.ev_etc, r.me_spot_time, r.me_name, r.me_tel_no,
-            r.me_emergency, r.me_medical_time, r.me_medical_name, r.me_patient_stat, r.me_after,
-            r.te_means_gubun, r.te_object_gubun, r.co_name, r.co_id_no, r.co_tel_no, r.co_zip_code,
-            r.co_addr1, r.co_addr2, r.trob_point_x, r.trob_point_y, r.region_f_x, r.region_f_y, r.region_b_x,
-            r.region_b_y, r.au_emp_no, r.au_ip, r.au_date)
-         WHERE trob_date = v_date AND trob_no = v_no;
-        IF NOT FOUND THEN
+        IF NOT update_row('ee010ms', r, '{trob_date,trob_no}') THEN
             RAISE EXCEPTION '사고번호 % 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', lpad(v_no::text, 4, '0');
         END IF;
     END IF;

@@ -9,14 +9,6 @@ CREATE TABLE kest_private.schema_version (
     applied_at timestamptz NOT NULL DEFAULT now()
 );
 
--- The key of the personal columns: 32 random bytes, hex. Procedures store
--- through kest_private.enc and screens read through fn_za010ms_04.
-CREATE TABLE kest_private.crypt_key (
-    only_row boolean PRIMARY KEY DEFAULT true CHECK (only_row),
-    key      text NOT NULL
-);
-INSERT INTO kest_private.crypt_key (key) VALUES (encode(public.gen_random_bytes(32), 'hex'));
-
 -- The last number issued per series (kest_private.next_number). The row stays
 -- locked until the caller's transaction ends, so two counters never get the
 -- same number; a rolled back save gives its number back.

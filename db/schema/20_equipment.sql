@@ -10,6 +10,7 @@ CREATE TABLE eb010ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1,
     PRIMARY KEY (run_date, fac_gubun, fac_detail_gubun)
 );
 
@@ -28,6 +29,7 @@ CREATE TABLE eb020ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1, -- the version a screen read: each change raises it
     PRIMARY KEY (area_gubun, equip_gubun, equip_no)
 );
 
@@ -42,6 +44,7 @@ CREATE TABLE eb040ms (
     au_emp_no       varchar(20),
     au_ip           varchar(60),
     au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver         integer NOT NULL DEFAULT 1,
     PRIMARY KEY (rent_date, area_gubun, rent_no)
 );
 
@@ -70,11 +73,17 @@ CREATE TABLE eb040dt (
     au_emp_no   varchar(20),
     au_ip       varchar(60),
     au_date     timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver     integer NOT NULL DEFAULT 1,
     rent_time   varchar(4),  -- HHMM on the server's clock when the row was first saved
     PRIMARY KEY (rent_date, area_gubun, rent_no, rent_seq),
     FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms
 );
 CREATE INDEX eb040dt_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no);
+-- An item is out (D) or on a multi-day rental (S) at most once a day, whatever
+-- the isolation a session runs at: the procedures check it first, this
+-- decides between two counters that checked at the same moment.
+CREATE UNIQUE INDEX eb040dt_open_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no)
+    WHERE rent_stat IN ('D', 'S');
 
 -- Items a counter has picked for a rental row that is not saved yet. The
 -- holder is the counter (employee and workstation) that picked the item:
@@ -100,5 +109,6 @@ CREATE TABLE eb030ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1,
     PRIMARY KEY (area_gubun, boots_size_gubun)
 );

@@ -34,5 +34,6 @@ CREATE TABLE eb050ms (
     au_emp_no        varchar(20),
     au_ip            varchar(60),
     au_date          timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver          integer NOT NULL DEFAULT 1,
     PRIMARY KEY (season_gubun, area_gubun, keep_no)
 );

@@ -94,6 +94,7 @@ CREATE TABLE ee010ms (
     au_emp_no varchar(20),
     au_ip     varchar(60),
     au_date   timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver   integer NOT NULL DEFAULT 1,
     PRIMARY KEY (trob_date, trob_no)
 );
 CREATE INDEX ee010ms_in_name ON ee010ms (in_name);

@@ -5,6 +5,16 @@
 
 #include <Qt>
 
+// How a column prints in the screen's list layout: width 0 leaves it off
+// the paper; an empty title or no alignment takes the grid's.
+struct ColumnPrint
+{
+    double width = 0;       // mm
+    QString title;          // "\n" breaks a heading over lines
+    Qt::Alignment alignment = {};
+    bool number = false;    // thousands grouped with ","
+};
+
 // One grid column, declared as data by a screen:
 //   {.title = u"장비번호"_s, .field = u"EQUIP_NO"_s, .width = 80, .dataWidth = 10}
 struct ColumnDef
@@ -23,6 +33,7 @@ struct ColumnDef
     // 9 takes the next stored character, anything else is shown as written.
     // A text with another number of characters is shown as stored.
     QString displayMask;
+    ColumnPrint print;
 };
 
 // The labels shown and the codes kept of a pick-list column or a code list,

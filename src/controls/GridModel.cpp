@@ -82,6 +82,7 @@ void GridModel::setQuery(std::unique_ptr<SqlQuery> query)
     beginResetModel();
     m_rows.clear();
     m_deleted.clear();
+    m_logCount = 0;
     m_fields.clear();
     const QSqlRecord record = query->record();
     for (int i = 0; i < record.count(); ++i)
@@ -105,6 +106,7 @@ void GridModel::close()
     beginResetModel();
     m_rows.clear();
     m_deleted.clear();
+    m_logCount = 0;
     m_query.reset();
     m_fetchFailure.clear();
     m_open = false;
@@ -197,6 +199,7 @@ void GridModel::setValue(int row, const QString &field, const QString &value)
     if (m_rows.at(row).values.at(f) == text)
         return;
     m_rows[row].values[f] = text;
+    m_rows[row].edited = true;
     for (int c = 0; c < m_columnFields.size(); ++c)
         if (m_columnFields.at(c) == f)
             emit dataChanged(index(row, c), index(row, c));
@@ -292,7 +295,7 @@ void GridModel::removeRecord(int row)
     const Record removed = m_rows.takeAt(row);
     endRemoveRows();
     if (removed.status != RowStatus::Inserted)
-        m_deleted.append({removed.read, row});
+        m_deleted.append({removed.read, row, removed.logged > 0 ? removed.logged : ++m_logCount});
 }
 
 GridModel::RowStatus GridModel::rowStatus(int row) const
@@ -308,8 +311,29 @@ QString GridModel::readValue(int row, const QString &field) const
 
 void GridModel::markChanged(int row)
 {
-    if (row >= 0 && row < m_rows.size() && m_rows.at(row).status == RowStatus::Stored)
-        m_rows[row].status = RowStatus::Changed;
+    if (row < 0 || row >= m_rows.size())
+        return;
+    Record &record = m_rows[row];
+    if (record.status == RowStatus::Stored)
+        record.status = RowStatus::Changed;
+    if (record.logged == 0)
+        record.logged = ++m_logCount;
+    record.edited = false;
+}
+
+QList<GridModel::LogEntry> GridModel::log() const
+{
+    QList<std::pair<int, LogEntry>> entries;
+    for (int row = 0; row < m_rows.size(); ++row)
+        if (m_rows.at(row).logged > 0)
+            entries.append({m_rows.at(row).logged, {.row = row}});
+    for (int i = 0; i < m_deleted.size(); ++i)
+        entries.append({m_deleted.at(i).logged, {.deleted = i}});
+    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<LogEntry> ordered;
+    for (const auto &entry : std::as_const(entries))
+        ordered.append(entry.second);
+    return ordered;
 }
 
 void GridModel::acceptRecords()
@@ -317,6 +341,7 @@ void GridModel::acceptRecords()
     for (Record &row : m_rows)
         row = {row.values, row.values, RowStatus::Stored};
     m_deleted.clear();
+    m_logCount = 0;
 }
 
 int GridModel::restoreDeleted(int index)

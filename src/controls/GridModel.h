@@ -93,17 +93,34 @@ public:
 
     // The row log. Rows a query brought are Stored; a screen marks one
     // Changed; rows added on the screen are Inserted until acceptRecords().
+    // Each row changed, added and marked, or stored and removed, has its
+    // place in the order it was first logged.
     enum class RowStatus { Stored, Changed, Inserted };
     struct DeletedRecord
     {
         QStringList read; // by fields()
         int row = -1;     // where it stood
+        int logged = 0;   // its place in the log
     };
     RowStatus rowStatus(int row) const;
     bool isStoredRow(int row) const { return rowStatus(row) != RowStatus::Inserted; }
     // A field as the server holds it (empty for an added row).
     QString readValue(int row, const QString &field) const;
+    // Logs a row: a stored one becomes Changed; it takes its place in the
+    // log the first time, and its values count as logged.
     void markChanged(int row);
+    // Whether the row has a place in the log.
+    bool isLogged(int row) const { return m_rows.at(row).logged > 0; }
+    // Whether a value changed since the row was read, logged or accepted.
+    bool isEdited(int row) const { return m_rows.at(row).edited; }
+    // The log in its order: each entry a row (row >= 0) or a removed stored
+    // row (deleted >= 0, an index of deletedRecords()).
+    struct LogEntry
+    {
+        int row = -1;
+        int deleted = -1;
+    };
+    QList<LogEntry> log() const;
     // Stored rows removed since the last load or acceptRecords(), as read.
     const QList<DeletedRecord> &deletedRecords() const { return m_deleted; }
     // Puts a removed stored row back where it stood; its new position.
@@ -130,9 +147,12 @@ private:
         QStringList values;
         QStringList read;
         RowStatus status = RowStatus::Inserted;
+        int logged = 0;
+        bool edited = false;
     };
     QList<Record> m_rows;
     QList<DeletedRecord> m_deleted;
+    int m_logCount = 0;
     QStringList m_footers;
     std::unique_ptr<SqlQuery> m_query;
     QString m_fetchFailure;

@@ -1,7 +1,5 @@
 #include "ConnectionWatch.h"
 
-#include "SqlQuery.h"
-
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -10,6 +8,18 @@
 #include <libpq-fe.h>
 
 using namespace Qt::StringLiterals;
+
+QString PrimaryMessage(const QString &databaseText)
+{
+    QString text = databaseText.trimmed();
+    for (const QString &prefix : {u"ERROR:"_s, u"FATAL:"_s})
+        if (text.startsWith(prefix))
+            text = text.mid(prefix.size()).trimmed();
+    const qsizetype newline = text.indexOf(QLatin1Char('\n'));
+    if (newline >= 0)
+        text = text.left(newline).trimmed();
+    return text;
+}
 
 ServerError::Kind ErrorKindOf(const QString &sqlState, const QString &text)
 {

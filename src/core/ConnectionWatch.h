@@ -24,6 +24,10 @@ inline const QString Waiting = QStringLiteral("서버의 응답을 기다리는 
 inline const QString Busy = QStringLiteral("서버의 응답을 기다리는 중입니다. 잠시 후 다시 시도하십시오.");
 } // namespace ServerText
 
+// The server's primary message of a failed statement: without "ERROR:" and
+// without the context lines.
+QString PrimaryMessage(const QString &databaseText);
+
 // What a failure says about the connection: a lost connection by its SQL
 // state (class 08, 57P01..57P03) or by libpq's texts; the two timeouts by
 // 57014 and 55P03.

@@ -3,9 +3,9 @@
 #include "ConnectionWatch.h"
 #include "ServerError.h"
 #include "StartupValues.h"
-#include "StoredProc.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -15,6 +15,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 DataModule *current = nullptr;
+
+// Sessions of this program name it and the counter, so that an administrator
+// sees in pg_stat_activity whose session holds what.
+QString applicationName()
+{
+    QString name = u"Kest_E "_s + Startup().clientAddress;
+    for (QChar &c : name)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e || c == u'\\' || c == u'\'')
+            c = u'_';
+    return u"'"_s + name.left(63) + u"'"_s;
+}
 
 // Idle stream connections kept for the next search; more are closed.
 constexpr int IdleStreamsKept = 1;
@@ -26,9 +37,34 @@ QString conninfoValue(const QString &value)
     return u"'"_s + quoted + u"'"_s;
 }
 
-QString sessionSettings(int statementMs, int lockMs)
+// What every statement of the client relies on, set on each connection as
+// it opens, whatever defaults the login role or the database carry (a
+// counter's role may change its own defaults). The timeouts are last and
+// each a statement of its own: should one be refused, the other still holds.
+QStringList sessionSettings(int statementMs, int lockMs)
 {
-    return u"SET statement_timeout = %1; SET lock_timeout = %2"_s.arg(statementMs).arg(lockMs);
+    return {u"SET standard_conforming_strings = on"_s,
+            u"SET search_path = ktuser, public"_s,
+            u"SET timezone = 'Asia/Seoul'"_s,
+            u"SET default_transaction_isolation = 'read committed'"_s,
+            u"SET default_transaction_read_only = off"_s,
+            u"SET idle_in_transaction_session_timeout = 0"_s,
+            u"SET application_name = "_s + applicationName(),
+            u"SET statement_timeout = %1"_s.arg(statementMs),
+            u"SET lock_timeout = %1"_s.arg(lockMs)};
+}
+
+// Runs the settings as one statement; when that is refused, one at a time,
+// so that a refused one takes no other with it.
+void applySettings(const QStringList &settings, const std::function<QString(const QString &)> &exec)
+{
+    if (exec(settings.join(u"; "_s)).isEmpty())
+        return;
+    for (const QString &setting : settings) {
+        const QString error = exec(setting);
+        if (!error.isEmpty())
+            qWarning().noquote() << u"session setting refused: %1: %2"_s.arg(setting, error.trimmed());
+    }
 }
 } // namespace
 
@@ -40,11 +76,21 @@ DataModule::DataModule()
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     // Where the server is: Main.ini, else the libpq defaults (PGHOST, PGPORT).
     db.setHostName(IniValue(u"Main.ini"_s, u"DATABASE"_s, u"HOST"_s));
-    const int port = IniInt(u"Main.ini"_s, u"DATABASE"_s, u"PORT"_s, -1);
+    const int port = IniNumber(u"Main.ini"_s, u"DATABASE"_s, u"PORT"_s, -1, 1, 65535);
     db.setPort(port);
-    db.setConnectOptions(IniValue(u"Main.ini"_s, u"DATABASE"_s, u"OPTIONS"_s));
-    m_statementMs = std::max(0, IniInt(u"Main.ini"_s, u"DATABASE"_s, u"STATEMENT_TIMEOUT"_s, DefaultStatementTimeout)) * 1000;
-    m_lockMs = std::max(0, IniInt(u"Main.ini"_s, u"DATABASE"_s, u"LOCK_TIMEOUT"_s, DefaultLockTimeout)) * 1000;
+    // A host that takes the connection and never answers ends the start-up
+    // after the connect timeout, unless OPTIONS names one itself.
+    QString options = IniValue(u"Main.ini"_s, u"DATABASE"_s, u"OPTIONS"_s);
+    if (!options.contains(u"connect_timeout"_s, Qt::CaseInsensitive)) {
+        const int connectTimeout = IniNumber(u"Main.ini"_s, u"DATABASE"_s, u"CONNECT_TIMEOUT"_s,
+                                             DefaultConnectTimeout, 1, MaxTimeout);
+        options = (options.trimmed().isEmpty() ? QString() : options.trimmed() + u';')
+                  + u"connect_timeout="_s + QString::number(connectTimeout);
+    }
+    db.setConnectOptions(options);
+    m_statementMs = IniNumber(u"Main.ini"_s, u"DATABASE"_s, u"STATEMENT_TIMEOUT"_s, DefaultStatementTimeout, 0,
+                              MaxTimeout) * 1000;
+    m_lockMs = IniNumber(u"Main.ini"_s, u"DATABASE"_s, u"LOCK_TIMEOUT"_s, DefaultLockTimeout, 0, MaxTimeout) * 1000;
     m_waitHook = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     current = this;
 }
@@ -79,13 +125,23 @@ void DataModule::setParameters(const QString &databaseName, const QString &userN
     db.setPassword(password);
 }
 
+namespace {
+
+int nextGeneration()
+{
+    static int openings = 0;
+    return ++openings;
+}
+
+} // namespace
+
 void DataModule::Connect()
 {
     QSqlDatabase db = database();
     if (db.isOpen())
         return;
     if (db.open()) {
-        ++m_generation;
+        m_generation = nextGeneration();
         applySessionSettings();
         return;
     }
@@ -98,13 +154,15 @@ void DataModule::Connect()
 void DataModule::applySessionSettings()
 {
     QSqlQuery query(database());
-    query.exec(sessionSettings(m_statementMs, m_lockMs));
+    applySettings(sessionSettings(m_statementMs, m_lockMs), [&query](const QString &sql) {
+        return query.exec(sql) ? QString() : query.lastError().text();
+    });
 }
 
 void DataModule::setTimeouts(int statementMs, int lockMs)
 {
-    m_statementMs = std::max(0, statementMs);
-    m_lockMs = std::max(0, lockMs);
+    m_statementMs = std::clamp(statementMs, 0, MaxTimeout * 1000);
+    m_lockMs = std::clamp(lockMs, 0, MaxTimeout * 1000);
     if (isConnected())
         applySessionSettings();
     // Idle stream connections carry the old values: open new ones.
@@ -119,14 +177,12 @@ void DataModule::Disconnect()
     if (db.isOpen())
         db.close();
     m_transactionDepth = 0;
-    ++m_generation;
+    m_generation = nextGeneration();
 }
 
 void DataModule::DropConnection()
 {
     Disconnect();
-    // A procedure may have been replaced while the server was away.
-    StoredProc::clearCache();
     for (pg_conn *stream : std::as_const(m_idleStreams))
         PQfinish(stream);
     m_idleStreams.clear();
@@ -216,8 +272,12 @@ pg_conn *DataModule::takeStreamConnection()
         throw ServerError(ServerText::ConnectionLost, {}, ServerError::Kind::ConnectionLost);
     }
     PQsetClientEncoding(stream, "UTF8");
-    PGresult *set = PQexec(stream, sessionSettings(m_statementMs, m_lockMs).toUtf8().constData());
-    PQclear(set);
+    applySettings(sessionSettings(m_statementMs, m_lockMs), [stream](const QString &sql) {
+        PGresult *set = PQexec(stream, sql.toUtf8().constData());
+        const bool ok = PQresultStatus(set) == PGRES_COMMAND_OK;
+        PQclear(set);
+        return ok ? QString() : QString::fromUtf8(PQerrorMessage(stream));
+    });
     return stream;
 }
 

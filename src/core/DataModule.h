@@ -19,6 +19,8 @@ public:
     static inline const QString ConnectionName = QStringLiteral("OracleConnection");
     static constexpr int DefaultStatementTimeout = 30; // seconds
     static constexpr int DefaultLockTimeout = 10;      // seconds
+    static constexpr int DefaultConnectTimeout = 10;   // seconds
+    static constexpr int MaxTimeout = 86400;           // seconds: any timeout of Main.ini
 
     DataModule();
     ~DataModule();
@@ -58,8 +60,9 @@ public:
     int lockTimeout() const { return m_lockMs; }
 
     QSqlDatabase database() const;
-    // Counts the openings of the connection: a save started on an older one
-    // has nothing left to roll back.
+    // Names the opening of the connection, unique in the process (another
+    // data module's included): a save started on an older one has nothing
+    // left to roll back, and what was learnt from the server is learnt again.
     int generation() const { return m_generation; }
 
     // True while a save transaction is active on the connection.

@@ -5,7 +5,6 @@
 #include "PgText.h"
 #include "ServerError.h"
 #include "ServerWaitLoop.h"
-#include "SqlQuery.h"
 
 #include <libpq-fe.h>
 

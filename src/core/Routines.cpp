@@ -111,11 +111,6 @@ QString Int64ToText(qint64 value)
     return QString::number(value);
 }
 
-QString EditStatusText(int state)
-{
-    return state >= 0 && state <= 3 ? QString::number(state) : QString();
-}
-
 QString CounterIdentity(const QString &configured)
 {
     const QString id = configured.trimmed();

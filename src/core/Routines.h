@@ -30,8 +30,6 @@ QString DayName(const QString &dateKey);
 // 0 for a blank or non-integer text; leading blanks are allowed.
 qint64 TextToInt64(const QString &text);
 QString Int64ToText(qint64 value);
-// Edit-status text of a grid row state 0..3 ("0".."3").
-QString EditStatusText(int state);
 // The workstation's identity recorded with every write and every hold:
 // `configured` (the counter id of the workstation's INI) when set, else the
 // host name. Not an address: a counter keeps its identity when its address

@@ -11,18 +11,6 @@
 
 using namespace Qt::StringLiterals;
 
-QString PrimaryMessage(const QString &databaseText)
-{
-    QString text = databaseText.trimmed();
-    for (const QString &prefix : {u"ERROR:"_s, u"FATAL:"_s})
-        if (text.startsWith(prefix))
-            text = text.mid(prefix.size()).trimmed();
-    const qsizetype newline = text.indexOf(QLatin1Char('\n'));
-    if (newline >= 0)
-        text = text.left(newline).trimmed();
-    return text;
-}
-
 namespace {
 
 // Finds the ":NAME" placeholders (skipping quoted text, comments and "::"

@@ -74,9 +74,6 @@ private:
     bool run(QSqlDatabase db);
 };
 
-// The server's primary message of a failed statement: without "ERROR:" and
-// without the context lines.
-QString PrimaryMessage(const QString &databaseText);
 // Names of the ":NAME" placeholders of an SQL text, upper case, each once;
 // quoted text, comments and "::" casts are skipped.
 QStringList PlaceholderNames(const QString &sql);

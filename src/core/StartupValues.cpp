@@ -1,5 +1,6 @@
 #include "StartupValues.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -72,4 +73,22 @@ int IniInt(const QString &fileName, const QString &section, const QString &key, 
     bool ok = false;
     const int value = IniValue(fileName, section, key).toInt(&ok);
     return ok ? value : defaultValue;
+}
+
+int IniNumber(const QString &fileName, const QString &section, const QString &key, int defaultValue, int lowest,
+              int highest)
+{
+    const QString text = IniValue(fileName, section, key);
+    if (text.isEmpty())
+        return defaultValue;
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (ok && value >= lowest && value <= highest)
+        return int(value);
+    qWarning().noquote() << QStringLiteral("%1 [%2] %3=%4: not a whole number from %5 to %6; %7 is used")
+                                .arg(fileName, section, key, text.left(40))
+                                .arg(lowest)
+                                .arg(highest)
+                                .arg(defaultValue);
+    return defaultValue;
 }

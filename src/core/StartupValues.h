@@ -37,3 +37,8 @@ void SetSystemConfigDir(const QString &dir);
 QString IniValue(const QString &fileName, const QString &section, const QString &key,
                  const QString &defaultValue = {});
 int IniInt(const QString &fileName, const QString &section, const QString &key, int defaultValue);
+// A whole number of an INI file from lowest to highest. A missing or empty
+// value gives the default; anything else outside the range (letters, a
+// number too large for the setting) gives the default with a line in the log.
+int IniNumber(const QString &fileName, const QString &section, const QString &key, int defaultValue, int lowest,
+              int highest);

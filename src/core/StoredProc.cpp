@@ -1,5 +1,6 @@
 #include "StoredProc.h"
 
+#include "DataModule.h"
 #include "ServerCall.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
@@ -25,6 +26,13 @@ void StoredProc::setName(const QString &name)
 QHash<QString, QList<StoredProc::Parameter>> &StoredProc::cache()
 {
     static QHash<QString, QList<Parameter>> lists;
+    static int generation = -1;
+    const DataModule *module = DataModule::instance();
+    const int now = module ? module->generation() : -1;
+    if (now != generation) {
+        lists.clear();
+        generation = now;
+    }
     return lists;
 }
 
@@ -74,10 +82,33 @@ bool StoredProc::hasParameter(const QString &name) const
     return false;
 }
 
+void StoredProc::declare(const QStringList &named, const QStringList &leftOut)
+{
+    for (const QString &name : named)
+        if (!m_named.contains(name.toUpper()))
+            m_named.append(name.toUpper());
+    for (const QString &name : leftOut)
+        if (!m_leftOut.contains(name.toUpper()))
+            m_leftOut.append(name.toUpper());
+}
+
 void StoredProc::setValue(const QString &name, const QString &value)
 {
+    if (!m_named.isEmpty() && !m_named.contains(name.toUpper()))
+        throw ServerError(u"Parameter '%1' is not declared for %2"_s.arg(name, m_name));
     if (!hasParameter(name))
         throw ServerError(u"Parameter '%1' not found"_s.arg(name));
+    store(name, value);
+}
+
+void StoredProc::offerValue(const QString &name, const QString &value)
+{
+    if (hasParameter(name))
+        store(name, value);
+}
+
+void StoredProc::store(const QString &name, const QString &value)
+{
     const QString key = name.toLower();
     for (auto &entry : m_values)
         if (entry.first == key) {
@@ -121,7 +152,3 @@ QString StoredProc::output(const QString &name) const
     return m_outputs.value(name.toLower());
 }
 
-void StoredProc::clearCache()
-{
-    cache().clear();
-}

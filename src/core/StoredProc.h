@@ -22,17 +22,29 @@ public:
     QStringList inputNames() const;
     bool hasParameter(const QString &name) const;
 
+    // The parameters every caller names, declared once where the procedure
+    // is set up (more declarations add to them), and those it leaves to the
+    // server's default on purpose. Once any are declared, setValue of a name
+    // not declared is a fault of the caller and throws, so the declaration
+    // cannot drift from the calls.
+    void declare(const QStringList &named, const QStringList &leftOut = {});
+    const QStringList &named() const { return m_named; }
+    const QStringList &leftOut() const { return m_leftOut; }
+
     // Sets an input parameter; an empty text is passed as NULL. Throws
-    // ServerError for a name the procedure does not have.
+    // ServerError for a name the procedure does not have or, after a
+    // declaration, one that was not declared.
     void setValue(const QString &name, const QString &value);
+    // Sets `name` only where the procedure has it: for values offered to
+    // whichever procedure takes them (search values, a row's columns).
+    void offerValue(const QString &name, const QString &value);
     void clearValues();
 
     void exec();
     // An output parameter (out or inout) of the last call.
     QString output(const QString &name) const;
-
-    // Forgets the cached parameter lists (after the connection changed).
-    static void clearCache();
+    // Every output of the last call, by lower-case name.
+    const QHash<QString, QString> &outputs() const { return m_outputs; }
 
 private:
     struct Parameter
@@ -42,9 +54,15 @@ private:
         bool output = false;
     };
     const QList<Parameter> &parameters() const;
+    // The parameter lists read on the current connection: a procedure may
+    // have been replaced while the server was away.
     static QHash<QString, QList<Parameter>> &cache();
 
+    void store(const QString &name, const QString &value);
+
     QString m_name;
+    QStringList m_named; // upper case, as the callers write them
+    QStringList m_leftOut;
     QList<std::pair<QString, QString>> m_values; // in the order they were set
     QHash<QString, QString> m_outputs;
 };

@@ -40,6 +40,7 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
         {.title = u"코스,리프트구분명"_s, .field = u"FAC_GUBUN_NAME"_s, .visible = false},
         {.title = u"코스,리프트구분코드"_s, .field = u"FAC_GUBUN"_s, .visible = false, .key = true},
         {.title = u"세부구분코드"_s, .field = u"FAC_DETAIL_GUBUN"_s, .visible = false, .key = true},
+        {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true},
     });
     AddFields({
         {.name = u"wlbFacName"_s, .caption = u"코스/리프트 구분명"_s, .kind = FieldKind::Label,
@@ -56,7 +57,8 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     // A facility kind repeated from the row above is shown blank.
     qryQuery.setSql(u"SELECT CASE WHEN lag(t2.fac_gubun) OVER w = t2.fac_gubun THEN NULL\n"
                     "            ELSE t2.fac_gubun_name END AS fac_gubun_shown,\n"
-                    "       t2.fac_gubun_name, t2.fac_detail_gubun_name, t1.run_yn, t2.fac_gubun, t2.fac_detail_gubun\n"
+                    "       t2.fac_gubun_name, t2.fac_detail_gubun_name, t1.run_yn, t2.fac_gubun, t2.fac_detail_gubun,\n"
+                    "       t1.row_ver\n"
                     "FROM   eb010ms t1\n"
                     "JOIN   (SELECT f.detail AS fac_detail_gubun, f.detail_name AS fac_detail_gubun_name,\n"
                     "               f.item1 AS fac_gubun, k.detail_name AS fac_gubun_name\n"
@@ -72,6 +74,8 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     qryQuery.bind(u"GC_COURSE_GUBUN"_s, u"E0006"_s);
     qryQuery.bind(u"GC_LIFT_GUBUN"_s, u"E0007"_s);
     prcSaveData.setName(u"pr_ebi010_02"_s);
+    prcCreateDay.declare({u"ARUN_DATE"_s});
+    Calls(prcCreateDay);
 
     Grid()->setRowColours([this](int row) -> RowColour {
         if (Rows().value(row, u"RUN_YN"_s) == NotRunning)
@@ -93,13 +97,9 @@ TfrmEBI010::TfrmEBI010(QWidget *parent)
     panInfo->hide();
 }
 
-bool TfrmEBI010::bbtSearchClick()
+bool TfrmEBI010::BeforeSearch()
 {
-    if (!bbtSearch->isVisible() || !bbtSearch->isEnabled())
-        return false;
-    if (NoOperationRecords(WorkDate()) && !CreateDay())
-        return false;
-    return TfrmEZI000::bbtSearchClick();
+    return !NoOperationRecords(WorkDate()) || CreateDay();
 }
 
 bool TfrmEBI010::CreateDay()
@@ -126,9 +126,4 @@ bool TfrmEBI010::CreateDay()
 QStringList TfrmEBI010::ContractSql() const
 {
     return TfrmEZI000::ContractSql() << CountSql;
-}
-
-QList<TfrmZZI000::ProcedureUse> TfrmEBI010::ContractProcedures() const
-{
-    return TfrmEZI000::ContractProcedures() << ProcedureUse{.procedure = &prcCreateDay, .named = {u"ARUN_DATE"_s}};
 }

@@ -17,10 +17,10 @@ class TfrmEBI010 : public TfrmEZI000
 public:
     explicit TfrmEBI010(QWidget *parent = nullptr);
 
-    bool bbtSearchClick() override;
-
     QStringList ContractSql() const override;
-    QList<ProcedureUse> ContractProcedures() const override;
+
+protected:
+    bool BeforeSearch() override;
 
 private:
     // Creates the rows of the working date when it has none; false when

@@ -9,7 +9,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
 
@@ -17,29 +16,6 @@ namespace {
 
 const QString SizeGroupMissing =
     u"선택하신 지역,장비에 해당하는 사이즈그룹이 존재하지 않습니다\r\r공통코드를 확인 하십시요!"_s;
-
-// A date key cell drawn as 9999-99-99, in the grid's cell colour.
-class DateKeyDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QString displayText(const QVariant &value, const QLocale &) const override
-    {
-        const QString key = value.toString();
-        if (key.size() != 8)
-            return key;
-        return key.left(4) + u'-' + key.mid(4, 2) + u'-' + key.mid(6, 2);
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (const auto *view = qobject_cast<const GridView *>(parent()); view && view->colours().cellBackground.isValid())
-            option->backgroundBrush = view->colours().cellBackground;
-    }
-};
 
 } // namespace
 
@@ -57,15 +33,13 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                 {.title = u"장비대여가능여부"_s, .field = u"EQUIP_RENT_YN"_s, .width = 110, .dataWidth = 1,
                  .alignment = Qt::AlignHCenter},
                 {.title = u"구입일자"_s, .field = u"BUY_DATE"_s, .width = 80, .dataWidth = 8,
-                 .alignment = Qt::AlignHCenter},
+                 .alignment = Qt::AlignHCenter, .displayMask = u"9999-99-99"_s},
                 {.title = u"비고"_s, .field = u"REMARK"_s, .width = 200, .dataWidth = 60},
                 {.title = u"연일대여여부"_s, .field = u"SVRL_RENT_YN"_s, .dataWidth = 1, .visible = false},
                 {.title = u"연일사용기간FROM"_s, .field = u"SVRL_RENT_FROM_DATE"_s, .dataWidth = 10, .visible = false},
-                {.title = u"연일사용기간TO"_s, .field = u"SVRL_RENT_TO_DATE"_s, .dataWidth = 10, .visible = false}});
+                {.title = u"연일사용기간TO"_s, .field = u"SVRL_RENT_TO_DATE"_s, .dataWidth = 10, .visible = false},
+                {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     FillColumnCodes(Rows(), 1, u"E0010"_s);
-    Rows().pickList(2).append(u"가능"_s, u"Y"_s);
-    Rows().pickList(2).append(u"불가능"_s, u"N"_s);
-    rgrGrid->setItemDelegateForColumn(3, new DateKeyDelegate(rgrGrid));
 
     AddFields({
         {.name = u"wlbEquipNo"_s, .caption = u"장비번호"_s, .kind = FieldKind::Label, .field = u"EQUIP_NO"_s,
@@ -73,7 +47,8 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
         {.name = u"cboEquipSizeGubun"_s, .caption = u"*사이즈"_s, .kind = FieldKind::Code,
          .field = u"EQUIP_SIZE_GUBUN"_s, .codeGroup = u"E0010"_s, .required = true, .to = &cboEquipSizeGubun},
         {.name = u"cboEquipRentYn"_s, .caption = u"*장비대여\r\n 가능여부"_s, .kind = FieldKind::Code,
-         .field = u"EQUIP_RENT_YN"_s, .required = true, .to = &cboEquipRentYn},
+         .field = u"EQUIP_RENT_YN"_s, .required = true,
+         .choices = {{u"가능"_s, u"불가능"_s}, {u"Y"_s, u"N"_s}}},
         {.name = u"wmeBuyDate"_s, .caption = u"*구입일자"_s, .kind = FieldKind::Mask, .field = u"BUY_DATE"_s,
          .mask = u"9999-99-99;0; "_s, .to = &wmeBuyDate},
         {.name = u"edtRemark"_s, .caption = u"비고"_s, .field = u"REMARK"_s, .bytes = 60},
@@ -84,8 +59,6 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
         {.name = u"wlbSvrlRentToDate"_s, .caption = u"∼"_s, .kind = FieldKind::Label, .field = u"SVRL_RENT_TO_DATE"_s,
          .sameLine = true, .width = 80},
     });
-    cboEquipRentYn->addCode(u"가능"_s, u"Y"_s);
-    cboEquipRentYn->addCode(u"불가능"_s, u"N"_s);
 
     // One row per item: the rental row of the multi-day rental is joined only
     // while the item is out on it, and only one of them. Ordered by the key,
@@ -97,7 +70,8 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                     "                        '-', substr(t2.svrl_rent_from_date, 7, 2)) END AS svrl_rent_from_date,\n"
                     "       CASE WHEN NULLIF(t2.svrl_rent_to_date, '') IS NULL THEN NULL\n"
                     "            ELSE concat(substr(t2.svrl_rent_to_date, 1, 4), '-', substr(t2.svrl_rent_to_date, 5, 2),\n"
-                    "                        '-', substr(t2.svrl_rent_to_date, 7, 2)) END AS svrl_rent_to_date\n"
+                    "                        '-', substr(t2.svrl_rent_to_date, 7, 2)) END AS svrl_rent_to_date,\n"
+                    "       t1.row_ver\n"
                     "FROM   eb020ms t1\n"
                     "LEFT   JOIN LATERAL (SELECT d.svrl_rent_from_date, d.svrl_rent_to_date\n"
                     "                     FROM   eb040dt d\n"
@@ -113,17 +87,7 @@ TfrmEBI020::TfrmEBI020(QWidget *parent) : TfrmEZI000(u"frmEBI020"_s, u"장비등
                     "AND    t1.equip_gubun = :EQUIP_GUBUN\n"
                     "ORDER  BY t1.equip_no"_s);
     prcSaveData.setName(u"pr_ebi020_01"_s);
-}
-
-bool TfrmEBI020::bbtSaveClick()
-{
-    if (!TfrmEZI000::bbtSaveClick())
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
-    return true;
+    SetOptions({.keepEmptyRow = true});
 }
 
 QList<RowCheck> TfrmEBI020::RowChecks()

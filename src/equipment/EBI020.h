@@ -13,13 +13,10 @@ class TfrmEBI020 : public TfrmEZI000
 public:
     explicit TfrmEBI020(QWidget *parent = nullptr);
 
-    bool bbtSaveClick() override;
-
 protected:
     QList<RowCheck> RowChecks() override;
 
 private:
     CodeCombo *cboEquipSizeGubun = nullptr;
-    CodeCombo *cboEquipRentYn = nullptr;
     MaskEdit *wmeBuyDate = nullptr;
 };

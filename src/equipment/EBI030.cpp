@@ -15,28 +15,19 @@ TfrmEBI030::TfrmEBI030(QWidget *parent) : TfrmEZI000(u"frmEBI030"_s, u"부츠 �
     SetColumns({{.title = u"사이즈"_s, .field = u"BOOTS_SIZE_GUBUN"_s, .width = 80, .dataWidth = 10,
                  .codeGroup = u"E0011"_s, .key = true},
                 {.title = u"기준재고수량"_s, .field = u"STOCK_QTY"_s, .width = 100, .dataWidth = 4,
-                 .alignment = Qt::AlignRight}});
+                 .alignment = Qt::AlignRight},
+                {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     AddFields({{.name = u"cboBootsSize"_s, .caption = u"*사이즈"_s, .kind = FieldKind::Code,
                 .field = u"BOOTS_SIZE_GUBUN"_s, .codeGroup = u"E0011"_s, .required = true, .to = &cboBootsSize},
                {.name = u"wneStockQty"_s, .caption = u"*기준재고수량"_s, .kind = FieldKind::Number,
                 .field = u"STOCK_QTY"_s, .bytes = 4, .width = 80}});
 
-    qryQuery.setSql(u"SELECT boots_size_gubun, stock_qty\n"
+    qryQuery.setSql(u"SELECT boots_size_gubun, stock_qty, row_ver\n"
                     "FROM   eb030ms\n"
                     "WHERE  area_gubun = :AREA_GUBUN\n"
                     "ORDER  BY boots_size_gubun"_s);
     prcSaveData.setName(u"pr_ebi030_01"_s);
-}
-
-bool TfrmEBI030::bbtSaveClick()
-{
-    if (!TfrmEZI000::bbtSaveClick())
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
-    return true;
+    SetOptions({.keepEmptyRow = true});
 }
 
 QList<RowCheck> TfrmEBI030::RowChecks()

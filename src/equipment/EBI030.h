@@ -12,8 +12,6 @@ class TfrmEBI030 : public TfrmEZI000
 public:
     explicit TfrmEBI030(QWidget *parent = nullptr);
 
-    bool bbtSaveClick() override;
-
 protected:
     QList<RowCheck> RowChecks() override;
 

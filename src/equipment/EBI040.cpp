@@ -31,7 +31,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString HeadSql = u"SELECT deal_name, keep_kind_gubun, keep_box_no\n"
+const QString HeadSql = u"SELECT deal_name, keep_kind_gubun, keep_box_no, row_ver\n"
                         "FROM   eb040ms\n"
                         "WHERE  rent_date  = :RENT_DATE\n"
                         "AND    area_gubun = :AREA_GUBUN\n"
@@ -40,7 +40,7 @@ const QString HeadSql = u"SELECT deal_name, keep_kind_gubun, keep_box_no\n"
 const QString RowSql = u"SELECT rent_seq, ticket_kind, rent_stat, equip_gubun, equip_no, rent_name,\n"
                        "       fn_za010ms_04(tel_no) AS tel_no, height, weight, shoes_size, binding, zip_code,\n"
                        "       fn_za010ms_04(addr1) AS addr1, fn_za010ms_04(addr2) AS addr2,\n"
-                       "       svrl_rent_from_date, svrl_rent_to_date, remark\n"
+                       "       svrl_rent_from_date, svrl_rent_to_date, remark, row_ver\n"
                        "FROM   eb040dt\n"
                        "WHERE  rent_date  = :RENT_DATE\n"
                        "AND    area_gubun = :AREA_GUBUN\n"
@@ -113,7 +113,8 @@ void TfrmEBI040::build()
                 {.title = u"상세주소"_s, .field = u"ADDR2"_s, .visible = false},
                 {.title = u"연일대여기간From"_s, .field = u"SVRL_RENT_FROM_DATE"_s, .visible = false},
                 {.title = u"연일대여기간To"_s, .field = u"SVRL_RENT_TO_DATE"_s, .visible = false},
-                {.title = u"비고"_s, .field = u"REMARK"_s, .visible = false}});
+                {.title = u"비고"_s, .field = u"REMARK"_s, .visible = false},
+                {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     panGrid->setMaximumWidth(260);
 
     auto *states = new QHBoxLayout;
@@ -226,14 +227,18 @@ void TfrmEBI040::build()
 
     qryQuery.setSql(RowSql);
     prcSaveData.setName(u"pr_ebi040_02"_s);
+    prcSaveData.declare({u"ARENT_NO"_s});
     m_headProc.setName(u"pr_ebi040_01"_s);
+    m_headProc.declare({u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AROW_VER"_s, u"AEDITSTATUS"_s});
+    Calls(m_headProc, [this] { return SearchParameters(); });
     m_holdProc.setName(u"pr_ebi040_03"_s);
+    m_holdProc.declare({u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s, u"AEDITSTATUS"_s});
+    Calls(m_holdProc);
+    SetOptions({.checkCurrentRow = true, .checkLoneBlankRow = true, .keepEmptyRow = true});
 }
 
-bool TfrmEBI040::bbtSearchClick()
+bool TfrmEBI040::BeforeSearch()
 {
-    if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
-        return false;
     const QString rentNo = edtRentNo->text().trimmed();
     // ASCII digits: QChar::isDigit takes full-width ones too, which the server cannot read as a number.
     if (!rentNo.isEmpty() && (rentNo.size() > 18 || !std::all_of(rentNo.begin(), rentNo.end(), [](QChar c) {
@@ -250,16 +255,20 @@ bool TfrmEBI040::bbtSearchClick()
         edtDealName->setText(head.value(u"DEAL_NAME"_s));
         cboKeepKind->setCode(head.value(u"KEEP_KIND_GUBUN"_s));
         edtKeepBoxNo->setText(head.value(u"KEEP_BOX_NO"_s));
-        m_headStatus = u"1"_s;
+        m_headRowVer = head.value(u"ROW_VER"_s);
+        m_headStatus = EditStatus::Changed;
     } else {
-        m_headStatus = u"2"_s;
+        m_headRowVer.clear();
+        m_headStatus = EditStatus::Inserted;
     }
     head.close();
-    if (!TfrmEZI000::bbtSearchClick())
-        return false;
+    return true;
+}
+
+void TfrmEBI040::Searched()
+{
     edtRentNo->setEnabled(false);
     edtDealName->setFocus();
-    return true;
 }
 
 bool TfrmEBI040::SelectRentState(const QString &code)
@@ -276,18 +285,6 @@ bool TfrmEBI040::SelectRentState(const QString &code)
 QStringList TfrmEBI040::ContractSql() const
 {
     return TfrmEZI000::ContractSql() << HeadSql << FreeItemsSql;
-}
-
-QList<TfrmZZI000::ProcedureUse> TfrmEBI040::ContractProcedures() const
-{
-    const QStringList key = SearchParameters();
-    return TfrmEZI000::ContractProcedures()
-           << ProcedureUse{.procedure = &m_headProc,
-                           .named = {u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AEDITSTATUS"_s},
-                           .offered = key}
-           << ProcedureUse{.procedure = &m_holdProc,
-                           .named = {u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s,
-                                     u"AEDITSTATUS"_s}};
 }
 
 QString TfrmEBI040::SelectedRentState() const
@@ -385,7 +382,7 @@ void TfrmEBI040::refreshFreeItems()
         rgrEquipNo->setCurrentRow(0);
 }
 
-bool TfrmEBI040::callHold(const QString &status, const QString &kind, const QString &no)
+bool TfrmEBI040::callHold(EditStatus status, const QString &kind, const QString &no)
 {
     return TrySave([&] {
         m_holdProc.clearValues();
@@ -393,7 +390,7 @@ bool TfrmEBI040::callHold(const QString &status, const QString &kind, const QStr
         m_holdProc.setValue(u"AAREA_GUBUN"_s, cboArea->code());
         m_holdProc.setValue(u"AEQUIP_GUBUN"_s, kind);
         m_holdProc.setValue(u"AEQUIP_NO"_s, no);
-        m_holdProc.setValue(u"AEDITSTATUS"_s, status);
+        SetEditStatus(m_holdProc, status);
         m_holdProc.exec();
     });
 }
@@ -411,7 +408,7 @@ bool TfrmEBI040::sbtEquipOkClick()
         InfoBox(u"선택하신 장비는 이미 대여되었거나 작업중입니다"_s);
         return false;
     }
-    if (!callHold(u"2"_s, kind, no))
+    if (!callHold(EditStatus::Inserted, kind, no))
         return false;
     m_holds.append({kind, no});
     edtRentEquipNo->setText(no);
@@ -442,13 +439,13 @@ bool TfrmEBI040::releaseHolds(const QString &onlyNo)
         const Hold hold = m_holds.at(i);
         if (!onlyNo.isEmpty() && hold.no != onlyNo)
             continue;
-        if (!callHold(u"3"_s, hold.kind, hold.no))
+        if (!callHold(EditStatus::Deleted, hold.kind, hold.no))
             return false;
         m_holds.removeAt(i);
         found = true;
     }
     if (!onlyNo.isEmpty() && !found)
-        return callHold(u"3"_s, cboRentEquip->code(), onlyNo);
+        return callHold(EditStatus::Deleted, cboRentEquip->code(), onlyNo);
     return true;
 }
 
@@ -480,20 +477,17 @@ bool TfrmEBI040::BeforeDiscard()
         return true;
     if (!releaseHolds())
         return false;
-    return callHold(u"3"_s, cboRentEquip->code(), edtRentEquipNo->text().trimmed());
+    return callHold(EditStatus::Deleted, cboRentEquip->code(), edtRentEquipNo->text().trimmed());
 }
 
-bool TfrmEBI040::bbtCancelClick()
+void TfrmEBI040::Cancelled()
 {
-    if (!TfrmEZI000::bbtCancelClick())
-        return false;
     cboKeepKind->setCurrentIndex(cboKeepKind->count() > 0 ? 0 : -1);
     edtKeepBoxNo->clear();
     m_states->select({});
     closeFreeItems();
     edtRentNo->setEnabled(true);
-    m_headStatus = u"2"_s;
-    return true;
+    m_headStatus = EditStatus::Inserted;
 }
 
 QList<RowCheck> TfrmEBI040::RowChecks()
@@ -524,67 +518,43 @@ QList<RowCheck> TfrmEBI040::RowChecks()
     };
 }
 
-bool TfrmEBI040::bbtSaveClick()
+void TfrmEBI040::SaveHead(SavedRows &saved)
 {
-    if (!bbtSave->isEnabled() || !bbtSave->isVisible())
-        return false;
-    const int row = Grid()->currentRow();
-    // A blank row added after others, or waiting alone with nothing else to
-    // save, is left out of the save, not checked.
-    if (Rows().rowCount() > 0 && !(IsBlankRow(row) && (Rows().rowCount() > 1 || !HasPendingChanges()))
-        && !CheckRow())
-        return false;
-    m_tickets.clear();
-    if (!TfrmEZI000::bbtSaveClick())
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
-    refreshFreeItems();
-    // The rows are committed and read back as stored: a printer failure
-    // leaves nothing that a later save could send again.
-    const QList<TRentTicketInfo> tickets = std::exchange(m_tickets, {});
-    printTickets(tickets);
-    return true;
-}
-
-bool TfrmEBI040::SaveRows()
-{
-    m_issuedRentNo.clear();
     m_headProc.clearValues();
     PassSearchValues(m_headProc);
     m_headProc.setValue(u"ADEAL_NAME"_s, edtDealName->text());
     m_headProc.setValue(u"AKEEP_KIND_GUBUN"_s, cboKeepKind->code());
     m_headProc.setValue(u"AKEEP_BOX_NO"_s, edtKeepBoxNo->text());
-    m_headProc.setValue(u"AEDITSTATUS"_s, m_headStatus);
+    m_headProc.setValue(u"AROW_VER"_s, m_headStatus == EditStatus::Changed ? m_headRowVer : QString());
+    SetEditStatus(m_headProc, m_headStatus);
     m_headProc.exec();
-    // The number reaches the screen only once the save has committed.
-    const QString rentNo = m_headStatus == u"2"_s ? m_headProc.output(u"ANEW_RENT_NO"_s)
-                                                  : edtRentNo->text().trimmed();
-    if (m_headStatus == u"2"_s)
-        m_issuedRentNo = rentNo;
+    QString rentNo = edtRentNo->text().trimmed();
+    if (m_headStatus == EditStatus::Inserted) {
+        // The number reaches the screen only once the save has committed.
+        rentNo = m_headProc.output(u"ANEW_RENT_NO"_s);
+        saved.issued.insert(u"RENT_NO"_s, rentNo);
+    }
     prcSaveData.setValue(u"ARENT_NO"_s, rentNo);
-    return TfrmEZI000::SaveRows();
 }
 
-bool TfrmEBI040::AfterSave()
+void TfrmEBI040::Saved(const SavedRows &saved)
 {
-    if (!m_issuedRentNo.isEmpty())
-        edtRentNo->setText(std::exchange(m_issuedRentNo, {}));
-    m_headStatus = u"1"_s;
+    // The head this save wrote: a new one starts at 1, a changed one went up.
+    m_headRowVer = m_headStatus == EditStatus::Inserted ? u"1"_s : QString::number(m_headRowVer.toInt() + 1);
+    m_headStatus = EditStatus::Changed;
     // Every new row was saved and took its hold over.
     m_holds.clear();
-    for (int row = 0; row < Rows().rowCount(); ++row)
-        if (!IsStoredRow(row) && !IsBlankRow(row))
-            m_tickets.append(ticketOf(row));
-    BindSearchValues(qryQuery);
-    return true;
+    refreshFreeItems();
+    // The rows are committed and read back as stored: a printer failure
+    // leaves nothing that a later save could send again.
+    QList<TRentTicketInfo> tickets;
+    for (const SavedRows::Row &row : saved.added)
+        tickets.append(ticketOf([&row](const QString &field) { return row.value(field); }));
+    printTickets(tickets);
 }
 
-TRentTicketInfo TfrmEBI040::ticketOf(int row) const
+TRentTicketInfo TfrmEBI040::ticketOf(const std::function<QString(const QString &)> &cell) const
 {
-    const auto cell = [&](const QString &field) { return Rows().value(row, field); };
     TRentTicketInfo info;
     info.ticketKindName = cboRentTicketKind->codes().labelOf(cell(u"TICKET_KIND"_s));
     info.equipKindName = cboRentEquip->codes().labelOf(cell(u"EQUIP_GUBUN"_s));
@@ -620,7 +590,7 @@ bool TfrmEBI040::bbtReissueClick()
     const int row = Grid()->currentRow();
     if (!CommonStart(bbtReissue) || row < 0 || !IsStoredRow(row))
         return false;
-    printTickets({ticketOf(row)});
+    printTickets({ticketOf([&](const QString &field) { return Rows().value(row, field); })});
     return true;
 }
 

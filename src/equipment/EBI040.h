@@ -6,6 +6,8 @@
 #include <QList>
 #include <QPair>
 
+#include <functional>
+
 class CodeCombo;
 class DateEdit;
 class MaskEdit;
@@ -30,16 +32,10 @@ public:
     TfrmEBI040(const QString &printerPort, QWidget *parent);
     ~TfrmEBI040() override;
 
-    bool bbtSearchClick() override;
-    bool bbtSaveClick() override;
-    bool bbtCancelClick() override;
     bool bbtDeleteClick() override;
-    bool SaveRows() override;
-    bool AfterSave() override;
     void ControlToGrid(QWidget *control) override;
 
     QStringList ContractSql() const override;
-    QList<ProcedureUse> ContractProcedures() const override;
 
     bool sbtEquipOkClick();
     bool sbtEquipCancelClick();
@@ -48,7 +44,7 @@ public:
     bool SelectRentState(const QString &code);
     QString SelectedRentState() const;
     // Head edit status: "1" the rental is stored, "2" a new rental.
-    QString HeadEditStatus() const { return m_headStatus; }
+    QString HeadEditStatus() const { return EditStatusCode(m_headStatus); }
     GridModel &FreeItems() const { return *m_free; }
     TicketPrinter &Printer() const { return *m_printer; }
 
@@ -56,6 +52,11 @@ protected:
     QList<RowCheck> RowChecks() override;
     void RowShown() override;
     bool BeforeDiscard() override;
+    bool BeforeSearch() override;
+    void Searched() override;
+    void SaveHead(SavedRows &saved) override;
+    void Saved(const SavedRows &saved) override;
+    void Cancelled() override;
     void edtExit(QWidget *control) override;
 
 private:
@@ -70,11 +71,12 @@ private:
     void refreshFreeItems();
     void closeFreeItems();
     // PR_EBI040_03 in a transaction of its own; false after the error box.
-    bool callHold(const QString &status, const QString &kind, const QString &no);
+    bool callHold(EditStatus status, const QString &kind, const QString &no);
     // Gives back the holds of rows that were never saved; false (after the
     // error box) when one could not be released.
     bool releaseHolds(const QString &onlyNo = {});
-    TRentTicketInfo ticketOf(int row) const;
+    // The ticket of a row, its cells by field.
+    TRentTicketInfo ticketOf(const std::function<QString(const QString &)> &cell) const;
     void printTickets(const QList<TRentTicketInfo> &tickets);
     void pickRental();
     void pickPostalCode();
@@ -109,8 +111,7 @@ private:
     StoredProc m_headProc;
     StoredProc m_holdProc;
     StateButtons *m_states = nullptr;
-    QString m_headStatus = QStringLiteral("2");
-    QString m_issuedRentNo;          // issued inside the running save only
-    QList<Hold> m_holds;             // items this screen holds for unsaved rows
-    QList<TRentTicketInfo> m_tickets; // new rows of the last committed save
+    EditStatus m_headStatus = EditStatus::Inserted;
+    QString m_headRowVer; // the head's version as read, sent with its change
+    QList<Hold> m_holds;  // items this screen holds for unsaved rows
 };

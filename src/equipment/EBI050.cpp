@@ -40,7 +40,7 @@ const QString Query = u"SELECT TO_CHAR(keep_no, 'FM0000000000') AS keep_no,\n"
                       "       poels_name, member_no, keep_name, zip_code,\n"
                       "       fn_za010ms_04(addr1) AS addr1, fn_za010ms_04(addr2) AS addr2,\n"
                       "       fn_za010ms_04(tel_no) AS tel_no, fn_za010ms_04(mobile_no) AS mobile_no,\n"
-                      "       keep_box_no, remark, conf_question, conf_answer\n"
+                      "       keep_box_no, remark, conf_question, conf_answer, row_ver\n"
                       "FROM   eb050ms\n"
                       "WHERE  season_gubun = :SEASON_GUBUN\n"
                       "AND    area_gubun   = :AREA_GUBUN\n"
@@ -76,6 +76,7 @@ const QList<ColumnDef> Columns = {
     {.title = u"비고"_s, .field = u"REMARK"_s, .dataWidth = 60, .visible = false},
     {.title = u"질문"_s, .field = u"CONF_QUESTION"_s, .dataWidth = 80, .visible = false},
     {.title = u"답변"_s, .field = u"CONF_ANSWER"_s, .dataWidth = 80, .visible = false},
+    {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true},
 };
 
 const QString DateMask = u"9999-99-99;0; "_s;
@@ -85,20 +86,12 @@ const QString DateMask = u"9999-99-99;0; "_s;
 TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 보관/불출 작업"_s, parent)
 {
     AddSearchFields({
-        {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .field = u"SEASON_GUBUN"_s, .bytes = 2,
-         .lookup = [this] { lookupSeason(); }, .width = 40, .to = &edtSeason},
-        {.name = u"wlbSeason"_s, .kind = FieldKind::Label, .width = 120, .to = &wlbSeason},
+        {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .kind = FieldKind::CodeName, .field = u"SEASON_GUBUN"_s,
+         .bytes = 2, .codeGroup = u"E0004"_s, .required = true, .width = 40,
+         .pick = CodeLookup(u"스키 시즌구분"_s), .nameWidth = 120},
         {.name = u"cboArea"_s, .caption = u"*지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
          .codeGroup = u"E0017"_s, .to = &cboArea},
     });
-    connect(edtSeason, &QLineEdit::textEdited, this, [this](const QString &text) {
-        const int at = edtSeason->cursorPosition();
-        if (text != text.toUpper()) {
-            edtSeason->setText(text.toUpper());
-            edtSeason->setCursorPosition(at);
-        }
-    });
-    connect(edtSeason, &QLineEdit::textChanged, wlbSeason, &QLabel::clear);
 
     SetColumns(Columns);
 
@@ -126,7 +119,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
         {.name = u"edtKeepEquipID"_s, .caption = u"*고유번호"_s, .field = u"NATIVE_NO"_s, .bytes = 40,
          .required = true},
         {.name = u"cboKeepPoles"_s, .caption = u"폴유무"_s, .kind = FieldKind::Code, .field = u"POELS_YN"_s,
-         .to = &cboKeepPoles},
+         .choices = {{u"유"_s, u"무"_s}, {u"Y"_s, u"N"_s}}},
         {.name = u"edtKeepPolesName"_s, .caption = u"폴명"_s, .field = u"POELS_NAME"_s, .bytes = 40,
          .sameLine = true},
         {.name = u"wmeKeepInDate"_s, .caption = u"*입고일"_s, .kind = FieldKind::Mask, .field = u"IPGO_DATE"_s,
@@ -163,10 +156,6 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
     }
     m_bodyLayout->addRow(loss);
 
-    cboKeepPoles->addCode(u"유"_s, u"Y"_s);
-    cboKeepPoles->addCode(u"무"_s, u"N"_s);
-    cboKeepPoles->setCurrentIndex(0);
-    Rows().pickList(Rows().columnOf(u"POELS_YN"_s)) = cboKeepPoles->codes();
 
     // Typing a new member number or postal code drops what the old one filled in.
     connect(edtKeepMemberNo, &QLineEdit::textEdited, edtKeepName, &QLineEdit::clear);
@@ -178,6 +167,7 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
 
     qryQuery.setSql(Query);
     prcSaveData.setName(u"pr_ebi050_01"_s);
+    SetOptions({.checkCurrentRow = true, .keepEmptyRow = true});
 
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtAdd);
     bbtReissue = AddButton(u"bbtReissue"_s, u"보관증 재발급"_s, bbtPrintInit);
@@ -200,21 +190,6 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
 }
 
 TfrmEBI050::~TfrmEBI050() = default;
-
-void TfrmEBI050::lookupSeason()
-{
-    if (!edtSeason->isEnabled())
-        return;
-    QString code;
-    QString name;
-    if (PickCode(u"스키 시즌구분"_s, u"E0004"_s, code, name, this)) {
-        edtSeason->setText(code);
-        wlbSeason->setText(name);
-        cboArea->setFocus();
-    } else {
-        edtSeason->setFocus();
-    }
-}
 
 void TfrmEBI050::lookupMember()
 {
@@ -251,10 +226,7 @@ void TfrmEBI050::edtExit(QWidget *left)
     TfrmEZI000::edtExit(left);
     if (IsLoading())
         return;
-    if (left == edtSeason) {
-        if (!edtSeason->text().trimmed().isEmpty())
-            wlbSeason->setText(CodeName(u"E0004"_s, edtSeason->text().trimmed()));
-    } else if (left == wmeKeepInDate) {
+    if (left == wmeKeepInDate) {
         // The due date is recomputed only while the item is not released (a
         // released row's date is the actual release) and only from a real
         // date; ReleaseDate answers empty for anything else.
@@ -336,64 +308,17 @@ QList<RowCheck> TfrmEBI050::RowChecks()
     };
 }
 
-bool TfrmEBI050::bbtSearchClick()
+bool TfrmEBI050::BeforeSearch()
 {
-    if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
-        return false;
-    const QString season = edtSeason->text().trimmed().toUpper();
-    if (season.isEmpty()) {
-        InfoBox(u"*시즌"_s + EnterFirst);
-        edtSeason->setFocus();
-        return false;
-    }
-    if (wlbSeason->text().trimmed().isEmpty())
-        wlbSeason->setText(CodeName(u"E0004"_s, season));
-    if (wlbSeason->text().trimmed().isEmpty()) {
-        InfoBox(u"*시즌"_s + EnterCorrectly);
-        edtSeason->setFocus();
-        return false;
-    }
-    edtSeason->setText(season);
-    return TfrmEZI000::bbtSearchClick();
+    return CheckSearchFields();
 }
 
-bool TfrmEBI050::SaveRows()
+void TfrmEBI050::Saved(const SavedRows &saved)
 {
-    m_newNumbers.clear();
-    return TfrmEZI000::SaveRows();
-}
-
-void TfrmEBI050::NewRowSaved(int)
-{
-    m_newNumbers.append(prcSaveData.output(u"ANEW_KEEP_NO"_s));
-}
-
-bool TfrmEBI050::bbtSaveClick()
-{
-    if (!bbtSave->isEnabled() || !bbtSave->isVisible())
-        return false;
-    m_newNumbers.clear();
-    const int row = Grid()->currentRow();
-    if (row >= 0 && !(IsBlankRow(row) && !IsStoredRow(row)) && !CheckRow())
-        return false;
-    bool saved = false;
-    try {
-        saved = TfrmEZI000::bbtSaveClick();
-    } catch (const ServerError &) {
-        // Rolled back: the numbers given out inside it do not exist.
-        m_newNumbers.clear();
-        throw;
-    }
-    // Taken before printing, so that no later save prints them again.
-    const QStringList numbers = std::exchange(m_newNumbers, {});
-    if (!saved)
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
+    QStringList numbers;
+    for (const SavedRows::Row &row : saved.added)
+        numbers.append(row.output(u"ANEW_KEEP_NO"_s));
     printNewTickets(numbers);
-    return true;
 }
 
 TKeepTicketInfo TfrmEBI050::ticketOf(int row) const
@@ -448,10 +373,7 @@ bool TfrmEBI050::bbtReissueClick()
     return true;
 }
 
-bool TfrmEBI050::bbtCancelClick()
+void TfrmEBI050::Cancelled()
 {
-    if (!TfrmEZI000::bbtCancelClick())
-        return false;
     m_states->select({});
-    return true;
 }

@@ -26,9 +26,6 @@ public:
     explicit TfrmEBI050(QWidget *parent = nullptr);
     ~TfrmEBI050() override;
 
-    bool bbtSearchClick() override;
-    bool bbtSaveClick() override;
-    bool bbtCancelClick() override;
     // "보관증 재발급": the current stored row's ticket again.
     bool bbtReissueClick();
     // Selects a state ("K", "R") as pressing its button does; false while
@@ -44,19 +41,17 @@ public:
 protected:
     QList<RowCheck> RowChecks() override;
     void RowShown() override;
-    void NewRowSaved(int row) override;
-    bool SaveRows() override;
+    bool BeforeSearch() override;
+    void Saved(const SavedRows &saved) override;
+    void Cancelled() override;
 
 private:
     void pressState(const QString &code);
-    void lookupSeason();
     void lookupMember();
     void lookupZipCode();
     TKeepTicketInfo ticketOf(int row) const;
     void printNewTickets(const QStringList &numbers);
 
-    TextEdit *edtSeason = nullptr;
-    QLabel *wlbSeason = nullptr;
     CodeCombo *cboArea = nullptr;
     QPushButton *bbtReissue = nullptr;
     QPushButton *bbtPrintInit = nullptr;
@@ -64,7 +59,6 @@ private:
     QLabel *wlbKeepWoodaeNo = nullptr;
     CodeCombo *cboKeep = nullptr;
     CodeCombo *cboKeepEquipName = nullptr;
-    CodeCombo *cboKeepPoles = nullptr;
     MaskEdit *wmeKeepInDate = nullptr;
     MaskEdit *wmeKeepOutDate = nullptr;
     TextEdit *edtKeepMemberNo = nullptr;
@@ -74,7 +68,4 @@ private:
     TextEdit *wlbKeepAddr2 = nullptr;
     TicketPrinter *m_printer = nullptr;
     StateButtons *m_states = nullptr;
-
-    // Numbers the server gave this save's new rows; valid only once it committed.
-    QStringList m_newNumbers;
 };

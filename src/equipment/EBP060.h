@@ -7,5 +7,5 @@ class TfrmEBP060 : public TfrmEZP010
     Q_OBJECT
 
 public:
-    explicit TfrmEBP060(QObject *parent = nullptr);
+    explicit TfrmEBP060(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

@@ -7,5 +7,5 @@ class TfrmEBP070 : public TfrmEZP010
     Q_OBJECT
 
 public:
-    explicit TfrmEBP070(QObject *parent = nullptr);
+    explicit TfrmEBP070(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

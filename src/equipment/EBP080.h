@@ -7,5 +7,5 @@ class TfrmEBP080 : public TfrmEZP000
     Q_OBJECT
 
 public:
-    explicit TfrmEBP080(QObject *parent = nullptr);
+    explicit TfrmEBP080(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

@@ -7,5 +7,5 @@ class TfrmEBP090 : public TfrmEZP000
     Q_OBJECT
 
 public:
-    explicit TfrmEBP090(QObject *parent = nullptr);
+    explicit TfrmEBP090(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

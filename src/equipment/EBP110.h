@@ -7,5 +7,5 @@ class TfrmEBP110 : public TfrmEZP010
     Q_OBJECT
 
 public:
-    explicit TfrmEBP110(QObject *parent = nullptr);
+    explicit TfrmEBP110(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

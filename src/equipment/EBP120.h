@@ -7,5 +7,5 @@ class TfrmEBP120 : public TfrmEZP000
     Q_OBJECT
 
 public:
-    explicit TfrmEBP120(QObject *parent = nullptr);
+    explicit TfrmEBP120(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

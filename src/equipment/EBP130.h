@@ -7,5 +7,5 @@ class TfrmEBP130 : public TfrmEZP000
     Q_OBJECT
 
 public:
-    explicit TfrmEBP130(QObject *parent = nullptr);
+    explicit TfrmEBP130(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

@@ -1,16 +1,10 @@
 #include "EBS120.h"
 
-#include "CodeCombo.h"
-#include "CodeNameField.h"
 #include "CountingList.h"
 #include "EBP120.h"
 #include "GridModel.h"
-#include "InputEdits.h"
 #include "Lookups.h"
 #include "ReportSql.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -19,61 +13,40 @@ namespace {
 const CountingColumns Columns{.outerTitle = u"보관구분"_s, .outerField = u"KEEP_GUBUN_NAME"_s, .countTitle = u"보관현황"_s,
                               .countField = u"KEEP_COUNT"_s};
 
-const QString Stored = u"FROM   eb050ms t\n"
-                       "WHERE  t.season_gubun = :SEASON_GUBUN\n"
-                       "AND    t.area_gubun   = :AREA_GUBUN\n"
-                       "AND    t.ipgo_date BETWEEN COALESCE(:IPGO_DATE_FROM, '00000000')\n"
-                       "                       AND COALESCE(:IPGO_DATE_TO, '99999999')"_s;
+const QString Stored = uR"sql(FROM   eb050ms t
+WHERE  t.season_gubun = :SEASON_GUBUN
+AND    t.area_gubun   = :AREA_GUBUN
+AND    t.ipgo_date BETWEEN COALESCE(:IPGO_DATE_FROM, '00000000')
+                       AND COALESCE(:IPGO_DATE_TO, '99999999'))sql"_s;
 
 } // namespace
 
-TfrmEBS120::TfrmEBS120(QWidget *parent) : TfrmEZS000(u"frmEBS120"_s, u"보관종류별 현황 조회,출력"_s, parent)
+TfrmEBS120::TfrmEBS120(QWidget *parent)
+    : TfrmEZS000({.form = u"frmEBS120"_s, .caption = u"보관종류별 현황 조회,출력"_s, .report = ListReport<TfrmEBP120>},
+                 parent)
 {
     AddSearchFields({
-        {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .field = u"SEASON_GUBUN"_s, .bytes = 2,
-         .lookup = [this] { m_season->Lookup([this] { cboArea->setFocus(); }); }, .width = 30, .to = &edtSeason},
-        {.name = u"wlbSeason"_s, .kind = FieldKind::Label, .width = 110, .to = &wlbSeason},
+        {.name = u"edtSeason"_s, .caption = u"*시즌"_s, .kind = FieldKind::CodeName, .field = u"SEASON_GUBUN"_s,
+         .bytes = 2, .codeGroup = u"E0004"_s, .required = true, .width = 30, .printLine = 1,
+         .pick = CodeLookup(u"스키 시즌구분"_s), .nameWidth = 110},
         {.name = u"cboArea"_s, .caption = u"지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
-         .codeGroup = u"E0017"_s, .width = 80, .to = &cboArea},
-        {.name = u"wmeIpgoDateFrom"_s, .caption = u"입고일자"_s, .kind = FieldKind::Mask,
-         .field = u"IPGO_DATE_FROM"_s, .mask = u"9999-99-99;0; "_s, .width = 80, .to = &wmeIpgoDateFrom},
-        {.name = u"wmeIpgoDateTo"_s, .caption = u"∼"_s, .kind = FieldKind::Mask, .field = u"IPGO_DATE_TO"_s,
-         .mask = u"9999-99-99;0; "_s, .width = 80, .to = &wmeIpgoDateTo},
+         .codeGroup = u"E0017"_s, .width = 80, .printLine = 2},
+        {.name = u"wmeIpgoDateFrom"_s, .caption = u"입고일자"_s, .kind = FieldKind::DateRange,
+         .field = u"IPGO_DATE_FROM"_s, .width = 80},
     });
-    m_season = new CodeNameField(edtSeason, wlbSeason, u"E0004"_s, [this](QString &code, QString &name) {
-        return PickCode(u"스키 시즌구분"_s, u"E0004"_s, code, name, this);
-    }, this);
     cdsQuery->setColumns(CountingGridColumns(Columns));
     ColourSubtotalRows(rgrGrid, Columns.kindField);
-    qryQuery.setSql(CountingSql({
-        .outerKey = u"t.keep_gubun"_s,
-        .outerShown = CodeNameSql(u"GC_KEEP_GUBUN_CODE"_s, u"t.keep_gubun"_s),
-        .outerField = Columns.outerField,
-        .kindKey = u"t.equip_gubun"_s,
-        .kindShown = CodeNameSql(u"GC_EQUIP_GUBUN_CODE"_s, u"t.equip_gubun"_s),
-        .kindField = Columns.kindField,
-        .counted = u"COUNT(t.keep_no)"_s,
-        .countField = Columns.countField,
-        .from = Stored,
-    }));
-    qryQuery.bind(u"GC_KEEP_GUBUN_CODE"_s, u"E0016"_s);
-    qryQuery.bind(u"GC_EQUIP_GUBUN_CODE"_s, u"E0009"_s);
-    qryFooter.setSql(u"SELECT COUNT(*) AS keep_count\n"_s + Stored);
-}
-
-QList<RowCheck> TfrmEBS120::SearchChecks()
-{
-    return m_season->Checks(u"*시즌"_s) + DateRangeChecks(u"입고일자"_s, {wmeIpgoDateFrom, wmeIpgoDateTo});
-}
-
-std::unique_ptr<TfrmZZP010> TfrmEBS120::CreateReport()
-{
-    return std::make_unique<TfrmEBP120>();
-}
-
-void TfrmEBS120::FillConditions(TfrmZZP010 &report)
-{
-    report.SetCondition1(TfrmZZP010::ConditionText({{u"*시즌"_s, m_season->Name()}}));
-    report.SetCondition2(TfrmZZP010::ConditionText({{u"지역구분"_s, cboArea->currentText()}}));
-    report.SetCondition(u"입고일자: "_s + DateRangeText(wmeIpgoDateFrom, wmeIpgoDateTo));
+    SetQuery(CountingSql({
+                 .outerKey = u"t.keep_gubun"_s,
+                 .outerShown = CodeNameSql(u"GC_KEEP_GUBUN_CODE"_s, u"t.keep_gubun"_s),
+                 .outerField = Columns.outerField,
+                 .kindKey = u"t.equip_gubun"_s,
+                 .kindShown = CodeNameSql(u"GC_EQUIP_GUBUN_CODE"_s, u"t.equip_gubun"_s),
+                 .kindField = Columns.kindField,
+                 .counted = u"COUNT(t.keep_no)"_s,
+                 .countField = Columns.countField,
+                 .from = Stored,
+             }),
+             {{u"GC_KEEP_GUBUN_CODE"_s, u"E0016"_s}, {u"GC_EQUIP_GUBUN_CODE"_s, u"E0009"_s}});
+    SetFooterQuery(u"SELECT COUNT(*) AS keep_count\n"_s + Stored);
 }

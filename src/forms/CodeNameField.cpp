@@ -56,14 +56,3 @@ void CodeNameField::Lookup(const std::function<void()> &picked)
         m_code->setFocus();
     }
 }
-
-QList<RowCheck> CodeNameField::Checks(const QString &caption)
-{
-    return {{[this] { return Code().isEmpty(); }, m_code, caption + EnterFirst},
-            {[this] {
-                 if (Name().isEmpty())
-                     ReadName();
-                 return Name().isEmpty();
-             },
-             m_code, caption + EnterCorrectly}};
-}

@@ -9,9 +9,10 @@
 class QLabel;
 class QLineEdit;
 
-// A code typed into an edit, its name in a label beside it (season, station):
-// typed in upper case, the name cleared when the code changes and read from
-// the code group when the edit is left; the lookup fills both.
+// The behaviour of a code + name field (FieldKind::CodeName): a code typed
+// into an edit in upper case, its name in a label beside it, cleared when
+// the code changes and read from the code group when the edit is left; the
+// lookup fills both.
 class CodeNameField : public QObject
 {
     Q_OBJECT
@@ -30,10 +31,6 @@ public:
     void Lookup(const std::function<void()> &picked);
     // The name of a typed code, read from its group (empty for none).
     void ReadName();
-
-    // Empty code: caption + "을(를) 먼저 입력하십시오."; a code the group
-    // lacks: caption + "을(를) 정확히 입력하십시오."; the focus on the code.
-    QList<RowCheck> Checks(const QString &caption);
 
 private:
     QLineEdit *m_code;

@@ -41,19 +41,16 @@ std::function<bool(const report::Scope &)> SubtotalRecords(const QString &kindFi
 
 QList<ColumnDef> CountingGridColumns(const CountingColumns &columns)
 {
-    return {{.title = columns.outerTitle, .field = columns.outerField, .width = 200, .alignment = Qt::AlignCenter},
-            {.title = columns.kindTitle, .field = columns.kindField, .width = 120},
+    return {{.title = columns.outerTitle, .field = columns.outerField, .width = 200, .alignment = Qt::AlignCenter,
+             .print = {70}},
+            {.title = columns.kindTitle, .field = columns.kindField, .width = 120, .print = {40}},
             {.title = columns.countTitle, .field = columns.countField, .width = 90, .alignment = Qt::AlignRight,
-             .footer = true}};
+             .footer = true, .print = {.width = 30, .number = true}}};
 }
 
-void SetCountingLayout(TfrmEZP000 &layout, const CountingColumns &columns)
+void SetCountingLayout(TfrmEZP000 &layout, const QList<ColumnDef> &columns)
 {
-    layout.SetColumns({{.title = columns.outerTitle, .field = columns.outerField, .width = 70,
-                        .alignment = Qt::AlignCenter},
-                       {.title = columns.kindTitle, .field = columns.kindField, .width = 40},
-                       {.title = columns.countTitle, .field = columns.countField, .width = 30,
-                        .alignment = Qt::AlignRight, .format = report::Format::Number}});
-    layout.SetHighlight(SubtotalRecords(columns.kindField));
-    layout.SetSummary(layout.LabelledSummary(QStringLiteral("합계"), 1, {{columns.countField.toUpper(), 2}}));
+    layout.SetGridColumns(columns);
+    layout.SetHighlight(SubtotalRecords(columns.value(1).field));
+    layout.SetSummary(layout.LabelledSummary(QStringLiteral("합계"), 1, {{columns.value(2).field.toUpper(), 2}}));
 }

@@ -54,6 +54,7 @@ struct CountingColumns
 };
 
 QList<ColumnDef> CountingGridColumns(const CountingColumns &columns);
-// The layout's columns, its subtotal rows on yellow and the summary "합계"
-// with the total (the footer query's value of the count field).
-void SetCountingLayout(TfrmEZP000 &layout, const CountingColumns &columns);
+// The layout of a counting list from its grid columns: the columns, its
+// subtotal rows on yellow and the summary "합계" with the total (the footer
+// query's value of the count field).
+void SetCountingLayout(TfrmEZP000 &layout, const QList<ColumnDef> &columns);

@@ -39,6 +39,15 @@ TfrmEZI000::TfrmEZI000(const QString &formName, const QString &caption, QWidget 
     : TfrmZZI010(formName, caption, parent), m_rows(new GridModel(this))
 {
     resize(1017, 701);
+    // The save procedure takes the edit status and is offered "A" + every
+    // column's field and the search values.
+    prcSaveData.declare({u"AEDITSTATUS"_s});
+    Calls(prcSaveData, [this] {
+        QStringList offered = SearchParameters();
+        for (const ColumnDef &column : m_rows->columns())
+            offered.append(u"A"_s + column.field);
+        return offered;
+    });
 
     auto *mainLayout = new QVBoxLayout(panMain);
     mainLayout->setContentsMargins(0, 0, 0, 0);
@@ -109,15 +118,12 @@ TfrmEZI000::~TfrmEZI000() = default;
 
 void TfrmEZI000::SetColumns(const QList<ColumnDef> &columns)
 {
-    QList<ColumnDef> all = columns;
-    all.append({.title = RowOriginField, .field = RowOriginField, .width = 1, .dataWidth = 1, .visible = false});
-    m_rows->setColumns(all);
+    m_rows->setColumns(columns);
     m_changeFields.clear();
     for (int c = 0; c < m_rows->columnCount(); ++c) {
         if (!m_rows->column(c).codeGroup.isEmpty())
             FillColumnCodes(*m_rows, c, m_rows->column(c).codeGroup);
-        if (m_rows->column(c).field != RowOriginField)
-            m_changeFields.append(m_rows->column(c).field.toUpper());
+        m_changeFields.append(m_rows->column(c).field.toUpper());
     }
     rgrGrid->applyColumns();
 }
@@ -283,18 +289,18 @@ QList<TfrmEZI000::ChangeEntry> TfrmEZI000::pendingEntries(bool withNewRows) cons
     // rows changed, with what the operator last gave them; then new rows.
     QList<ChangeEntry> entries;
     for (const GridModel::DeletedRecord &deleted : m_rows->deletedRecords()) {
-        ChangeEntry entry{{}, u"3"_s};
+        ChangeEntry entry{{}, EditStatus::Deleted};
         for (const QString &field : m_changeFields)
             entry.cells.append(deleted.read.value(m_rows->fieldIndex(field)));
         entries.append(entry);
     }
     for (int row = 0; row < m_rows->rowCount(); ++row)
         if (m_rows->rowStatus(row) == GridModel::RowStatus::Changed)
-            entries.append(entryOf(u"1"_s, row));
+            entries.append(entryOf(EditStatus::Changed, row));
     if (withNewRows)
         for (int row = 0; row < m_rows->rowCount(); ++row)
             if (!IsStoredRow(row) && !IsBlankRow(row))
-                entries.append(entryOf(u"2"_s, row));
+                entries.append(entryOf(EditStatus::Inserted, row));
     return entries;
 }
 
@@ -329,7 +335,7 @@ bool TfrmEZI000::LoadRows()
         }
         m_changeFields.clear();
         for (const QString &field : m_rows->fields())
-            if (field != RowOriginField && m_rows->columnOf(field) >= 0)
+            if (m_rows->columnOf(field) >= 0)
                 m_changeFields.append(field);
         // Cells take the column's width in bytes, and a code the pick list lacks
         // is not shown at all.
@@ -342,7 +348,6 @@ bool TfrmEZI000::LoadRows()
                     cell.clear();
                 m_rows->setValue(row, column.field, cell);
             }
-            m_rows->setValue(row, RowOriginField, u"Y"_s);
         }
         m_rows->open();
     }
@@ -391,7 +396,7 @@ bool TfrmEZI000::PostRow()
     return true;
 }
 
-TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(const QString &status, int row) const
+TfrmEZI000::ChangeEntry TfrmEZI000::entryOf(EditStatus status, int row) const
 {
     ChangeEntry entry{{}, status};
     for (const QString &field : m_changeFields)
@@ -604,6 +609,8 @@ bool TfrmEZI000::bbtSearchClick()
     // is unavailable must not reload them.
     if (!bbtSearch->isEnabled() || !bbtSearch->isVisible())
         return false;
+    if (!BeforeSearch())
+        return false;
     BindSearchValues(qryQuery);
     if (!LoadRows())
         return false;
@@ -617,6 +624,7 @@ bool TfrmEZI000::bbtSearchClick()
         AppendEmptyRow();
     if (QWidget *next = NextInTabOrder(rgrGrid))
         next->setFocus();
+    Searched();
     return true;
 }
 
@@ -661,14 +669,13 @@ void TfrmEZI000::sendEntry(const ChangeEntry &entry)
 {
     for (int i = 0; i < m_changeFields.size(); ++i) {
         const QString parameter = u"A"_s + m_changeFields.at(i);
-        if (prcSaveData.hasParameter(parameter))
-            prcSaveData.setValue(parameter, entry.cells.at(i));
+        prcSaveData.offerValue(parameter, entry.cells.at(i));
     }
-    prcSaveData.setValue(u"AEDITSTATUS"_s, entry.status);
+    SetEditStatus(prcSaveData, entry.status);
     prcSaveData.exec();
 }
 
-bool TfrmEZI000::SaveRows()
+void TfrmEZI000::SaveRows(SavedRows &saved)
 {
     // The grid's log is left as it is until the save has committed, so that
     // one that failed and is tried again sends each change once.
@@ -676,22 +683,35 @@ bool TfrmEZI000::SaveRows()
     for (m_sendingChange = 0; m_sendingChange < changes.size(); ++m_sendingChange)
         sendEntry(changes.at(m_sendingChange));
     m_sendingChange = -1;
-    for (int row = 0; row < m_rows->rowCount(); ++row)
-        if (!IsStoredRow(row) && !IsBlankRow(row)) {
-            sendEntry(entryOf(u"2"_s, row));
-            NewRowSaved(row);
-        }
-    return true;
+    for (int row = 0; row < m_rows->rowCount(); ++row) {
+        if (IsStoredRow(row) || IsBlankRow(row))
+            continue;
+        sendEntry(entryOf(EditStatus::Inserted, row));
+        SavedRows::Row sent{.outputs = prcSaveData.outputs()};
+        for (const QString &field : m_rows->fields())
+            sent.values.insert(field.toUpper(), m_rows->value(row, field));
+        saved.added.append(sent);
+    }
 }
 
-bool TfrmEZI000::AfterSave()
+bool TfrmEZI000::saveCheck()
 {
-    return true;
+    if (!m_options.checkCurrentRow || m_rows->rowCount() == 0)
+        return true;
+    // A blank row added after others, or waiting alone with nothing else to
+    // save, is left out of the save, not checked.
+    const int row = rgrGrid->currentRow();
+    if (IsBlankRow(row) && !(m_options.checkLoneBlankRow && m_rows->rowCount() == 1 && HasPendingChanges()))
+        return true;
+    return CheckRow();
 }
 
 bool TfrmEZI000::bbtSaveClick()
 {
     if (!TfrmZZI010::bbtSaveClick())
+        return false;
+    // A refused check leaves the focus where it put it, or where it was.
+    if (!saveCheck() || !CheckBeforeSave())
         return false;
     bbtSave->setFocus();
     if (m_rowChanged && !PostRow())
@@ -706,23 +726,25 @@ bool TfrmEZI000::bbtSaveClick()
         ShowStatus(u"스토어드 프로시져가 지정되지 않았습니다."_s);
         return false;
     }
+    SavedRows saved;
     {
         const ServerWait wait(this);
         // A failure rolls everything back and keeps the change list whole:
         // nothing of it reached the database.
         try {
-            RunSave([this] {
+            RunSave([&] {
+                saved = {};
                 prcSaveData.clearValues();
                 PassSearchValues(prcSaveData);
-                if (!SaveRows())
-                    throw ServerError(u"자료를 저장하지 못했습니다."_s);
+                SaveHead(saved);
+                SaveRows(saved);
             });
         } catch (const ServerError &error) {
             if (!error.connectionLost())
                 restoreRefusedDelete();
             throw;
         }
-        AfterSave();
+        showIssued(saved.issued);
         // Committed: what the grid holds is what the server holds, even if
         // the re-read below fails.
         for (int row = m_rows->rowCount() - 1; row >= 0; --row)
@@ -733,7 +755,23 @@ bool TfrmEZI000::bbtSaveClick()
         m_rowChanged = false;
     }
     reloadAfterSave(rgrGrid->currentRow());
+    if (m_options.keepEmptyRow && m_rows->rowCount() == 0) {
+        ClearControls();
+        AppendEmptyRow();
+    }
+    Saved(saved);
     return true;
+}
+
+void TfrmEZI000::showIssued(const QHash<QString, QString> &issued)
+{
+    // The rows are read again for the number the server gave them.
+    if (issued.isEmpty())
+        return;
+    for (const Field &field : SearchFields())
+        if (issued.contains(field.def.field.toUpper()))
+            SetControlValue(field.control, issued.value(field.def.field.toUpper()));
+    BindSearchValues(qryQuery);
 }
 
 void TfrmEZI000::restoreRefusedDelete()
@@ -788,7 +826,10 @@ bool TfrmEZI000::bbtCancelClick()
     ClearControls();
     ClearRows();
     m_rowChanged = false;
-    return TfrmZZI010::bbtCancelClick();
+    if (!TfrmZZI010::bbtCancelClick())
+        return false;
+    Cancelled();
+    return true;
 }
 
 void TfrmEZI000::closeEvent(QCloseEvent *event)
@@ -807,17 +848,6 @@ void TfrmEZI000::closeEvent(QCloseEvent *event)
     TfrmZZI010::closeEvent(event);
 }
 
-QList<TfrmZZI000::ProcedureUse> TfrmEZI000::ContractProcedures() const
-{
-    if (prcSaveData.name().isEmpty())
-        return {};
-    QStringList offered = SearchParameters();
-    for (const ColumnDef &column : m_rows->columns())
-        if (column.field != RowOriginField)
-            offered.append(u"A"_s + column.field);
-    return {{.procedure = &prcSaveData, .named = {u"AEDITSTATUS"_s}, .offered = offered}};
-}
-
 void TfrmEZI000::ShowChangeList()
 {
     GridModel list;
@@ -832,7 +862,7 @@ void TfrmEZI000::ShowChangeList()
         const int row = list.insertRecord();
         for (int i = 0; i < m_changeFields.size(); ++i)
             list.setValue(row, m_changeFields.at(i), entry.cells.at(i));
-        list.setValue(row, u"EDITSTATUS"_s, entry.status);
+        list.setValue(row, u"EDITSTATUS"_s, EditStatusCode(entry.status));
     }
     TfrmEZH999 dialog(list, this);
     modal().runDialog(dialog);

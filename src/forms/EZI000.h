@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ColumnDef.h"
+#include "EditStatus.h"
+#include "SavedRows.h"
 #include "StoredProc.h"
 #include "TfrmZZI010.h"
 
@@ -24,18 +26,32 @@ class QToolButton;
 // The search bar's bound fields are bound to the query and passed to the
 // save procedure under "A" + their field; the body's bound fields show and
 // edit the current row.
+//
+// Search, Save and Cancel are the base's, step by step; a screen adds to
+// them through the hooks below and never re-checks a button or re-adds the
+// empty row itself. Save: availability, the check before the save, the
+// current row posted, confirmation, one transaction of the head call and
+// every logged row, the grid's log accepted, the rows read again, Saved().
 class TfrmEZI000 : public TfrmZZI010
 {
     Q_OBJECT
 
 public:
-    static inline const QString RowOriginField = QStringLiteral("TEMP");
+    struct Options
+    {
+        // Save checks the current row even when it was not changed; a blank
+        // new row is left out, unless it is the only row, `checkLoneBlankRow`
+        // and the head waits to be saved.
+        bool checkCurrentRow = false;
+        bool checkLoneBlankRow = false;
+        // A save that leaves no row adds an empty one to type the next into.
+        bool keepEmptyRow = false;
+    };
 
     TfrmEZI000(const QString &formName, const QString &caption, QWidget *parent = nullptr);
     ~TfrmEZI000() override;
 
-    // The grid's columns; the hidden row-origin column is appended. A
-    // column's code group fills its pick list.
+    // The grid's columns; a column's code group fills its pick list.
     void SetColumns(const QList<ColumnDef> &columns);
     // Builds the head panel's fields in one line above the grid; editing
     // one is a change of the current row.
@@ -73,8 +89,6 @@ public:
     void ClearRows();
     bool ClearChangeList();
 
-    virtual bool SaveRows();
-    virtual bool AfterSave();
     virtual void GridToControls();
     virtual void ControlToGrid(QWidget *control);
 
@@ -89,11 +103,23 @@ public:
     // Ctrl+F2: the change list with the parameters it feeds.
     void ShowChangeList();
 
-    // The save procedure takes the edit status and is offered "A" + every
-    // column's field and the search values.
-    QList<ProcedureUse> ContractProcedures() const override;
-
 protected:
+    void SetOptions(const Options &options) { m_options = options; }
+
+    // BeforeSearch runs before the search values are bound, Searched once
+    // the first row (or the empty row) is shown; CheckBeforeSave before the
+    // current row is posted; Saved after the rows were read again (or failed
+    // to be).
+
+    // Inside the save's transaction, before the rows: the screen's head
+    // call. Values it sets on prcSaveData go with every row; a number the
+    // server issues for a search field goes into `saved.issued`, and the
+    // search bar shows it once the save has committed.
+    virtual void SaveHead(SavedRows & /*saved*/) {}
+    // Inside the transaction: one call of prcSaveData per logged row
+    // (deletes, changes, then new rows), each new row recorded in `saved`.
+    virtual void SaveRows(SavedRows &saved);
+
     // The row check, run before a row is posted, on Add and on Save: the
     // required head and body fields in declared order, then RowChecks();
     // false with the message and the focus control filled in.
@@ -106,10 +132,6 @@ protected:
     // changes and before anything is discarded: the place to give back what
     // the screen took on the server. False keeps the screen as it is.
     virtual bool BeforeDiscard() { return true; }
-    // After the procedure took a new row, inside the save's transaction:
-    // its outputs (a number the server issued) are in prcSaveData. A later
-    // failure rolls the whole save back, so keep nothing past a failed save.
-    virtual void NewRowSaved(int /*row*/) {}
     // Leaving a row: nothing is checked while the focus is on Cancel,
     // Delete or Save; a blank new row is removed; any other row must pass
     // the row check. False keeps the row current.
@@ -154,7 +176,7 @@ private:
     struct ChangeEntry
     {
         QStringList cells; // by m_changeFields
-        QString status;
+        EditStatus status;
     };
 
     void currentRowMoved(int now, int previous);
@@ -163,12 +185,15 @@ private:
     void connectChange(QWidget *control);
     QString defaultCell(int column) const;
     QList<QWidget *> boundTo(int column) const;
-    ChangeEntry entryOf(const QString &status, int row) const;
+    ChangeEntry entryOf(EditStatus status, int row) const;
     QList<ChangeEntry> pendingEntries(bool withNewRows) const;
     void sendEntry(const ChangeEntry &entry);
+    bool saveCheck();
+    void showIssued(const QHash<QString, QString> &issued);
     void reloadAfterSave(int position);
     void restoreRefusedDelete();
 
+    Options m_options;
     GridModel *m_rows = nullptr;
     QList<Binding> m_bindings;
     QList<Field> m_fields; // head, then body, as declared

@@ -1,6 +1,7 @@
 #include "FieldTable.h"
 
 #include "CodeCombo.h"
+#include "CodeNameField.h"
 #include "CodeServices.h"
 #include "InputEdits.h"
 #include "Routines.h"
@@ -14,15 +15,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QString kindMask(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::TimeOfDay:
+        return u"99:99;0; "_s;
+    case FieldKind::ResidentNo:
+        return u"999999-9999999;0; "_s;
+    default:
+        return u"9999-99-99;0; "_s;
+    }
+}
+
+// The width a kind has unless the field says otherwise.
+int kindWidth(FieldKind kind)
+{
+    return kind == FieldKind::TimeOfDay ? 50 : kind == FieldKind::ResidentNo ? 110 : 0;
+}
+
 QWidget *makeControl(const FieldDef &def, QWidget *parent)
 {
     switch (def.kind) {
     case FieldKind::Code: {
         auto *combo = new CodeCombo(parent);
-        if (!def.codeGroup.isEmpty()) {
+        if (def.withAll)
+            combo->addCode(u"[전체]"_s, QString());
+        for (qsizetype i = 0; i < def.choices.codes.size(); ++i)
+            combo->addCode(def.choices.labels.value(i), def.choices.codes.at(i));
+        if (!def.codeGroup.isEmpty())
             FillCodeList(*combo, def.codeGroup);
-            combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
-        }
+        combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
         combo->setEnabled(!def.readOnly);
         return combo;
     }
@@ -56,13 +78,41 @@ QWidget *makeControl(const FieldDef &def, QWidget *parent)
         memo->setTabChangesFocus(true); // a tab typed into a remark is never wanted
         return memo;
     }
+    case FieldKind::DateRange:
+    case FieldKind::TimeOfDay:
+    case FieldKind::ResidentNo: {
+        auto *edit = new MaskEdit(parent);
+        edit->setInputMask(def.mask.isEmpty() ? kindMask(def.kind) : def.mask);
+        edit->setReadOnly(def.readOnly);
+        return edit;
+    }
     case FieldKind::Text:
+    case FieldKind::CodeName:
         break;
     }
     auto *edit = new TextEdit(parent);
     edit->setMaxBytes(def.bytes);
     edit->setReadOnly(def.readOnly);
     return edit;
+}
+
+// The second end of a range: "From" and "_FROM" become "To" and "_TO".
+QString otherEnd(QString name)
+{
+    for (const auto &[from, to] : {std::pair{u"_FROM"_s, u"_TO"_s}, std::pair{u"From"_s, u"To"_s}})
+        if (const qsizetype at = name.lastIndexOf(from); at >= 0)
+            return name.replace(at, from.size(), to);
+    return name + u"To"_s;
+}
+
+// The focus to the next control that takes it, as Tab would move it.
+void focusNextAfter(QWidget *from)
+{
+    for (QWidget *next = from->nextInFocusChain(); next && next != from; next = next->nextInFocusChain())
+        if (next->isVisible() && CanTakeFocus(next) && !next->focusProxy()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 } // namespace
@@ -79,8 +129,8 @@ Field MakeField(const FieldDef &def, QWidget *parent)
         if (auto *edit = qobject_cast<QLineEdit *>(field.control))
             QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { edit->setCursorPosition(0); });
     }
-    if (def.width > 0)
-        field.control->setFixedWidth(def.width);
+    if (const int width = def.width > 0 ? def.width : kindWidth(def.kind); width > 0)
+        field.control->setFixedWidth(width);
     if (!def.caption.isEmpty()) {
         field.label = new QLabel(def.caption, parent);
         field.label->setObjectName(u"lbl"_s + def.name.mid(3));
@@ -92,8 +142,117 @@ Field MakeField(const FieldDef &def, QWidget *parent)
         field.button->setFixedWidth(24);
         field.button->setFocusPolicy(Qt::NoFocus);
     }
+    if (def.kind == FieldKind::CodeName) {
+        auto *code = static_cast<QLineEdit *>(field.control);
+        auto *name = new QLabel(parent);
+        name->setObjectName(u"wlb"_s + def.name.mid(3));
+        name->setFrameShape(QFrame::StyledPanel);
+        if (def.nameWidth > 0)
+            name->setFixedWidth(def.nameWidth);
+        field.second = name;
+        CodePick pick = def.pick;
+        field.codeName = new CodeNameField(code, name, def.codeGroup, [pick, group = def.codeGroup, code](QString &c, QString &n) {
+            return pick && pick(group, c, n, code->window());
+        }, code);
+        if (def.pick) {
+            CodeNameField *codeName = field.codeName;
+            const std::function<void()> picked = def.picked ? def.picked : [code] { focusNextAfter(code); };
+            field.def.lookup = [codeName, picked] { codeName->Lookup(picked); };
+            if (!field.button) {
+                field.button = new QPushButton(u"..."_s, parent);
+                field.button->setObjectName(def.lookupButton.isEmpty() ? u"bbt"_s + def.name.mid(3) : def.lookupButton);
+                field.button->setFixedWidth(24);
+                field.button->setFocusPolicy(Qt::NoFocus);
+            }
+        }
+    } else if (def.kind == FieldKind::DateRange) {
+        const QString name = otherEnd(def.name);
+        field.second = makeControl(def, parent);
+        field.second->setObjectName(name);
+        if (def.width > 0)
+            field.second->setFixedWidth(def.width);
+        field.secondLabel = new QLabel(u"∼"_s, parent);
+        field.secondLabel->setObjectName(u"lbl"_s + name.mid(3));
+        field.secondLabel->setBuddy(field.second);
+    }
     def.to.assign(field.control);
     return field;
+}
+
+QList<QWidget *> Field::parts() const
+{
+    QList<QWidget *> widgets;
+    for (QWidget *part : {static_cast<QWidget *>(label), control, static_cast<QWidget *>(button),
+                          static_cast<QWidget *>(secondLabel), second})
+        if (part)
+            widgets.append(part);
+    return widgets;
+}
+
+QList<std::pair<QString, QString>> Field::binds() const
+{
+    if (def.field.isEmpty())
+        return {};
+    const auto value = [this](const QWidget *end) {
+        const QString typed = ControlValue(end).trimmed();
+        return def.bound ? def.bound(typed) : typed;
+    };
+    if (def.kind == FieldKind::DateRange)
+        return {{def.field, value(control)}, {otherEnd(def.field), value(second)}};
+    return {{def.field, value(control)}};
+}
+
+QString Field::printed() const
+{
+    if (def.kind == FieldKind::CodeName) {
+        if (codeName->Name().isEmpty() && !codeName->Code().isEmpty())
+            codeName->ReadName();
+        return codeName->Name();
+    }
+    if (def.kind == FieldKind::DateRange)
+        return DateRangeText(control, second);
+    if (auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentText();
+    if (auto *date = qobject_cast<const QDateEdit *>(control))
+        return date->date().toString(u"yyyy-MM-dd"_s);
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text().trimmed();
+    return ControlValue(control).trimmed();
+}
+
+QList<RowCheck> Field::checks() const
+{
+    if (def.kind == FieldKind::CodeName) {
+        CodeNameField *field = codeName;
+        return {{[field] {
+                     if (field->Code().isEmpty())
+                         return false;
+                     if (field->Name().isEmpty())
+                         field->ReadName();
+                     return field->Name().isEmpty();
+                 },
+                 control, def.caption + EnterCorrectly}};
+    }
+    if (def.kind == FieldKind::DateRange) {
+        QList<RowCheck> ends;
+        for (QWidget *end : {control, second})
+            ends.append({[end] {
+                             const QString key = ControlValue(end).trimmed();
+                             return !key.isEmpty() && !IsValidYmd(key);
+                         },
+                         end, def.caption + EnterCorrectly});
+        return ends;
+    }
+    return {};
+}
+
+QString DateRangeText(const QWidget *from, const QWidget *to)
+{
+    const auto shown = [](const QWidget *end) {
+        const QString key = ControlValue(end).trimmed();
+        return key.isEmpty() ? u"[전체]"_s : DateToDisplay(key);
+    };
+    return shown(from) + u"  ∼  "_s + shown(to);
 }
 
 QString ControlValue(const QWidget *control)
@@ -166,7 +325,11 @@ bool RunChecks(const QList<Field> &fields, const QList<RowCheck> &checks, TRetur
             result = {field.def.caption + EnterFirst, CanTakeFocus(field.control) ? field.control : nullptr};
             return false;
         }
-    for (const RowCheck &check : checks)
+    QList<RowCheck> all;
+    for (const Field &field : fields)
+        all += field.checks();
+    all += checks;
+    for (const RowCheck &check : all)
         if (check.fails()) {
             result = {check.message, CanTakeFocus(check.focus) ? check.focus : nullptr};
             return false;

@@ -136,6 +136,18 @@ private:
 };
 
 ModalHandler *installed = nullptr;
+int boxesShowing = 0;
+
+// Counts a box for as long as it waits for the operator.
+bool showCounted(BoxKind kind, const QString &text)
+{
+    struct Count
+    {
+        Count() { ++boxesShowing; }
+        ~Count() { --boxesShowing; }
+    } count;
+    return modal().showBox(kind, text);
+}
 
 // Kept in the user's own settings file, not in the counter's INI files.
 const QString SettingsOwner = u"Kest"_s;
@@ -187,17 +199,22 @@ void RememberSaveFolder(const QString &path)
 
 void InfoBox(const QString &text)
 {
-    modal().showBox(BoxKind::Information, text);
+    showCounted(BoxKind::Information, text);
 }
 
 void ErrorBox(const QString &text)
 {
-    modal().showBox(BoxKind::Error, text);
+    showCounted(BoxKind::Error, text);
 }
 
 bool ConfirmBox(const QString &text)
 {
-    return modal().showBox(BoxKind::Confirmation, text);
+    return showCounted(BoxKind::Confirmation, text);
+}
+
+bool BoxShowing()
+{
+    return boxesShowing > 0;
 }
 
 void PressKey(int key)

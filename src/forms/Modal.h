@@ -50,6 +50,9 @@ void InfoBox(const QString &text);
 void ErrorBox(const QString &text);
 // True when the operator chose Yes.
 bool ConfirmBox(const QString &text);
+// True while one of the three boxes waits for the operator (its event loop
+// runs meanwhile, so requests from outside may arrive).
+bool BoxShowing();
 
 // The folder a save dialog opens in: the one the operator saved to last
 // (kept per user), else the home folder; `fileName` is the suggested name.

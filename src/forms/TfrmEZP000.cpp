@@ -7,6 +7,18 @@ TfrmEZP000::TfrmEZP000(const QString &formName, const QString &title, QObject *p
 {
 }
 
+void TfrmEZP000::SetGridColumns(const QList<ColumnDef> &columns)
+{
+    m_columns.clear();
+    for (const ColumnDef &column : columns)
+        if (column.print.width > 0)
+            m_columns.append({.title = column.print.title.isEmpty() ? column.title : column.print.title,
+                              .field = column.field,
+                              .width = column.print.width,
+                              .alignment = column.print.alignment ? column.print.alignment : column.alignment,
+                              .format = column.print.number ? report::Format::Number : report::Format::Plain});
+}
+
 QList<report::Item> TfrmEZP000::CountSummary() const
 {
     return {{.rect = {0.8, 0, 60, report::SummaryHeight}, .text = u"건수: %1"_s, .source = report::Source::Count,

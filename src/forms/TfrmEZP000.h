@@ -1,14 +1,18 @@
 #pragma once
 
+#include "ColumnDef.h"
 #include "ListLayout.h"
 #include "TfrmZZP010.h"
 
 // The base of portrait list layouts: a column header, one detail line per
 // record and a summary, as the layout's column table and summary items say.
+// A list layout prints the search screen's grid columns that have a print
+// width, and adds its title and summary:
 //
-//   TfrmEBP110::TfrmEBP110() : TfrmEZP010(u"frmEBP110"_s, u"미출고 장비보관 현황"_s)
+//   TfrmEBP110::TfrmEBP110(const QList<ColumnDef> &columns, QObject *parent)
+//       : TfrmEZP010(u"frmEBP110"_s, u"미출고 장비보관 현황"_s, parent)
 //   {
-//       SetColumns({{.title = u"보관번호"_s, .field = u"KEEP_NO"_s, .width = 22}, ...});
+//       SetGridColumns(columns);
 //       SetSummary(CountSummary());
 //   }
 class TfrmEZP000 : public TfrmZZP010
@@ -19,6 +23,8 @@ public:
     TfrmEZP000(const QString &formName, const QString &title, QObject *parent = nullptr);
 
     void SetColumns(const QList<report::Column> &columns) { m_columns = columns; }
+    // The grid's columns that print, as their print part says.
+    void SetGridColumns(const QList<ColumnDef> &columns);
     const QList<report::Column> &Columns() const { return m_columns; }
     void SetSummary(const QList<report::Item> &items) { m_summary = items; }
     // Records drawn on yellow (the subtotal rows of a counting list).

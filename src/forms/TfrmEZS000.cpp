@@ -25,7 +25,12 @@
 using namespace Qt::StringLiterals;
 
 TfrmEZS000::TfrmEZS000(const QString &formName, const QString &caption, QWidget *parent)
-    : TfrmZZS020(formName, caption, parent), m_workDate(TodayKey())
+    : TfrmEZS000(Def{.form = formName, .caption = caption}, parent)
+{
+}
+
+TfrmEZS000::TfrmEZS000(const Def &def, QWidget *parent)
+    : TfrmZZS020(def.form, def.caption, def.report, parent), m_workDate(TodayKey())
 {
     panSearch->setFixedHeight(44);
     panSearch->setFont(ScreenFont(13));
@@ -44,22 +49,6 @@ TfrmEZS000::TfrmEZS000(const QString &formName, const QString &caption, QWidget 
     rgrGrid->setFooterVisible(true);
 }
 
-QDateEdit *TfrmEZS000::CreateDatePicker()
-{
-    auto *picker = new DateEdit(panSearch);
-    picker->setObjectName(u"dtpDate"_s);
-    picker->setDate(QDate::currentDate());
-    dtpDate = picker;
-    m_workDate = TodayKey();
-    connect(picker, &QDateEdit::dateChanged, this, [this, picker] { dtpChange(picker); });
-    return picker;
-}
-
-void TfrmEZS000::dtpChange(QDateEdit *picker)
-{
-    m_workDate = picker->date().toString(u"yyyyMMdd"_s);
-}
-
 void TfrmEZS000::ResetFooters()
 {
     qryFooter.close();
@@ -72,12 +61,89 @@ void TfrmEZS000::CloseQueries()
     qryFooter.close();
 }
 
+void TfrmEZS000::SetQuery(const QString &sql, const Binds &fixed)
+{
+    m_list = {sql, fixed};
+    qryQuery.setSql(Composed(m_list, Filters::None));
+}
+
+void TfrmEZS000::SetFooterQuery(const QString &sql, const Binds &fixed)
+{
+    m_footer = {sql, fixed};
+    qryFooter.setSql(Composed(m_footer, Filters::None));
+}
+
+QString TfrmEZS000::Composed(const Query &query, Filters filters) const
+{
+    QString conditions;
+    if (filters != Filters::None)
+        for (const Field &field : SearchFields()) {
+            if (field.def.condition.isEmpty())
+                continue;
+            if (filters == Filters::All || !ControlValue(field.control).trimmed().isEmpty())
+                conditions += u"\nAND    "_s + field.def.condition;
+        }
+    return QString(query.sql).replace(u"{filters}"_s, conditions);
+}
+
+void TfrmEZS000::Prepare(SqlQuery &query, const Query &def)
+{
+    if (def.sql.isEmpty())
+        return;
+    query.setSql(Composed(def, Filters::Holding));
+    for (const auto &[name, value] : def.fixed)
+        query.bind(name, value);
+}
+
 QStringList TfrmEZS000::ContractSql() const
 {
     QStringList texts = TfrmZZS020::ContractSql();
     if (!qryFooter.sql().isEmpty())
         texts.append(qryFooter.sql());
     return texts;
+}
+
+QList<TfrmZZI000::ContractQuery> TfrmEZS000::ContractQueries() const
+{
+    QList<ContractQuery> queries;
+    const auto add = [&](const QString &sql, const Binds &fixed) {
+        QHash<QString, QString> values;
+        for (const auto &[name, value] : fixed)
+            values.insert(name.toUpper(), value);
+        queries.append({sql, values});
+    };
+    bool optional = false;
+    for (const Field &field : SearchFields())
+        optional = optional || !field.def.condition.isEmpty();
+    if (optional && !m_list.sql.isEmpty() && !m_list.sql.contains(u"{filters}"_s))
+        queries.append({m_list.sql, {}, u"fields have conditions, but the list's SQL has no {filters}"_s});
+    for (const Query *query : {&m_list, &m_footer}) {
+        if (query->sql.isEmpty())
+            continue;
+        add(Composed(*query, Filters::None), query->fixed);
+        if (const QString all = Composed(*query, Filters::All); all != Composed(*query, Filters::None))
+            add(all, query->fixed);
+    }
+    // A screen that sets its query text itself.
+    if (m_list.sql.isEmpty() && !qryQuery.sql().isEmpty())
+        add(qryQuery.sql(), {});
+    if (m_footer.sql.isEmpty() && !qryFooter.sql().isEmpty())
+        add(qryFooter.sql(), {});
+    return queries;
+}
+
+void TfrmEZS000::FillConditions(TfrmZZP010 &report)
+{
+    QList<std::pair<QString, QString>> lines[3];
+    for (const Field &field : SearchFields())
+        if (field.def.printLine >= 1 && field.def.printLine <= 3 && !field.def.caption.isEmpty())
+            lines[field.def.printLine - 1].append({field.def.caption, field.printed()});
+    if (!lines[0].isEmpty())
+        report.SetCondition1(TfrmZZP010::ConditionText(lines[0]));
+    if (!lines[1].isEmpty())
+        report.SetCondition2(TfrmZZP010::ConditionText(lines[1]));
+    if (!lines[2].isEmpty())
+        report.SetCondition(TfrmZZP010::ConditionText(lines[2]));
 }
 
 QString TfrmEZS000::WorkDate() const
@@ -102,8 +168,10 @@ bool TfrmEZS000::bbtSearchClick()
             return false;
         }
     }
-    PrepareSearch();
     ResetFooters();
+    Prepare(qryQuery, m_list);
+    Prepare(qryFooter, m_footer);
+    PrepareSearch();
     cdsQuery->close();
     BindSearchValues(qryQuery);
     {
@@ -141,6 +209,8 @@ void TfrmEZS000::ReportOpened(TfrmZZP010 &report)
     const QHash<QString, QString> binds = qryQuery.binds();
     for (auto it = binds.begin(); it != binds.end(); ++it)
         qryFooter.bind(it.key(), it.value());
+    for (const auto &[name, value] : m_footer.fixed)
+        qryFooter.bind(name, value);
     qryFooter.exec();
     if (qryFooter.next()) {
         const QSqlRecord record = qryFooter.record();
@@ -148,46 +218,6 @@ void TfrmEZS000::ReportOpened(TfrmZZP010 &report)
             report.SetText(record.fieldName(i).toUpper(), qryFooter.value(i));
     }
     qryFooter.close();
-}
-
-QString TfrmEZS000::ShownValue(const QWidget *control)
-{
-    if (auto *combo = qobject_cast<const CodeCombo *>(control))
-        return combo->currentText();
-    if (auto *date = qobject_cast<const QDateEdit *>(control))
-        return date->date().toString(u"yyyy-MM-dd"_s);
-    if (auto *edit = qobject_cast<const QLineEdit *>(control))
-        return edit->text().trimmed();
-    return {};
-}
-
-void TfrmEZS000::FillWithAll(CodeCombo &list, const QString &group)
-{
-    list.clearCodes();
-    list.addCode(u"[전체]"_s, QString());
-    FillCodeList(list, group);
-    list.setCurrentIndex(0);
-}
-
-QList<RowCheck> TfrmEZS000::DateRangeChecks(const QString &caption, const QList<QWidget *> &ends)
-{
-    QList<RowCheck> checks;
-    for (QWidget *end : ends)
-        checks.append({[end] {
-                           const QString key = ControlValue(end).trimmed();
-                           return !key.isEmpty() && !IsValidYmd(key);
-                       },
-                       end, caption + EnterCorrectly});
-    return checks;
-}
-
-QString TfrmEZS000::DateRangeText(const QWidget *from, const QWidget *to)
-{
-    const auto shown = [](const QWidget *end) {
-        const QString key = ControlValue(end).trimmed();
-        return key.isEmpty() ? u"[전체]"_s : DateToDisplay(key);
-    };
-    return shown(from) + u"  ∼  "_s + shown(to);
 }
 
 bool TfrmEZS000::bbtCancelClick()

@@ -2,29 +2,52 @@
 
 #include "TfrmZZS020.h"
 
-class CodeCombo;
 class QDateEdit;
 
 // The base of every search screen of this module: Cancel, Enter-key
 // navigation, footers reset on every search, the working date and the
 // grid colours.
 //
-// A screen declares its search fields (AddSearchFields), its columns
-// (cdsQuery->setColumns) and qryQuery's text; Search checks the required
-// search fields, binds every bound one under its field name and runs the
-// query into the grid. qryFooter, when the screen sets its text, runs with
-// the same binds: each column of its one row sets the footer of the grid
-// column showing the field of that name. A screen binds what the search
-// bar does not hold before calling bbtSearchClick() of this class, or in
-// PrepareSearch. Its own checks of the search bar (SearchChecks) run after
-// the required fields. Printed, the footer query runs again with the
-// values of the last search and each of its columns sets the layout's item
-// of that name (a total in the summary).
+// A search screen is a declaration: its search fields (AddSearchFields:
+// the condition an optional field adds, its "[전체]" entry and the printed
+// line it reads on), its columns with their print part (cdsQuery->setColumns),
+// the list's SQL with its fixed binds beside it (SetQuery) and the layout
+// factory it was made with. From these the base checks the search bar
+// (required fields, then the checks of each field's kind, then the screen's
+// SearchChecks), writes the conditions of the fields that hold a value where
+// the SQL says "{filters}" (each as "\nAND    " + condition), binds every
+// search field under its field name and the fixed values, and runs the
+// query into the grid. The footer query (SetFooterQuery), when set, runs
+// with the same binds: each column of its one row sets the footer of the
+// grid column showing the field of that name. Printed, the layout gets the
+// condition lines of the search bar ("caption: value" on each field's line),
+// and the footer query runs again with the values of the last search, each
+// of its columns setting the layout's item of that name (a total in the
+// summary).
+//
+//   TfrmEBS070::TfrmEBS070(QWidget *parent)
+//       : TfrmEZS000({.form = u"frmEBS070"_s, .caption = u"..."_s, .report = ListReport<TfrmEBP070>}, parent)
+//   {
+//       AddSearchFields({{.name = u"cboArea"_s, .caption = u"*지역구분"_s, .kind = FieldKind::Code, ...}});
+//       cdsQuery->setColumns({...});
+//       SetQuery(uR"sql(SELECT ... WHERE m.area_gubun = :AREA_GUBUN{filters} ...)sql"_s,
+//                {{u"GC_EQUIP_GUBUN_CODE"_s, u"E0009"_s}});
+//   }
 class TfrmEZS000 : public TfrmZZS020
 {
     Q_OBJECT
 
 public:
+    using Binds = QList<std::pair<QString, QString>>;
+
+    struct Def
+    {
+        QString form;    // "frm" + the screen id
+        QString caption;
+        ReportFactory report; // none: the screen prints nothing
+    };
+
+    TfrmEZS000(const Def &def, QWidget *parent = nullptr);
     TfrmEZS000(const QString &formName, const QString &caption, QWidget *parent = nullptr);
 
     // F3: footers to "0", the list read again, the focus into the grid (or
@@ -34,38 +57,32 @@ public:
     // F8: closes the list, resets the footers, focus to the first search field.
     virtual bool bbtCancelClick();
 
-    // A date picker's change: the working date becomes its date.
-    void dtpChange(QDateEdit *picker);
     // The working date as 'YYYYMMDD'; today until a picker changes it.
     QString WorkDate() const;
 
+    // The queries as the last search ran them.
     QStringList ContractSql() const override;
+    // Each query with no optional condition and with all of them, and its fixed binds.
+    QList<ContractQuery> ContractQueries() const override;
 
     void edtEnter(QWidget *control) override;
     void edtExit(QWidget *control) override;
 
 protected:
-    // The screen's own checks of the search bar, after the required fields.
+    // The list's query and the footer query, each with the values bound
+    // whatever the search bar holds (the code groups of "GC_" names).
+    void SetQuery(const QString &sql, const Binds &fixed = {});
+    void SetFooterQuery(const QString &sql, const Binds &fixed = {});
+
+    // The screen's own checks of the search bar, after those of its fields.
     virtual QList<RowCheck> SearchChecks() { return {}; }
-    // After the checks passed and before the values are bound: the place to
-    // set a query text that depends on the search bar, and binds it lacks.
+    // After the checks passed and before the values are bound: binds the
+    // search bar does not hold.
     virtual void PrepareSearch() {}
+    // Each printed field's "caption: value" on its line.
+    void FillConditions(TfrmZZP010 &report) override;
     void ReportOpened(TfrmZZP010 &report) override;
 
-    // The text a search control shows (a code list's label, a date as
-    // YYYY-MM-DD); "[전체]" for an empty choice where the list offers it.
-    static QString ShownValue(const QWidget *control);
-    // "[전체]" (no filter, an empty code) and then the codes of a group.
-    static void FillWithAll(CodeCombo &list, const QString &group);
-    // Each end of a date range that is given but no date: caption +
-    // "을(를) 정확히 입력하십시오.", the focus on that end. An empty end is open.
-    static QList<RowCheck> DateRangeChecks(const QString &caption, const QList<QWidget *> &ends);
-    // "from  ∼  to" as YYYY-MM-DD, an open end as "[전체]".
-    static QString DateRangeText(const QWidget *from, const QWidget *to);
-
-    // Makes the working-date picker dtpDate at today, bound to dtpChange;
-    // the screen puts it on its search bar.
-    QDateEdit *CreateDatePicker();
     // Every footer but the first to "0", and qryFooter closed.
     void ResetFooters();
     void CloseQueries() override;
@@ -79,5 +96,24 @@ protected:
     SqlQuery qryFooter;
 
 private:
+    struct Query
+    {
+        QString sql;
+        Binds fixed;
+    };
+    // The query's text with the conditions of `active` (all, none or those holding a value).
+    enum class Filters { Holding, None, All };
+    QString Composed(const Query &query, Filters filters) const;
+    void Prepare(SqlQuery &query, const Query &def);
+
     QString m_workDate;
+    Query m_list;
+    Query m_footer;
 };
+
+// The layout factory of a list layout made from the grid's columns.
+template <class Layout>
+std::unique_ptr<TfrmZZP010> ListReport(const QList<ColumnDef> &columns)
+{
+    return std::make_unique<Layout>(columns);
+}

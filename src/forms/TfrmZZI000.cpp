@@ -289,11 +289,8 @@ void TfrmZZI000::AddSearchFields(const QList<FieldDef> &fields)
 {
     for (const FieldDef &def : fields) {
         const Field field = MakeField(def, panSearch);
-        if (field.label)
-            AddToSearchBar(field.label);
-        AddToSearchBar(field.control);
-        if (field.button)
-            AddToSearchBar(field.button);
+        for (QWidget *part : field.parts())
+            AddToSearchBar(part);
         WireLookup(field);
         m_searchFields.append(field);
     }
@@ -302,10 +299,9 @@ void TfrmZZI000::AddSearchFields(const QList<FieldDef> &fields)
 void TfrmZZI000::BindSearchValues(SqlQuery &query)
 {
     for (const Field &field : m_searchFields)
-        if (!field.def.field.isEmpty()) {
-            const QString value = ControlValue(field.control).trimmed();
-            m_searched.insert(field.def.field.toUpper(), value);
-            query.bind(field.def.field, value);
+        for (const auto &[name, value] : field.binds()) {
+            m_searched.insert(name.toUpper(), value);
+            query.bind(name, value);
         }
 }
 
@@ -314,12 +310,26 @@ QStringList TfrmZZI000::ContractSql() const
     return qryQuery.sql().isEmpty() ? QStringList() : QStringList{qryQuery.sql()};
 }
 
+QList<TfrmZZI000::ContractQuery> TfrmZZI000::ContractQueries() const
+{
+    // The code groups bound once, beside the screen's own query.
+    QHash<QString, QString> groups;
+    const QHash<QString, QString> &binds = qryQuery.binds();
+    for (auto it = binds.begin(); it != binds.end(); ++it)
+        if (it.key().startsWith(u"GC_"_s))
+            groups.insert(it.key(), it.value());
+    QList<ContractQuery> queries;
+    for (const QString &sql : ContractSql())
+        queries.append({sql, sql == qryQuery.sql() ? groups : QHash<QString, QString>()});
+    return queries;
+}
+
 QStringList TfrmZZI000::SearchParameters() const
 {
     QStringList names;
     for (const Field &field : m_searchFields)
-        if (!field.def.field.isEmpty())
-            names.append(u"A"_s + field.def.field);
+        for (const auto &bind : field.binds())
+            names.append(u"A"_s + bind.first);
     return names;
 }
 
@@ -337,8 +347,24 @@ bool TfrmZZI000::CheckSearchFields()
 void TfrmZZI000::PassSearchValues(StoredProc &procedure) const
 {
     for (auto it = m_searched.begin(); it != m_searched.end(); ++it)
-        if (procedure.hasParameter(u"A"_s + it.key()))
-            procedure.setValue(u"A"_s + it.key(), it.value());
+        procedure.offerValue(u"A"_s + it.key(), it.value());
+}
+
+void TfrmZZI000::Calls(const StoredProc &procedure, std::function<QStringList()> offered)
+{
+    m_procedures.append({&procedure, std::move(offered)});
+}
+
+QList<TfrmZZI000::ProcedureUse> TfrmZZI000::ContractProcedures() const
+{
+    QList<ProcedureUse> uses;
+    for (const auto &[procedure, offered] : m_procedures)
+        if (!procedure->name().isEmpty())
+            uses.append({.procedure = procedure,
+                         .named = procedure->named(),
+                         .offered = offered ? offered() : QStringList(),
+                         .leftOut = procedure->leftOut()});
+    return uses;
 }
 
 void TfrmZZI000::WireLookup(const Field &field)

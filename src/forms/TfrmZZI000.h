@@ -94,7 +94,19 @@ public:
     };
     // Every SQL text the screen runs, and every procedure it calls.
     virtual QStringList ContractSql() const;
-    virtual QList<ProcedureUse> ContractProcedures() const { return {}; }
+    // Every query the screen owns with the values it always binds (the code
+    // groups of "GC_" names); every other placeholder takes what the
+    // operator gives. By default the texts of ContractSql, the screen's query
+    // with the code groups bound to it.
+    struct ContractQuery
+    {
+        QString sql;
+        QHash<QString, QString> fixed;
+        QString fault; // what the declaration itself gets wrong; empty: nothing
+    };
+    virtual QList<ContractQuery> ContractQueries() const;
+    // Every procedure the screen called Calls for, with what it declared.
+    QList<ProcedureUse> ContractProcedures() const;
 
 signals:
     // A hosted screen asks its host to close it; the host calls close() and
@@ -138,6 +150,10 @@ protected:
     // parameter: the common key of the rows it saves, whatever the search
     // bar shows by then.
     void PassSearchValues(StoredProc &procedure) const;
+    // Makes `procedure` one the screen calls: the contract test holds the
+    // server's parameters against those it declares and those `offered`
+    // lists (the values it sets only where the procedure has them).
+    void Calls(const StoredProc &procedure, std::function<QStringList()> offered = {});
     // The required search fields in declared order; false after the
     // message, with the focus on the first one left blank.
     bool CheckSearchFields();
@@ -184,6 +200,7 @@ private:
 
     QList<Field> m_searchFields;
     QHash<QString, QString> m_searched; // by upper-case field
+    QList<std::pair<const StoredProc *, std::function<QStringList()>>> m_procedures;
     QHash<QObject *, std::function<void()>> m_lookups; // by control, for F1
     QMetaObject::Connection m_focusWatch;
     QPointer<QWidget> m_firstInOrder; // where the arranged tab order starts

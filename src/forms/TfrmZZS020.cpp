@@ -33,7 +33,12 @@ constexpr int MaxRows = 0x10000;
 } // namespace
 
 TfrmZZS020::TfrmZZS020(const QString &formName, const QString &caption, QWidget *parent)
-    : TfrmZZS010(formName, caption, parent)
+    : TfrmZZS020(formName, caption, {}, parent)
+{
+}
+
+TfrmZZS020::TfrmZZS020(const QString &formName, const QString &caption, ReportFactory report, QWidget *parent)
+    : TfrmZZS010(formName, caption, parent), m_report(std::move(report))
 {
     cdsQuery = new GridModel(this);
     cdsQuery->setObjectName(u"cdsQuery"_s);
@@ -156,16 +161,27 @@ bool TfrmZZS020::bbtPreviewClick()
     return true;
 }
 
+std::unique_ptr<TfrmZZP010> TfrmZZS020::PrintedLayout()
+{
+    if (!m_report)
+        return nullptr;
+    std::unique_ptr<TfrmZZP010> report = m_report(cdsQuery->columns());
+    if (report)
+        FillConditions(*report);
+    return report;
+}
+
 bool TfrmZZS020::RunReport(bool preview)
 {
-    std::unique_ptr<TfrmZZP010> report = CreateReport();
-    if (!report)
+    if (!m_report)
         return false;
     if (!cdsQuery->isOpen()) {
         ShowStatus(u"조회 결과가 없습니다. 조회를 먼저 하십시오."_s);
         return false;
     }
-    FillConditions(*report);
+    std::unique_ptr<TfrmZZP010> report = PrintedLayout();
+    if (!report)
+        return false;
     report->CopyQuery(qryQuery);
     {
         const ServerWait wait(this);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ColumnDef.h"
 #include "TfrmZZP010.h"
 #include "TfrmZZS010.h"
 
+#include <functional>
 #include <memory>
 
 class GridModel;
@@ -14,13 +16,21 @@ class QToolButton;
 // The search base with the result list: qryQuery's rows in the grid
 // rgrGrid, fetched 100 at a time as they are needed, record navigation,
 // the column menu, the spreadsheet export, and Print and Preview through
-// the screen's printed layout (CreateReport).
+// the screen's printed layout, made by the factory it was given.
 class TfrmZZS020 : public TfrmZZS010
 {
     Q_OBJECT
 
 public:
+    // The printed layout of the list, given the grid's columns.
+    using ReportFactory = std::function<std::unique_ptr<TfrmZZP010>(const QList<ColumnDef> &columns)>;
+
     TfrmZZS020(const QString &formName, const QString &caption, QWidget *parent = nullptr);
+    TfrmZZS020(const QString &formName, const QString &caption, ReportFactory report, QWidget *parent = nullptr);
+
+    // The screen's layout with its condition lines from the search bar;
+    // null when the screen prints nothing.
+    std::unique_ptr<TfrmZZP010> PrintedLayout();
 
     // The common start, then the column menu rebuilt from the grid's columns.
     bool bbtSearchClick() override;
@@ -39,8 +49,6 @@ public:
     static QString WithXlsExtension(const QString &fileName);
 
 protected:
-    // The screen's printed layout; null when the screen prints nothing.
-    virtual std::unique_ptr<TfrmZZP010> CreateReport() { return nullptr; }
     // The layout's condition lines from the search bar.
     virtual void FillConditions(TfrmZZP010 & /*report*/) {}
     // After the layout read its rows: what it prints besides them (totals).
@@ -69,4 +77,6 @@ protected:
 
 private:
     bool writeWorksheet(const QString &fileName);
+
+    ReportFactory m_report;
 };

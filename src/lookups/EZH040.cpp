@@ -37,3 +37,10 @@ bool PickCode(const QString &caption, const QString &group, QString &code, QStri
     TfrmEZH040 dialog(caption, group, parent);
     return RunLookup(dialog, {&code, &label});
 }
+
+CodePick CodeLookup(const QString &caption)
+{
+    return [caption](const QString &group, QString &code, QString &name, QWidget *parent) {
+        return PickCode(caption, group, code, name, parent);
+    };
+}

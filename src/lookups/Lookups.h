@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CodeServices.h"
+#include "FieldTable.h"
 
 #include <QString>
 
@@ -20,6 +21,9 @@ bool PickRental(const QString &rentDate, const QString &area, const QString &typ
 bool PickMember(const QString &typedName, QString &memberNo, QString &memberName, QWidget *parent = nullptr);
 // A code of a common code group, under the given caption.
 bool PickCode(const QString &caption, const QString &group, QString &code, QString &label, QWidget *parent = nullptr);
+// PickCode under that caption, as a code + name field's lookup:
+//   {.kind = FieldKind::CodeName, .codeGroup = u"E0004"_s, .pick = CodeLookup(u"스키 시즌구분"_s)}
+CodePick CodeLookup(const QString &caption);
 // A ski school receipt of the season; the registration date as 'YYYY-MM-DD'.
 bool PickSkiSchoolReceipt(const QString &season, QString &receiptNo, QString &enterDate, QString &receiptName,
                           QWidget *parent = nullptr);

@@ -23,7 +23,8 @@ const QList<Column> &Columns();
 const Column *Find(const QString &field);
 
 // The select list of the record columns in table order, the number shown as
-// four digits and the personal columns readable, followed by `extra`.
+// four digits and the personal columns readable, followed by `extra` and
+// the record's version (ROW_VER).
 QString SelectList(const QStringList &extra = {});
 
 // The position (0-based) in the accident time classes ("E0028") of a time

@@ -57,6 +57,8 @@ AccidentScreen::AccidentScreen(const QString &formName, const QString &caption, 
     m_pages->tabBar()->setFocusPolicy(Qt::NoFocus);
     m_bodyLayout->setContentsMargins(0, 0, 0, 0);
     m_bodyLayout->addRow(m_pages);
+    // The save procedure's test flag is never sent: the server ignores it.
+    prcSaveData.declare({}, {u"ATEST"_s});
 }
 
 QPoint AccidentScreen::StartPosition(Marker marker)
@@ -101,14 +103,14 @@ FieldDef AccidentScreen::Text(const QString &column, const QString &caption, int
 
 FieldDef AccidentScreen::Time(const QString &column, const QString &caption)
 {
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"99:99;0; "_s, .width = 50, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::TimeOfDay, .field = column,
+            .to = &m_controls[column]};
 }
 
 FieldDef AccidentScreen::IdNo(const QString &column, const QString &caption)
 {
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"999999-9999999;0; "_s, .width = 110, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::ResidentNo, .field = column,
+            .to = &m_controls[column]};
 }
 
 FieldDef AccidentScreen::Number(const QString &column, const QString &caption, int digits, bool sameLine)
@@ -151,6 +153,7 @@ void AccidentScreen::SetAccidentColumns(const QStringList &visible, bool withDat
     if (withDate)
         columns.append({.title = u"사고일자"_s, .field = u"TROB_DATE"_s, .width = 80, .dataWidth = 8,
                         .displayMask = u"9999-99-99"_s});
+    columns.append({.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true});
     SetColumns(columns);
 }
 
@@ -587,13 +590,4 @@ void AccidentScreen::edtExit(QWidget *control)
     for (const QString &prefix : {u"IN_"_s, u"CO_"_s})
         if (control && control == ControlOf(prefix + u"ZIP_CODE"_s))
             fillAddress(prefix);
-}
-
-QList<TfrmZZI000::ProcedureUse> AccidentScreen::ContractProcedures() const
-{
-    QList<ProcedureUse> uses = TfrmEZI000::ContractProcedures();
-    for (ProcedureUse &use : uses)
-        if (use.procedure == &prcSaveData)
-            use.leftOut.append(u"ATEST"_s);
-    return uses;
 }

@@ -48,7 +48,6 @@ public:
     void GridToControls() override;
     void ControlToGrid(QWidget *control) override;
     void edtExit(QWidget *control) override;
-    QList<ProcedureUse> ContractProcedures() const override;
 
 protected:
     // The record's columns with the given ones visible in the grid, and the

@@ -30,23 +30,11 @@ TfrmEEI020::TfrmEEI020(QWidget *parent)
     qryQuery.setSql(accident::SelectList()
                     + u"\nFROM   ee010ms\nWHERE  trob_date = :TROB_DATE\nORDER  BY trob_date, trob_no"_s);
     prcSaveData.setName(u"pr_eei010_01"_s);
+    SetOptions({.checkCurrentRow = true, .checkLoneBlankRow = true, .keepEmptyRow = true});
 }
 
-bool TfrmEEI020::bbtSaveClick()
+void TfrmEEI020::Saved(const SavedRows &)
 {
-    if (!bbtSave->isEnabled() || !bbtSave->isVisible())
-        return false;
-    const int row = Grid()->currentRow();
-    // A blank row added after others is left out of the save, not checked.
-    if (Rows().rowCount() > 0 && !(IsBlankRow(row) && Rows().rowCount() > 1) && !CheckRow())
-        return false;
     // Only a save that committed is told as one; a failure has shown its own box.
-    if (!TfrmEZI000::bbtSaveClick())
-        return false;
-    if (Rows().rowCount() == 0) {
-        ClearControls();
-        AppendEmptyRow();
-    }
     InfoBox(u"정상적으로 저장 되었습니다."_s);
-    return true;
 }

@@ -11,5 +11,6 @@ class TfrmEEI020 : public AccidentScreen
 public:
     explicit TfrmEEI020(QWidget *parent = nullptr);
 
-    bool bbtSaveClick() override;
+protected:
+    void Saved(const SavedRows &saved) override;
 };

@@ -28,23 +28,22 @@ TfrmEEI021::TfrmEEI021(QWidget *parent)
         button->hide();
 }
 
-bool TfrmEEI021::bbtSearchClick()
+bool TfrmEEI021::BeforeSearch()
 {
     qryQuery.bind(u"TROB_DATE"_s, TodayKey());
-    if (!AccidentScreen::bbtSearchClick())
-        return false;
+    return true;
+}
+
+void TfrmEEI021::Searched()
+{
     if (Rows().rowCount() == 0 || Rows().value(0, u"TROB_NO"_s).isEmpty()) {
         ClearControls();
         ClearRows();
         InfoBox(u"검색결과가 없습니다."_s);
     }
-    return true;
 }
 
-bool TfrmEEI021::bbtCancelClick()
+void TfrmEEI021::Cancelled()
 {
-    if (!AccidentScreen::bbtCancelClick())
-        return false;
     edtFindName->clear();
-    return true;
 }

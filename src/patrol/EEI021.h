@@ -13,8 +13,10 @@ class TfrmEEI021 : public AccidentScreen
 public:
     explicit TfrmEEI021(QWidget *parent = nullptr);
 
-    bool bbtSearchClick() override;
-    bool bbtCancelClick() override;
+protected:
+    bool BeforeSearch() override;
+    void Searched() override;
+    void Cancelled() override;
 
 private:
     TextEdit *edtFindName = nullptr;

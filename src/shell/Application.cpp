@@ -63,7 +63,7 @@ void Application::ConnectInstance(SingleInstance &instance, QWidget *window)
         window->activateWindow();
     });
     QObject::connect(&instance, &SingleInstance::openRequested, window, [window](const QString &name, const QString &id) {
-        QMetaObject::invokeMethod(window, "OpenScreen", Q_ARG(QString, name), Q_ARG(QString, id));
+        QMetaObject::invokeMethod(window, "OpenRequested", Q_ARG(QString, name), Q_ARG(QString, id));
     });
 }
 

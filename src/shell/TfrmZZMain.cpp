@@ -11,11 +11,14 @@
 #include "StartupValues.h"
 #include "TfrmZZI000.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -95,7 +98,7 @@ TfrmZZMain::TfrmZZMain(QWidget *parent, const QString &projectId)
     setObjectName(u"frmE0Main"_s);
     setMinimumSize(1024, 746);
     setFont(FixedScreenFont(12));
-    m_programLimit = IniInt(u"Main.ini"_s, u"MAIN"_s, u"PROGRAM_COUNT"_s, 10);
+    m_programLimit = IniNumber(u"Main.ini"_s, u"MAIN"_s, u"PROGRAM_COUNT"_s, 10, 1, 100);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -183,6 +186,7 @@ void TfrmZZMain::buildMenu()
                 mmuMenu->insertMenu(mnuWindow->menuAction(), menu);
             }
             const QString id = programs.value(u"PROGRAM_ID"_s);
+            m_menuIds.insert(id);
             QAction *entry = menu->addAction(programs.value(u"PROGRAM_NAME"_s));
             entry->setObjectName(u"mni"_s + id);
             entry->setData(id);
@@ -246,6 +250,22 @@ bool TfrmZZMain::OpenScreen(const QString &name, const QString &id)
     screen->FocusFirst();
     updateMarkers();
     return true;
+}
+
+void TfrmZZMain::OpenRequested(const QString &name, const QString &id)
+{
+    // The link is the user's own; this is the menu's rule once more, should
+    // anything else reach it.
+    if (!m_menuIds.contains(id)) {
+        qWarning().noquote() << u"launcher request refused: %1 is not in the employee's menu"_s.arg(id.left(40));
+        return;
+    }
+    if (m_openingRequest || BoxShowing() || QApplication::activeModalWidget()) {
+        qWarning().noquote() << u"launcher request refused while a box is open: %1"_s.arg(id.left(40));
+        return;
+    }
+    const QScopedValueRollback opening(m_openingRequest, true);
+    OpenScreen(name, id);
 }
 
 void TfrmZZMain::CloseActiveScreen()

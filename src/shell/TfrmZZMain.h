@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QSet>
 
 #include <span>
 
@@ -53,6 +54,11 @@ public slots:
     // Also what the launcher's open request runs. False for an id without a
     // screen (nothing was opened or said).
     bool OpenScreen(const QString &name, const QString &id);
+    // The launcher's open request: OpenScreen for a screen the menu offers
+    // the employee. Refused (with a line in the log) for a screen the menu
+    // withholds, and while a box or dialog waits for the operator, so that a
+    // flood of requests never stacks boxes.
+    void OpenRequested(const QString &name, const QString &id);
     // Asks the active screen to close; its tab goes when the screen accepts.
     void CloseActiveScreen();
 
@@ -71,6 +77,8 @@ private:
 
     QString m_projectId;
     int m_programLimit = 10;
+    QSet<QString> m_menuIds; // the screens the menu offers
+    bool m_openingRequest = false;
     QMenuBar *mmuMenu = nullptr;
     QMenu *mnuWindow = nullptr;
     QAction *mniClose = nullptr;

@@ -1,20 +1,13 @@
 #include "EAP020.h"
 
-#include "Weather.h"
-
 using namespace Qt::StringLiterals;
 
-TfrmEAP020::TfrmEAP020(const QString &firstTitle, const QString &firstField, QObject *parent)
+TfrmEAP020::TfrmEAP020(const QList<ColumnDef> &columns, QObject *parent)
     : TfrmEZP000(u"frmEAP020"_s, u"기상정보 현황"_s, parent)
 {
-    QList<report::Column> columns{{.title = firstTitle, .field = firstField, .width = 29, .alignment = Qt::AlignCenter}};
+    SetGridColumns(columns);
     QList<std::pair<QString, int>> averages;
-    for (const Measure &m : Measures()) {
-        // The printed form has always called the precipitation column so.
-        const QString title = m.field == u"SNOWFALL"_s ? u"적설량"_s : m.title;
-        averages.append({m.field, int(columns.size())});
-        columns.append({.title = title, .field = m.field, .width = 22, .alignment = Qt::AlignRight});
-    }
-    SetColumns(columns);
+    for (int column = 1; column < Columns().size(); ++column)
+        averages.append({Columns().at(column).field, column});
     SetSummary(LabelledSummary(u"평균"_s, 0, averages));
 }

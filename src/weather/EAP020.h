@@ -3,12 +3,12 @@
 #include "TfrmEZP000.h"
 
 // The printed weather list of one station: a day's observations or a
-// range's daily averages, with the averages of the search in the summary.
+// range's daily averages, with the averages of the search in the summary
+// under every column after the first.
 class TfrmEAP020 : public TfrmEZP000
 {
     Q_OBJECT
 
 public:
-    // The first column: the time of an observation or the date of a day.
-    TfrmEAP020(const QString &firstTitle, const QString &firstField, QObject *parent = nullptr);
+    explicit TfrmEAP020(const QList<ColumnDef> &columns, QObject *parent = nullptr);
 };

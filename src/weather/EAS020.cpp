@@ -1,60 +1,36 @@
 #include "EAS020.h"
 
-#include "CodeNameField.h"
 #include "EAP020.h"
 #include "GridModel.h"
 #include "Lookups.h"
 #include "Weather.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
-#include <QDateEdit>
-
 using namespace Qt::StringLiterals;
 
-TfrmEAS020::TfrmEAS020(QWidget *parent) : TfrmEZS000(u"frmEAS020"_s, u"기상정보 현황 조회,출력"_s, parent)
+TfrmEAS020::TfrmEAS020(QWidget *parent)
+    : TfrmEZS000({.form = u"frmEAS020"_s, .caption = u"기상정보 현황 조회,출력"_s, .report = ListReport<TfrmEAP020>},
+                 parent)
 {
     AddSearchFields({
-        {.name = u"edtObsePlace"_s, .caption = u"*관측장소"_s, .field = u"OBSE_PLACE_GUBUN"_s, .bytes = 2,
-         .lookup = [this] { m_place->Lookup([this] { bbtSearchClick(); }); }, .width = 30, .to = &edtObsePlace},
-        {.name = u"wlbObsePlace"_s, .kind = FieldKind::Label, .width = 100, .to = &wlbObsePlace},
+        {.name = u"edtObsePlace"_s, .caption = u"*관측장소"_s, .kind = FieldKind::CodeName,
+         .field = u"OBSE_PLACE_GUBUN"_s, .bytes = 2, .codeGroup = u"E0001"_s, .required = true, .width = 30,
+         .pick = CodeLookup(u"관측장소 구분"_s), .picked = [this] { bbtSearchClick(); }, .nameWidth = 100},
         {.name = u"dtpDate"_s, .caption = u"*관측일자"_s, .kind = FieldKind::Date, .field = u"OBSE_DATE"_s,
-         .to = &dtpDate},
+         .printLine = 2},
     });
-    m_place = new CodeNameField(edtObsePlace, wlbObsePlace, u"E0001"_s, [this](QString &code, QString &name) {
-        return PickCode(u"관측장소 구분"_s, u"E0001"_s, code, name, this);
-    }, this);
-
-    QList<ColumnDef> columns{{.title = u"관측시간"_s, .field = u"OBSE_TIME"_s, .width = 80,
-                              .alignment = Qt::AlignCenter, .footer = true}};
-    for (const Measure &m : Measures())
-        columns.append({.title = m.title, .field = m.field, .width = 80, .alignment = Qt::AlignRight, .footer = true});
-    cdsQuery->setColumns(columns);
-
-    const QString where = u"WHERE  obse_date        = :OBSE_DATE\n"
-                          "AND    obse_place_gubun = :OBSE_PLACE_GUBUN"_s;
-    QStringList readings;
-    for (const Measure &m : Measures())
-        readings.append(u"trim_scale("_s + m.field.toLower() + u")::text AS "_s + m.field.toLower());
-    qryQuery.setSql(u"SELECT substr(obse_time, 1, 2) || ':' || substr(obse_time, 3, 2) AS obse_time,\n       "_s
-                    + readings.join(u",\n       "_s) + u"\nFROM   ea010ms\n"_s + where
-                    + u"\nORDER  BY ea010ms.obse_time DESC"_s);
-    qryFooter.setSql(StationFooterSql(where));
-}
-
-QList<RowCheck> TfrmEAS020::SearchChecks()
-{
-    return m_place->Checks(u"*관측장소"_s);
-}
-
-std::unique_ptr<TfrmZZP010> TfrmEAS020::CreateReport()
-{
-    return std::make_unique<TfrmEAP020>(u"관측시간"_s, u"OBSE_TIME"_s);
-}
-
-void TfrmEAS020::FillConditions(TfrmZZP010 &report)
-{
-    report.SetCondition2(TfrmZZP010::ConditionText({{u"*관측일자"_s, ShownValue(dtpDate)}}));
-    report.SetCondition(TfrmZZP010::ConditionText({{u"*관측장소"_s, m_place->Name()}}));
+    cdsQuery->setColumns(StationColumns(u"관측시간"_s, u"OBSE_TIME"_s));
+    SetQuery(uR"sql(SELECT substr(obse_time, 1, 2) || ':' || substr(obse_time, 3, 2) AS obse_time,
+       trim_scale(temperature)::text AS temperature,
+       trim_scale(humidity)::text AS humidity,
+       trim_scale(wind_velocity)::text AS wind_velocity,
+       trim_scale(wind_direction)::text AS wind_direction,
+       trim_scale(radiation)::text AS radiation,
+       trim_scale(atmospheric)::text AS atmospheric,
+       trim_scale(snowfall)::text AS snowfall
+FROM   ea010ms
+WHERE  obse_date        = :OBSE_DATE
+AND    obse_place_gubun = :OBSE_PLACE_GUBUN
+ORDER  BY ea010ms.obse_time DESC)sql"_s);
+    SetFooterQuery(StationFooterSql(uR"sql(WHERE  obse_date        = :OBSE_DATE
+AND    obse_place_gubun = :OBSE_PLACE_GUBUN)sql"_s));
 }

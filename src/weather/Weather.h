@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ColumnDef.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,6 +42,21 @@ inline const QList<Measure> &Measures()
         {QStringLiteral("강우량"), QStringLiteral("SNOWFALL")},
     };
     return measures;
+}
+
+// The grid columns of the station screens: the first (time or date), then
+// each measure with its footer; printed as the weather list has them.
+inline QList<ColumnDef> StationColumns(const QString &firstTitle, const QString &firstField)
+{
+    QList<ColumnDef> columns{{.title = firstTitle, .field = firstField, .width = 80, .alignment = Qt::AlignCenter,
+                              .footer = true, .print = {29}}};
+    for (const Measure &m : Measures()) {
+        // The printed form has always called the precipitation column so.
+        const QString printed = m.field == QStringLiteral("SNOWFALL") ? QStringLiteral("적설량") : QString();
+        columns.append({.title = m.title, .field = m.field, .width = 80, .alignment = Qt::AlignRight, .footer = true,
+                        .print = {22, printed}});
+    }
+    return columns;
 }
 
 // The day's (or range's) footers: averages with a missing reading counted

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -91,6 +92,45 @@ private slots:
         QCOMPARE(ConfigDir(), (expectedDir == u"beside"_s ? exeDir : systemDir) + u'/');
         QCOMPARE(IniInt(u"Main.ini"_s, u"MAIN"_s, u"PROGRAM_COUNT"_s, 10), count);
         QCOMPARE(IniValue(u"Kest_E.ini"_s, u"Role"_s, u"Name"_s), roleName);
+    }
+
+    // A number of an INI file read within its range (PROGRAM_COUNT: 1 to
+    // 100, default 10): anything else gives the default, with a log line
+    // unless the value was simply not given.
+    void numbersWithinTheirRange_data()
+    {
+        QTest::addColumn<QString>("text"); // null: no key
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("in range") << u"7"_s << 7 << false;
+        QTest::newRow("highest") << u"100"_s << 100 << false;
+        QTest::newRow("lowest") << u"1"_s << 1 << false;
+        QTest::newRow("spaces around") << u" 12 "_s << 12 << false;
+        QTest::newRow("zero") << u"0"_s << 10 << true;
+        QTest::newRow("negative") << u"-3"_s << 10 << true;
+        QTest::newRow("too many") << u"101"_s << 10 << true;
+        QTest::newRow("huge") << u"3000000000000"_s << 10 << true;
+        QTest::newRow("letters") << u"ten"_s << 10 << true;
+        QTest::newRow("digits then letters") << u"12개"_s << 10 << true;
+        QTest::newRow("empty") << QString(u""_s) << 10 << false;
+        QTest::newRow("no key") << QString() << 10 << false;
+    }
+    void numbersWithinTheirRange()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QFETCH(bool, logged);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        writeFiles(dir.path(), {{u"Main.ini"_s, text.isNull() ? u"[MAIN]\n"_s : MainCount.arg(text)}});
+        StartupValues values;
+        values.exeDir = dir.path() + u'/';
+        SetStartupValues(values);
+        if (logged)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(u"^Main.ini \\[MAIN\\] PROGRAM_COUNT=.*: not a whole number from 1"
+                                                    " to 100; 10 is used$"_s));
+        QCOMPARE(IniNumber(u"Main.ini"_s, u"MAIN"_s, u"PROGRAM_COUNT"_s, 10, 1, 100), expected);
     }
 
     void installedLocationIsTheDefault()

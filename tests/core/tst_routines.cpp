@@ -110,13 +110,6 @@ private slots:
             QCOMPARE(TextToInt64(Int64ToText(expected)), expected);
     }
 
-    void editStatusTexts()
-    {
-        QCOMPARE(EditStatusText(0), u"0"_s);
-        QCOMPARE(EditStatusText(3), u"3"_s);
-        QCOMPARE(EditStatusText(4), QString());
-    }
-
     void unscrambleReadsWhatTheToolWrites_data()
     {
         QTest::addColumn<QString>("password");

@@ -106,7 +106,8 @@ BEGIN
             ('pr_ebi050_01', '2', 'akeep_box_no', '보관함번호')),
         blanks(val) AS (VALUES (NULL), (''), ('   '), (E'\t'), (E'\u3000')),
         -- Texts with their widths in CP949 bytes; read: the stored text
-        -- after a call that passed (NULL for keys, which are not read back).
+        -- after a call that passed (NULL for keys and codes of a group, which
+        -- are not read back).
         texts(proc, status, arg, label, width, read) AS (VALUES
             ('pr_ebi010_02', '1', 'afac_gubun', '코스,리프트구분', 2, NULL),
             ('pr_ebi010_02', '1', 'afac_detail_gubun', '세부구분', 10, NULL),
@@ -118,13 +119,13 @@ BEGIN
              $$SELECT au_emp_no FROM eb030ms WHERE boots_size_gubun = '250'$$),
             ('pr_ebi030_01', '1', 'au_ip', '작업대 주소', 60, $$SELECT au_ip FROM eb030ms WHERE boots_size_gubun = '250'$$),
             ('pr_ebi040_01', '1', 'adeal_name', '취급자', 30, $$SELECT deal_name FROM eb040ms$$),
-            ('pr_ebi040_01', '1', 'akeep_kind_gubun', '보관내용구분', 10, $$SELECT keep_kind_gubun FROM eb040ms$$),
+            ('pr_ebi040_01', '1', 'akeep_kind_gubun', '보관내용구분', 10, NULL),
             ('pr_ebi040_01', '1', 'akeep_box_no', '보관함번호', 5, $$SELECT keep_box_no FROM eb040ms$$),
             ('pr_ebi040_02', '1', 'aequip_gubun', '장비구분', 2, NULL),
-            ('pr_ebi040_02', '1', 'aticket_kind', '권종', 10, $$SELECT ticket_kind FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'aticket_kind', '권종', 10, NULL),
             ('pr_ebi040_02', '1', 'arent_name', '대여자명', 30, $$SELECT rent_name FROM eb040dt$$),
             ('pr_ebi040_02', '1', 'atel_no', '연락처', 20, $$SELECT fn_za010ms_04(tel_no) FROM eb040dt$$),
-            ('pr_ebi040_02', '1', 'ashoes_size', '부츠사이즈', 10, $$SELECT shoes_size FROM eb040dt$$),
+            ('pr_ebi040_02', '1', 'ashoes_size', '부츠사이즈', 10, NULL),
             ('pr_ebi040_02', '1', 'azip_code', '우편번호', 6, $$SELECT zip_code FROM eb040dt$$),
             ('pr_ebi040_02', '1', 'aaddr1', '주소', 60, $$SELECT fn_za010ms_04(addr1) FROM eb040dt$$),
             ('pr_ebi040_02', '1', 'aaddr2', '상세주소', 60, $$SELECT fn_za010ms_04(addr2) FROM eb040dt$$),
@@ -182,7 +183,19 @@ BEGIN
             ('pr_ebi040_02', '1', 'arent_stat', '대여상태', 'X'),
             ('pr_ebi040_02', '1', 'arent_stat', '대여상태', $$D' OR '1'='1$$),
             ('pr_ebi050_01', '1', 'akeep_stat', '보관상태', 'k'),
-            ('pr_ebi050_01', '1', 'apoels_yn', '폴유무', '유')),
+            ('pr_ebi050_01', '1', 'apoels_yn', '폴유무', '유'),
+            -- codes their common-code group lacks
+            ('pr_ebi040_01', '1', 'aarea_gubun', '지역구분', 'Z'),
+            ('pr_ebi040_01', '1', 'akeep_kind_gubun', '보관내용구분', '99'),
+            ('pr_ebi040_02', '1', 'aarea_gubun', '지역구분', 'm'),
+            ('pr_ebi040_02', '1', 'aequip_gubun', '장비구분', 'ZZ'),
+            ('pr_ebi040_02', '1', 'aticket_kind', '권종', $$01' --$$),
+            ('pr_ebi040_02', '1', 'ashoes_size', '부츠사이즈', '251'),
+            ('pr_ebi050_01', '1', 'aseason_gubun', '시즌', '99'),
+            ('pr_ebi050_01', '1', 'aarea_gubun', '지역구분', 'Z'),
+            ('pr_ebi050_01', '2', 'akeep_gubun', '보관구분', '99'),
+            ('pr_ebi050_01', '2', 'aequip_gubun', '장비구분', 'ZZ'),
+            ('pr_ebi050_01', '2', 'aequip_name_gubun', '장비명', '98')),
         statuses(val) AS (VALUES ('4'), ('0'), (''), (NULL), ('12'), ('１'), ($$1'; --$$)),
         cases(name, proc, status, extra, arg, val, expect, read) AS (
             SELECT format('%s %s: %s', d.proc, d.arg, b.val), d.proc, d.status, '{}'::jsonb, d.arg, b.val,

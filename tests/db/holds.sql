@@ -1,18 +1,5 @@
 -- Item holds as the counters meet them, called as the login role.
 \set ON_ERROR_STOP on
-CREATE FUNCTION pg_temp.expect(what text, expected text, actual text) RETURNS void LANGUAGE plpgsql AS $$
-BEGIN
-    IF actual IS DISTINCT FROM expected THEN
-        RAISE EXCEPTION '%: expected [%], got [%]', what, expected, actual;
-    END IF;
-END $$;
-CREATE FUNCTION pg_temp.refusal(call text) RETURNS text LANGUAGE plpgsql AS $$
-BEGIN
-    EXECUTE call;
-    RETURN NULL;
-EXCEPTION WHEN OTHERS THEN
-    RETURN SQLERRM;
-END $$;
 CREATE FUNCTION pg_temp.hold(item text, emp text, ip text) RETURNS text LANGUAGE sql AS $$
     SELECT pg_temp.refusal(format('SELECT pr_ebi040_03(arent_date => %L, aarea_gubun => %L, aequip_gubun => %L, '
                                   'aequip_no => %L, au_emp_no => %L, au_ip => %L, aeditstatus => %L)',

@@ -11,7 +11,8 @@ SELECT format('SELECT %L || %L || r FROM (SELECT concat_ws(%L, %s) AS r FROM %I.
   FROM information_schema.columns c
   JOIN information_schema.tables t USING (table_schema, table_name)
  WHERE c.table_schema IN ('ktuser', 'kest_private') AND t.table_type = 'BASE TABLE'
-   AND c.table_name NOT IN ('schema_version', 'settings', 'counters')
+   AND c.column_name <> 'row_ver' -- versions start with the upgrade that adds them
+   AND c.table_name NOT IN ('schema_version', 'settings', 'counters', 'crypt_key')
  GROUP BY c.table_schema, c.table_name
  ORDER BY c.table_schema, c.table_name \gexec
 SELECT last_no FROM kest_private.counters ORDER BY last_no, series;

@@ -16,5 +16,5 @@ admin postgres -c "SET client_min_messages = warning" -c "DROP DATABASE IF EXIST
   -c "ALTER DATABASE $DB SET search_path = ktuser, public" \
   -c "ALTER DATABASE $DB SET timezone = 'Asia/Seoul'"
 admin "$DB" -1 -c "SET ROLE kest_owner" -f "$FIXTURE"
-PGPASSWORD=$LOGIN_PASSWORD psql -X -q -v ON_ERROR_STOP=1 -U "$LOGIN_ROLE" -d "$DB" -o /dev/null -f "$TEST"
+PGPASSWORD=$LOGIN_PASSWORD psql -X -q -v ON_ERROR_STOP=1 -U "$LOGIN_ROLE" -d "$DB" -o /dev/null -f "$ROOT/tests/db/expect.sql" -f "$TEST"
 admin postgres -c "DROP DATABASE $DB WITH (FORCE)"

@@ -4,6 +4,7 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "TestDatabase.h"
 
 #include <QDateEdit>
@@ -142,10 +143,7 @@ private slots:
 private:
     void open(const QDate &date)
     {
-        m_screen = std::make_unique<TfrmEBI010>();
-        m_screen->show();
-        m_screen->activateWindow();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_screen.get());
+        m_screen.open();
         m_screen->findChild<QDateEdit *>(u"dtpDate"_s)->setDate(date);
     }
     void search() { QTest::keyClick(m_screen.get(), Qt::Key_F3); }
@@ -157,7 +155,7 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEBI010> m_screen;
+    ShownScreen<TfrmEBI010> m_screen{openLater};
     QString m_facilities;
 };
 

@@ -6,6 +6,7 @@
 #include "InputEdits.h"
 #include "RecordingModal.h"
 #include "CounterConnection.h"
+#include "ShownScreen.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QString Changed = u"다른 작업대에서 먼저 변경한 자료입니다. 다시 조회하십시오."_s;
 
 const QString SizeGroupMissing =
     u"선택하신 지역,장비에 해당하는 사이즈그룹이 존재하지 않습니다\r\r공통코드를 확인 하십시요!"_s;
@@ -148,7 +151,9 @@ private slots:
         QVERIFY(m_register->IsStoredRow(3));
         QCOMPARE(m_register->Grid()->currentRow(), 3);
         QCOMPARE(label(u"wlbEquipNo"_s)->text(), u"00004"_s);
-        QCOMPARE(registerRows().data(registerRows().index(3, 3)).toString(), u"20240301"_s);
+        // The cell keeps the date key and shows it as a date.
+        QCOMPARE(registerRows().value(3, u"BUY_DATE"_s), u"20240301"_s);
+        QCOMPARE(registerRows().data(registerRows().index(3, 3)).toString(), u"2024-03-01"_s);
         QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', equip_size_gubun, equip_rent_yn, buy_date, remark,"
                                    " svrl_rent_yn, au_emp_no, au_ip) FROM eb020ms"
                                    " WHERE area_gubun = 'M' AND equip_gubun = 'NS' AND equip_no = '00004'"_s),
@@ -168,6 +173,64 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(au_emp_no || '=' || equip_no, ',' ORDER BY au_emp_no)"
                                    " FROM eb020ms WHERE au_emp_no IN ('1', '2')"_s),
                  u"1=00004,2=00005"_s);
+    }
+
+    // Two counters change one stock row from the same read: the second,
+    // which waited for the first, is refused and the first's change stays.
+    void twoCountersChangingOneRowFromTheSameRead()
+    {
+        m_db->adminExec(u"INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty) VALUES ('M', '250', 4)"_s);
+        const QString change = u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250',"
+                               " astock_qty => '%1', arow_ver => '1', au_emp_no => 'E%1', aeditstatus => '1')"_s;
+        const OverlappingSaves saves = SaveAtOnce(*m_db, change.arg(7), change.arg(9));
+        QCOMPARE(saves.firstError, QString());
+        QVERIFY(saves.secondWaited);
+        QVERIFY2(saves.secondError.contains(Changed), qPrintable(saves.secondError));
+        QCOMPARE(m_db->adminScalar(u"SELECT stock_qty || '/' || au_emp_no || '/' || row_ver FROM eb030ms"_s),
+                 u"7/E7/2"_s);
+    }
+
+    // The screen's save from a read another counter has overtaken is
+    // refused and rolled back; after a new search it goes through.
+    void screenSaveFromAnOlderReadIsRefused()
+    {
+        m_db->adminExec(u"INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty) VALUES"
+                        " ('M', '240', 5), ('M', '260', 8)"_s);
+        openStock();
+        QTest::keyClick(m_stock.get(), Qt::Key_F3);
+        QCOMPARE(m_stock->Rows().rowCount(), 2);
+        edit(u"wneStockQty"_s, m_stock.get())->setText(u"12"_s);
+        {
+            QSqlDatabase db = LoginConnection(u"other_counter"_s, m_db->name());
+            QSqlQuery query(db);
+            QVERIFY2(query.exec(u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '240',"
+                                " astock_qty => '7', arow_ver => '1', au_emp_no => 'E9', aeditstatus => '1')"_s),
+                     qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(u"other_counter"_s);
+
+        m_boxes->clear();
+        save(m_stock.get());
+        QCOMPARE(m_boxes->lastText(), Changed);
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(boots_size_gubun || '=' || stock_qty, ','"
+                                   " ORDER BY boots_size_gubun) FROM eb030ms"_s),
+                 u"240=7,260=8"_s);
+        QVERIFY(m_stock->HasPendingChanges());
+
+        // A new read shows the other counter's value; a change of it is kept,
+        // and so is a second save of the same row.
+        m_stock.reset();
+        m_boxes->clear();
+        openStock();
+        QTest::keyClick(m_stock.get(), Qt::Key_F3);
+        QCOMPARE(m_stock->Rows().value(0, u"STOCK_QTY"_s), u"7"_s);
+        edit(u"wneStockQty"_s, m_stock.get())->setText(u"11"_s);
+        save(m_stock.get());
+        edit(u"wneStockQty"_s, m_stock.get())->setText(u"13"_s);
+        save(m_stock.get());
+        QVERIFY2(!m_boxes->texts().contains(Changed), qPrintable(m_boxes->texts().join(u'|')));
+        QCOMPARE(m_db->adminScalar(u"SELECT stock_qty || '/' || row_ver FROM eb030ms WHERE boots_size_gubun = '240'"_s),
+                 u"13/4"_s);
     }
 
     // Rules of the procedures that the screens cannot show: what another
@@ -206,6 +269,36 @@ private slots:
             << u"SELECT concat_ws('/', equip_size_gubun, svrl_rent_yn, svrl_from_date) FROM eb020ms"
                " WHERE area_gubun = 'M' AND equip_gubun = 'NS' AND equip_no = '00002'"_s
             << u"165/Y/20241201"_s;
+        QTest::newRow("change from a read older than another counter's change")
+            << u"UPDATE eb020ms SET remark = '다른 작업대', row_ver = 2 WHERE equip_no = '00002'"_s
+            << u"SELECT * FROM pr_ebi020_01(aarea_gubun => 'M', aequip_gubun => 'NS', aequip_no => '00002',"
+               " aequip_size_gubun => '165', aequip_rent_yn => 'Y', aremark => '늦은 저장', arow_ver => '1',"
+               " aeditstatus => '1')"_s
+            << Changed
+            << u"SELECT concat_ws('/', equip_size_gubun, remark, row_ver) FROM eb020ms WHERE equip_no = '00002'"_s
+            << u"160/다른 작업대/2"_s;
+        QTest::newRow("change from the current read raises the version")
+            << QString()
+            << u"SELECT * FROM pr_ebi020_01(aarea_gubun => 'M', aequip_gubun => 'NS', aequip_no => '00002',"
+               " aequip_size_gubun => '165', aequip_rent_yn => 'Y', arow_ver => '1', aeditstatus => '1')"_s
+            << QString()
+            << u"SELECT concat_ws('/', equip_size_gubun, row_ver) FROM eb020ms WHERE equip_no = '00002'"_s
+            << u"165/2"_s;
+        QTest::newRow("delete from an older read")
+            << u"UPDATE eb020ms SET row_ver = 3 WHERE equip_no = '00002'"_s
+            << u"SELECT * FROM pr_ebi020_01(aarea_gubun => 'M', aequip_gubun => 'NS', aequip_no => '00002',"
+               " arow_ver => '2', aeditstatus => '3')"_s
+            << Changed << mainSkis << u"00001,00002,00003"_s;
+        QTest::newRow("a version that is no number")
+            << u"INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty) VALUES ('M', '250', 4)"_s
+            << u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250', arow_ver => 'x',"
+               " aeditstatus => '3')"_s
+            << Changed << u"SELECT count(*) FROM eb030ms"_s << u"1"_s;
+        QTest::newRow("stock changed meanwhile")
+            << u"INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty, row_ver) VALUES ('M', '250', 4, 5)"_s
+            << u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250', astock_qty => '7',"
+               " arow_ver => '4', aeditstatus => '1')"_s
+            << Changed << u"SELECT string_agg(boots_size_gubun || '=' || stock_qty, ',') FROM eb030ms"_s << u"250=4"_s;
         QTest::newRow("stock size stored twice")
             << u"INSERT INTO eb030ms (area_gubun, boots_size_gubun, stock_qty) VALUES ('M', '250', 4)"_s
             << u"SELECT * FROM pr_ebi030_01(aarea_gubun => 'M', aboots_size_gubun => '250', astock_qty => '7',"
@@ -443,17 +536,11 @@ private slots:
 private:
     void openRegister()
     {
-        m_register = std::make_unique<TfrmEBI020>();
-        m_register->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_register.get()));
-        m_register->activateWindow();
+        QVERIFY(m_register.open());
     }
     void openStock()
     {
-        m_stock = std::make_unique<TfrmEBI030>();
-        m_stock->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_stock.get()));
-        m_stock->activateWindow();
+        QVERIFY(m_stock.open());
     }
     void searchRegister(const QString &area, const QString &kind)
     {
@@ -488,8 +575,8 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEBI020> m_register;
-    std::unique_ptr<TfrmEBI030> m_stock;
+    ShownScreen<TfrmEBI020> m_register{openLater};
+    ShownScreen<TfrmEBI030> m_stock{openLater};
 };
 
 QTEST_MAIN(TestRegister)

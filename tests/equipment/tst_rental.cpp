@@ -1,3 +1,4 @@
+#include "CounterConnection.h"
 #include "PtyPair.h"
 #include "CodeCombo.h"
 #include "EBI040.h"
@@ -6,6 +7,7 @@
 #include "InputEdits.h"
 #include "RecordingModal.h"
 #include "Routines.h"
+#include "ShownScreen.h"
 #include "TestDatabase.h"
 #include "TicketStream.h"
 
@@ -709,13 +711,33 @@ private slots:
                  u"%1/%1"_s.arg(Counters * Rentals));
     }
 
+    // Two counters renting one item at the same moment in sessions at
+    // REPEATABLE READ, where neither sees the other's row: the server still
+    // lets the item out once.
+    void oneItemIsNotRentedTwiceWhateverTheIsolation()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.eb040ms (rent_date, area_gubun, rent_no, deal_name) VALUES "
+                        "('%1', 'M', 1, '갑'), ('%1', 'M', 2, '을')"_s.arg(Today));
+        const QString call = u"SELECT pr_ebi040_02(arent_date => '%1', aarea_gubun => 'M', arent_no => '%2', "
+                             "aequip_gubun => 'CS', aequip_no => 'C0001', arent_stat => 'D', arent_name => '대여자', "
+                             "au_emp_no => 'E%2', au_ip => '10.0.0.%2', aeditstatus => '2')"_s;
+        const QString repeatableRead = u"SET SESSION CHARACTERISTICS AS TRANSACTION ISOLATION LEVEL REPEATABLE READ"_s;
+        const OverlappingSaves saves =
+            SaveAtOnce(*m_db, u"SET TRANSACTION ISOLATION LEVEL REPEATABLE READ; "_s + call.arg(Today, u"1"_s),
+                       call.arg(Today, u"2"_s), {repeatableRead});
+        QCOMPARE(saves.firstError, QString());
+        QVERIFY(saves.secondWaited);
+        QVERIFY2(saves.secondError.contains(u"장비번호 [C0001]은(는) 이미 대여된 장비입니다."_s),
+                 qPrintable(saves.secondError));
+        QCOMPARE(m_db->adminScalar(u"SELECT string_agg(rent_no::text, ',') FROM ktuser.eb040dt "
+                                   "WHERE equip_no = 'C0001' AND rent_stat IN ('D', 'S')"_s),
+                 u"1"_s);
+    }
+
 private:
     void openScreen(const QString &port)
     {
-        m_screen = std::make_unique<TfrmEBI040>(port, nullptr);
-        m_screen->show();
-        m_screen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+        QVERIFY(m_screen.open(port, nullptr));
     }
     void search()
     {
@@ -782,7 +804,7 @@ private:
     std::unique_ptr<PtyPair> m_pty;
     QSerialPort m_line;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEBI040> m_screen;
+    ShownScreen<TfrmEBI040> m_screen{openLater};
 };
 
 QTEST_MAIN(TestRental)

@@ -1,13 +1,6 @@
 #include "CodeCombo.h"
 #include "CountingList.h"
-#include "EBP060.h"
-#include "EBP070.h"
-#include "EBP080.h"
-#include "EBP090.h"
 #include "EBP100.h"
-#include "EBP110.h"
-#include "EBP120.h"
-#include "EBP130.h"
 #include "EBS060.h"
 #include "EBS070.h"
 #include "EBS080.h"
@@ -20,8 +13,8 @@
 #include "GridView.h"
 #include "InputEdits.h"
 #include "ListLayout.h"
-#include "PageDump.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "ReportPreview.h"
 #include "TestDatabase.h"
 
@@ -29,9 +22,6 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -69,31 +59,6 @@ public:
         return true;
     }
 };
-
-using LayoutFactory = std::function<std::unique_ptr<TfrmZZP010>()>;
-
-const QList<std::pair<QString, LayoutFactory>> &Layouts()
-{
-    static const QList<std::pair<QString, LayoutFactory>> layouts = {
-        {u"EBP060"_s, [] { return std::make_unique<TfrmEBP060>(); }},
-        {u"EBP070"_s, [] { return std::make_unique<TfrmEBP070>(); }},
-        {u"EBP080"_s, [] { return std::make_unique<TfrmEBP080>(); }},
-        {u"EBP090"_s, [] { return std::make_unique<TfrmEBP090>(); }},
-        {u"EBP100"_s, [] { return std::make_unique<TfrmEBP100>(); }},
-        {u"EBP110"_s, [] { return std::make_unique<TfrmEBP110>(); }},
-        {u"EBP120"_s, [] { return std::make_unique<TfrmEBP120>(); }},
-        {u"EBP130"_s, [] { return std::make_unique<TfrmEBP130>(); }},
-    };
-    return layouts;
-}
-
-std::unique_ptr<TfrmZZP010> MakeLayout(const QString &id)
-{
-    for (const auto &[name, make] : Layouts())
-        if (name == id)
-            return make();
-    return nullptr;
-}
 
 QStringList Texts(const QList<report::PageItem> &items)
 {
@@ -155,38 +120,9 @@ private slots:
     void init() { m_boxes = std::make_unique<PdfPrinterModal>(); }
     void cleanup()
     {
-        m_screen.reset();
+        m_shown.reset();
+        m_screen = nullptr;
         m_boxes.reset();
-    }
-
-    // Every layout on an empty result: one page with its title, the
-    // conditions and the footer with its own id.
-    void emptyLayoutIsTitleConditionsAndFooter_data()
-    {
-        QTest::addColumn<QString>("id");
-        for (const auto &[id, make] : Layouts())
-            QTest::newRow(qPrintable(id)) << id;
-    }
-    void emptyLayoutIsTitleConditionsAndFooter()
-    {
-        QFETCH(QString, id);
-        const std::unique_ptr<TfrmZZP010> layout = MakeLayout(id);
-        QCOMPARE(layout->ReportId(), id);
-        layout->SetCondition1(u"첫째 줄"_s);
-        layout->SetCondition2(u"둘째 줄"_s);
-        layout->SetCondition(u"셋째 줄"_s);
-        const report::Document document = layout->Pages();
-        QCOMPARE(document.pages.size(), 1);
-        QCOMPARE(Texts(document.named(0, report::TitleItem)), QStringList{layout->Title()});
-        QCOMPARE(Texts(document.named(0, report::ConditionItems[0])), QStringList{u"첫째 줄"_s});
-        QCOMPARE(Texts(document.named(0, report::ConditionItems[1])), QStringList{u"둘째 줄"_s});
-        QCOMPARE(Texts(document.named(0, report::ConditionItems[2])), QStringList{u"셋째 줄"_s});
-        QCOMPARE(Texts(document.named(0, report::PageNumberItem)), QStringList{u"1 / 1"_s});
-        QCOMPARE(Texts(document.named(0, report::LayoutIdItem)), QStringList{id});
-        QCOMPARE(document.named(0, u"imgLogo"_s).size(), 1);
-        for (const report::PageItem &item : document.pages.first().items)
-            QVERIFY2(item.band == report::BandKind::Title || item.band == report::BandKind::PageFooter,
-                     qPrintable(u"printed on an empty result: "_s + item.text));
     }
 
     void threePagesCountInEveryFooter()
@@ -207,38 +143,6 @@ private slots:
             QCOMPARE(Texts(document.named(p, report::LayoutIdItem)), QStringList{u"EBP100"_s});
         }
         QCOMPARE(document.named(1, report::TitleItem).size(), 0);
-    }
-
-    // Each folder under report_pages/ is one printed report:
-    //   case.json     the layout id, the condition texts and totals, the
-    //                 print time, the rows the query read;
-    //   expected.txt  the page model, one item a line (tests/reporting/PageDump.h).
-    // On a difference the model read is written to <case>.actual.txt in
-    // the test's working folder.
-    void goldenReports_data()
-    {
-        QTest::addColumn<QString>("folder");
-        const QDir root(QStringLiteral(REPORT_PAGES));
-        const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        QVERIFY(!cases.isEmpty());
-        for (const QString &name : cases)
-            QTest::newRow(qPrintable(name)) << root.filePath(name);
-    }
-    void goldenReports()
-    {
-        QFETCH(QString, folder);
-        const QString problem = CheckCaseFolder(folder, [](const QJsonObject &object, const GoldenCase &run)
-                                                    -> std::optional<report::Document> {
-            const std::unique_ptr<TfrmZZP010> layout = MakeLayout(object.value(u"layout"_s).toString());
-            if (!layout)
-                return std::nullopt;
-            for (auto it = run.inputs.texts.begin(); it != run.inputs.texts.end(); ++it)
-                layout->SetText(it.key(), it.value());
-            layout->SetPrintedAt(run.inputs.printedAt);
-            layout->SetRows(run.rows);
-            return layout->Pages();
-        });
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     // Both filters on "[전체]" list every row of the date and area; a chosen
@@ -538,13 +442,12 @@ private:
     template <typename Screen>
     Screen *open()
     {
-        m_screen = std::make_unique<Screen>();
-        m_screen->show();
-        m_screen->activateWindow();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_screen.get());
+        auto shown = std::make_shared<ShownScreen<Screen>>();
+        m_shown = shown;
+        m_screen = shown->get();
         if (auto *season = m_screen->template findChild<QLineEdit *>(u"edtSeason"_s))
             season->setText(u"26"_s);
-        return static_cast<Screen *>(m_screen.get());
+        return static_cast<Screen *>(m_screen);
     }
     TfrmEZS000 *openCounting(const QString &id)
     {
@@ -561,12 +464,13 @@ private:
         }
         return screen;
     }
-    void search() { QTest::keyClick(m_screen.get(), Qt::Key_F3); }
+    void search() { QTest::keyClick(m_screen, Qt::Key_F3); }
     GridModel &grid() { return *m_screen->findChild<GridModel *>(u"cdsQuery"_s); }
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<PdfPrinterModal> m_boxes;
-    std::unique_ptr<TfrmEZS000> m_screen;
+    std::shared_ptr<void> m_shown; // the ShownScreen of m_screen
+    TfrmEZS000 *m_screen = nullptr;
     QTemporaryDir m_dir;
 };
 

@@ -5,6 +5,7 @@
 #include "GridView.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "StartupValues.h"
 #include "TestDatabase.h"
 #include "TicketPrinter.h"
@@ -615,10 +616,7 @@ private:
         StartupValues values = Startup();
         values.exeDir = WithTrailingSeparator(m_dir.path());
         SetStartupValues(values);
-        m_screen = std::make_unique<TfrmEBI050>();
-        m_screen->show();
-        m_screen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+        QVERIFY(m_screen.open());
     }
 
     void search(const QString &season)
@@ -657,7 +655,7 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEBI050> m_screen;
+    ShownScreen<TfrmEBI050> m_screen{openLater};
     std::unique_ptr<PtyPair> m_pair;
     QSerialPort m_device;
     QTemporaryDir m_dir;

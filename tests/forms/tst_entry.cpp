@@ -5,6 +5,7 @@
 #include "GridView.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "SqlQuery.h"
 #include "TestDatabase.h"
 
@@ -105,9 +106,7 @@ private slots:
     {
         m_db->adminExec(u"TRUNCATE tt020ms, tt020log"_s);
         m_boxes = std::make_unique<RecordingModal>();
-        m_screen = std::make_unique<TfrmTTI020>();
-        m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+        QVERIFY(m_screen.open());
     }
     void cleanup()
     {
@@ -349,7 +348,7 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmTTI020> m_screen;
+    ShownScreen<TfrmTTI020> m_screen{openLater};
 };
 
 QTEST_MAIN(TestEntry)

@@ -1,4 +1,6 @@
 #include "EZI020.h"
+#include "ShownScreen.h"
+#include "ZZI090.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "InputEdits.h"
@@ -110,7 +112,7 @@ private slots:
         m_boxes.reset();
     }
 
-    void searchReadsRowsWithRowIdsFromOne()
+    void searchReadsRowsAsStored()
     {
         search();
         QCOMPARE(rows().rowCount(), 0);
@@ -122,22 +124,23 @@ private slots:
         seed(3);
         search();
         QCOMPARE(rows().rowCount(), 3);
-        QCOMPARE(rowIds(), QStringList({u"1"_s, u"2"_s, u"3"_s}));
-        QCOMPARE(m_screen->Changes().titles,
-                 QStringList({u"ACODE"_s, u"ANAME"_s, u"AKIND"_s, u"AQTY"_s, u"RowID"_s}));
+        QCOMPARE(rowStates(), QList<EditStatus>(3, EditStatus::Changed));
+        QCOMPARE(m_screen->ChangeParameters(), QStringList({u"ACODE"_s, u"ANAME"_s, u"AKIND"_s, u"AQTY"_s}));
         QVERIFY(m_screen->StatusMessage().isEmpty());
 
-        // A posted new row takes the next number; Cancel starts again from 1.
+        // A posted new row is logged as one; Cancel drops it with the rows.
         QTest::keyClick(m_screen.get(), Qt::Key_F4);
         typeCell(3, CodeColumn, u"0009"_s);
         QTest::keyClick(grid(), Qt::Key_Up);
-        QCOMPARE(m_screen->RowId(3), u"4"_s);
+        QCOMPARE(m_screen->PendingChanges().size(), 1);
+        QCOMPARE(m_screen->PendingChanges().at(0).status, EditStatus::Inserted);
         m_boxes->confirmAnswers = {true};
         QTest::keyClick(m_screen.get(), Qt::Key_F8);
         QCOMPARE(rows().rowCount(), 0);
-        QVERIFY(m_screen->Changes().entries.isEmpty());
+        QVERIFY(m_screen->PendingChanges().isEmpty());
         search();
-        QCOMPARE(rowIds(), QStringList({u"1"_s, u"2"_s, u"3"_s}));
+        QCOMPARE(rowStates(), QList<EditStatus>(3, EditStatus::Changed));
+        QVERIFY(m_screen->PendingChanges().isEmpty());
     }
 
     void rowTypedThenEmptiedIsRemovedOnPosting()
@@ -150,7 +153,7 @@ private slots:
         typeCell(1, NameColumn, QString());
         QTest::keyClick(grid(), Qt::Key_Up);
         QCOMPARE(rows().rowCount(), 1);
-        QVERIFY(m_screen->Changes().entries.isEmpty());
+        QVERIFY(m_screen->PendingChanges().isEmpty());
 
         m_boxes->clear();
         save();
@@ -168,16 +171,16 @@ private slots:
         typeCell(0, NameColumn, u"둘째"_s);
         QCOMPARE(grid()->currentIndex(), rows().index(0, KindColumn)); // Enter moved on
         QTest::keyClick(grid(), Qt::Key_Down);
-        QCOMPARE(m_screen->Changes().entries.size(), 1);
-        QCOMPARE(m_screen->Changes().entries.at(0).cells.at(NameColumn), u"둘째"_s);
-        QCOMPARE(m_screen->Changes().entries.at(0).state, int(TfrmGridEntry::StoredRow));
+        QCOMPARE(m_screen->PendingChanges().size(), 1);
+        QCOMPARE(m_screen->PendingChanges().at(0).cells.at(NameColumn), u"둘째"_s);
+        QCOMPARE(m_screen->PendingChanges().at(0).status, EditStatus::Changed);
 
         save();
         QCOMPARE(log(), QStringList({u"1/0001/둘째/1"_s}));
         QCOMPARE(m_db->adminScalar(u"SELECT emp FROM ktuser.tg020log"_s), QString::fromLatin1(TestDatabase::EmployeeNo));
         QCOMPARE(m_screen->StatusMessage(), u"자료를 저장했습니다."_s);
         QVERIFY(m_screen->IsSaved());
-        QVERIFY(m_screen->Changes().entries.isEmpty());
+        QVERIFY(m_screen->PendingChanges().isEmpty());
         QCOMPARE(rows().rowCount(), 2); // not read again
     }
 
@@ -220,7 +223,7 @@ private slots:
             typeCell(row, NameColumn, u"새것"_s);
             if (how == u"posted" || how == u"saved") {
                 QTest::keyClick(grid(), Qt::Key_Up);
-                QCOMPARE(m_screen->Changes().entries.size(), 1);
+                QCOMPARE(m_screen->PendingChanges().size(), 1);
                 QTest::keyClick(grid(), Qt::Key_Down);
             }
             if (how == u"saved")
@@ -244,7 +247,7 @@ private slots:
         QTest::keyClick(grid(), Qt::Key_Insert);
         QCOMPARE(rows().rowCount(), 2);
         QCOMPARE(grid()->currentRow(), 1);
-        QCOMPARE(m_screen->RowStateOf(1), int(TfrmGridEntry::InsertedRow));
+        QCOMPARE(m_screen->RowStateOf(1), EditStatus::Inserted);
         QTest::keyClick(grid(), Qt::Key_Up); // the untouched new row goes
         QCOMPARE(rows().rowCount(), 1);
         QTest::keyClick(grid(), Qt::Key_Down);
@@ -321,8 +324,8 @@ private slots:
 
         QCOMPARE(column_(u"NAME"_s), names);
         QCOMPARE(column_(u"QTY"_s), quantities);
-        QCOMPARE(m_screen->Changes().entries.size(), downs);
-        QCOMPARE(m_screen->RowStateOf(2), int(TfrmGridEntry::StoredRow));
+        QCOMPARE(m_screen->PendingChanges().size(), downs);
+        QCOMPARE(m_screen->RowStateOf(2), EditStatus::Changed);
         save();
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(name || ':' || kind || ':' || qty, ',' ORDER BY code)"
                                    " FROM ktuser.tg020ms"_s),
@@ -383,7 +386,7 @@ private slots:
         QCOMPARE(log(), QStringList());
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(code, ',' ORDER BY code) FROM ktuser.tg020ms"_s),
                  u"0001,0002"_s);
-        QCOMPARE(m_screen->Changes().entries.size(), 3);
+        QCOMPARE(m_screen->PendingChanges().size(), 3);
         QVERIFY(!m_screen->IsSaved());
         QCOMPARE(rows().rowCount(), 2);
         QCOMPARE(grid()->currentRow(), 0); // the refused row
@@ -395,8 +398,8 @@ private slots:
         QCOMPARE(log(), QStringList({u"1/0001/고침/1"_s, u"3/0002/이름2/2"_s, u"2/0007/새것/"_s}));
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(code || name, ',' ORDER BY code) FROM ktuser.tg020ms"_s),
                  u"0001고침,0007새것"_s);
-        QVERIFY(m_screen->Changes().entries.isEmpty());
-        QCOMPARE(m_screen->SavingRowId(), 0);
+        QVERIFY(m_screen->PendingChanges().isEmpty());
+        QCOMPARE(m_screen->SavingRow(), -1);
     }
 
     void sortingByATitleClickKeepsRowsTheirChanges()
@@ -463,7 +466,7 @@ private slots:
         m_boxes->confirmAnswers = {true};
         QTest::keyClick(m_screen.get(), Qt::Key_F8);
         QCOMPARE(rows().rowCount(), 0);
-        QVERIFY(m_screen->Changes().entries.isEmpty());
+        QVERIFY(m_screen->PendingChanges().isEmpty());
         QVERIFY(button(u"bbtSearch"_s)->isEnabled());
         QCOMPARE(m_screen->findChild<QLineEdit *>(u"edtMemo"_s)->text().isEmpty(), headCleared);
         QCOMPARE(log(), QStringList());
@@ -506,23 +509,21 @@ private:
     {
         m_screen.reset();
         if (base == u"ZZI090")
-            m_screen = std::make_unique<TestScreen<TfrmZZI090>>();
+            QVERIFY(m_screen.take(std::make_unique<TestScreen<TfrmZZI090>>()));
         else
-            m_screen = std::make_unique<TestScreen<TfrmEZI020>>();
-        m_screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
+            QVERIFY(m_screen.take(std::make_unique<TestScreen<TfrmEZI020>>()));
     }
 
     GridModel &rows() { return m_screen->Rows(); }
     GridView *grid() { return m_screen->Grid(); }
     QPushButton *button(const QString &name) { return m_screen->findChild<QPushButton *>(name); }
 
-    QStringList rowIds()
+    QList<EditStatus> rowStates()
     {
-        QStringList ids;
+        QList<EditStatus> states;
         for (int row = 0; row < rows().rowCount(); ++row)
-            ids.append(m_screen->RowId(row));
-        return ids;
+            states.append(m_screen->RowStateOf(row));
+        return states;
     }
     QStringList column_(const QString &field)
     {
@@ -588,7 +589,7 @@ private:
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmGridEntry> m_screen;
+    ShownScreen<TfrmGridEntry> m_screen{openLater};
 };
 
 QTEST_MAIN(TestGridEntry)

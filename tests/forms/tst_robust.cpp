@@ -83,14 +83,13 @@ public:
         prcSaveData.setName(u"pr_tti030_01"_s);
     }
 
-    bool SaveRows() override
+    void SaveRows(SavedRows &saved) override
     {
         statusDuringSave = StatusMessage();
         hourglassDuringSave = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        TfrmEZI000::SaveRows();
+        TfrmEZI000::SaveRows(saved);
         if (dropInFlight)
             SqlQuery::scalar(u"SELECT tt030_drop_me()"_s);
-        return true;
     }
 
     bool checkOnRowShown = false;

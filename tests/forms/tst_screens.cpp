@@ -3,6 +3,7 @@
 #include "GridView.h"
 #include "Modal.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "StartupValues.h"
 #include "StatusPanels.h"
 #include "TestDatabase.h"
@@ -144,20 +145,19 @@ private slots:
         values.roleType = roleType;
         values.roleName = roleName;
         SetStartupValues(values);
-        TfrmZXS010 screen;
+        ShownScreen<TfrmZXS010> screen;
         SetStartupValues(saved);
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QVERIFY(screen.exposed());
 
-        auto *bar = child<StatusPanels>(screen, u"stbMessage"_s);
+        auto *bar = child<StatusPanels>(*screen, u"stbMessage"_s);
         QCOMPARE(bar->text(0), u"ZXS010"_s);
         QCOMPARE(bar->text(2), u"사용자 : 시험사용자"_s);
         QCOMPARE(bar->text(3), panel3);
-        const QFontMetrics metrics(screen.font());
+        const QFontMetrics metrics(screen->font());
         QCOMPARE(bar->panelWidth(0), metrics.horizontalAdvance(u"ZXS010"_s) + 20);
         QCOMPARE(bar->panelWidth(3), panel3.isEmpty() ? 0 : metrics.horizontalAdvance(panel3) + 20);
         for (int width : {1008, 1200}) {
-            screen.HostResized(width, 670);
+            screen->HostResized(width, 670);
             QTRY_COMPARE(bar->width(), width);
             QTRY_COMPARE(bar->panelWidth(1), width - bar->panelWidth(0) - bar->panelWidth(2) - bar->panelWidth(3));
         }
@@ -165,33 +165,32 @@ private slots:
 
     void entryScreenModesGateTheHotkeys()
     {
-        TfrmZXI010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        QVERIFY(screen.IsSearchMode());
-        QCOMPARE(QApplication::focusWidget(), screen.edtKey);
-        QVERIFY(!screen.edtName->isEnabled());
-        QVERIFY(child<QPushButton>(screen, u"bbtClose"_s)->isEnabled());
+        ShownScreen<TfrmZXI010> screen;
+        QVERIFY(screen.exposed());
+        QVERIFY(screen->IsSearchMode());
+        QCOMPARE(QApplication::focusWidget(), screen->edtKey);
+        QVERIFY(!screen->edtName->isEnabled());
+        QVERIFY(child<QPushButton>(*screen, u"bbtClose"_s)->isEnabled());
 
-        press(screen, Qt::Key_F2); // Save is disabled in search mode
-        QCOMPARE(screen.saves, 0);
+        press(*screen, Qt::Key_F2); // Save is disabled in search mode
+        QCOMPARE(screen->saves, 0);
 
-        press(screen, Qt::Key_F3);
-        QVERIFY(!screen.IsSearchMode());
-        QVERIFY(!screen.edtKey->isEnabled());
-        QVERIFY(screen.edtName->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), screen.edtName);
-        press(screen, Qt::Key_F2);
-        QCOMPARE(screen.saves, 1);
+        press(*screen, Qt::Key_F3);
+        QVERIFY(!screen->IsSearchMode());
+        QVERIFY(!screen->edtKey->isEnabled());
+        QVERIFY(screen->edtName->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), screen->edtName);
+        press(*screen, Qt::Key_F2);
+        QCOMPARE(screen->saves, 1);
 
-        child<QPushButton>(screen, u"bbtSave"_s)->hide();
-        press(screen, Qt::Key_F2);
-        QCOMPARE(screen.saves, 1);
+        child<QPushButton>(*screen, u"bbtSave"_s)->hide();
+        press(*screen, Qt::Key_F2);
+        QCOMPARE(screen->saves, 1);
 
-        press(screen, Qt::Key_F8);
-        QVERIFY(screen.IsSearchMode());
-        QVERIFY(screen.edtKey->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), screen.edtKey);
+        press(*screen, Qt::Key_F8);
+        QVERIFY(screen->IsSearchMode());
+        QVERIFY(screen->edtKey->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), screen->edtKey);
     }
 
     void searchScreenHotkeyNeedsItsButton_data()
@@ -206,37 +205,35 @@ private slots:
     {
         QFETCH(QString, state);
         QFETCH(int, prints);
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        auto *print = child<QPushButton>(screen, u"bbtPrint"_s);
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        auto *print = child<QPushButton>(*screen, u"bbtPrint"_s);
         print->setVisible(state != u"hidden"_s);
         print->setEnabled(state != u"disabled"_s);
-        screen.ShowStatus(u"이전 메시지"_s);
-        press(screen, Qt::Key_F11);
-        QCOMPARE(screen.prints, prints);
-        QCOMPARE(screen.StatusMessage(), QString()); // the common start clears it either way
+        screen->ShowStatus(u"이전 메시지"_s);
+        press(*screen, Qt::Key_F11);
+        QCOMPARE(screen->prints, prints);
+        QCOMPARE(screen->StatusMessage(), QString()); // the common start clears it either way
     }
 
     void enterOnTheLastSearchFieldRunsSearch()
     {
         RecordingModal boxes;
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        QCOMPARE(QApplication::focusWidget(), screen.edtHead);
-        QTest::keyClicks(screen.edtHead, u"TX001"_s);
-        press(screen, Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), screen.edtName);
-        press(screen, Qt::Key_Return);
-        auto *date = child<QDateEdit>(screen, u"dtpDate"_s);
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        QCOMPARE(QApplication::focusWidget(), screen->edtHead);
+        QTest::keyClicks(screen->edtHead, u"TX001"_s);
+        press(*screen, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen->edtName);
+        press(*screen, Qt::Key_Return);
+        auto *date = child<QDateEdit>(*screen, u"dtpDate"_s);
         QCOMPARE(InputControlOf(QApplication::focusWidget()), date);
-        QCOMPARE(screen.searches, 0);
-        press(screen, Qt::Key_Enter);
+        QCOMPARE(screen->searches, 0);
+        press(*screen, Qt::Key_Enter);
 
-        QCOMPARE(screen.searches, 1);
+        QCOMPARE(screen->searches, 1);
         QVERIFY(boxes.boxes.isEmpty());
-        auto *grid = child<GridView>(screen, u"rgrGrid"_s);
+        auto *grid = child<GridView>(*screen, u"rgrGrid"_s);
         QCOMPARE(grid->gridModel()->rowCount(), 4);
         QCOMPARE(QApplication::focusWidget(), grid);
         QCOMPARE(grid->currentRow(), 0);
@@ -248,33 +245,31 @@ private slots:
     void emptyResultIsReported()
     {
         RecordingModal boxes;
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        screen.edtHead->setText(u"NONE"_s);
-        press(screen, Qt::Key_F3);
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        screen->edtHead->setText(u"NONE"_s);
+        press(*screen, Qt::Key_F3);
         QCOMPARE(boxes.texts(), QStringList{NoRows});
         QCOMPARE(boxes.boxes.constFirst().kind, BoxKind::Information);
-        auto *grid = child<GridView>(screen, u"rgrGrid"_s);
+        auto *grid = child<GridView>(*screen, u"rgrGrid"_s);
         QVERIFY(grid->gridModel()->isOpen());
         QCOMPARE(grid->gridModel()->rowCount(), 0);
-        QCOMPARE(QApplication::focusWidget(), screen.edtName); // the control after the one that searched
+        QCOMPARE(QApplication::focusWidget(), screen->edtName); // the control after the one that searched
     }
 
     void resultListFetchesInBatchesAndNavigates()
     {
         RecordingModal boxes;
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        auto *grid = child<GridView>(screen, u"rgrGrid"_s);
-        const auto click = [&](const QString &name) { QTest::mouseClick(child<QToolButton>(screen, name), Qt::LeftButton); };
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        auto *grid = child<GridView>(*screen, u"rgrGrid"_s);
+        const auto click = [&](const QString &name) { QTest::mouseClick(child<QToolButton>(*screen, name), Qt::LeftButton); };
 
         click(u"sbtLast"_s); // closed: nothing happens
         QCOMPARE(grid->currentRow(), -1);
 
-        screen.edtHead->setText(u"TX250"_s);
-        press(screen, Qt::Key_F3);
+        screen->edtHead->setText(u"TX250"_s);
+        press(*screen, Qt::Key_F3);
         QCOMPARE(grid->gridModel()->rowCount(), GridModel::FetchSize);
         click(u"sbtLast"_s);
         QCOMPARE(grid->gridModel()->rowCount(), 250);
@@ -287,26 +282,25 @@ private slots:
         click(u"sbtNext"_s);
         QCOMPARE(grid->currentRow(), 1);
 
-        press(screen, Qt::Key_F8);
+        press(*screen, Qt::Key_F8);
         QVERIFY(!grid->gridModel()->isOpen());
         QCOMPARE(grid->gridModel()->footer(2), u"0"_s);
-        QCOMPARE(QApplication::focusWidget(), screen.edtHead);
+        QCOMPARE(QApplication::focusWidget(), screen->edtHead);
         QVERIFY(boxes.boxes.isEmpty());
     }
 
     void columnMenuShowsAndHidesColumns()
     {
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        screen.edtHead->setText(u"TX001"_s);
-        press(screen, Qt::Key_F3);
-        auto *menu = child<QMenu>(screen, u"popGrid"_s);
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        screen->edtHead->setText(u"TX001"_s);
+        press(*screen, Qt::Key_F3);
+        auto *menu = child<QMenu>(*screen, u"popGrid"_s);
         QStringList entries;
         for (QAction *entry : menu->actions())
             entries.append(entry->text() + (entry->isChecked() ? u"+"_s : u"-"_s));
         QCOMPARE(entries, (QStringList{u"그룹-"_s, u"코드+"_s, u"코드명+"_s, u"값+"_s}));
-        auto *grid = child<GridView>(screen, u"rgrGrid"_s);
+        auto *grid = child<GridView>(*screen, u"rgrGrid"_s);
         menu->actions().at(2)->trigger();
         QVERIFY(grid->isColumnHidden(2));
         menu->actions().at(0)->trigger();
@@ -316,16 +310,15 @@ private slots:
     void exportWritesTheWorksheetByteForByte()
     {
         RecordingModal boxes;
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        screen.edtHead->setText(u"TX001"_s);
-        press(screen, Qt::Key_F3);
-        auto *grid = child<GridView>(screen, u"rgrGrid"_s);
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        screen->edtHead->setText(u"TX001"_s);
+        press(*screen, Qt::Key_F3);
+        auto *grid = child<GridView>(*screen, u"rgrGrid"_s);
         grid->setCurrentRow(2);
         const QString path = m_dir.filePath(u"codes"_s);
         boxes.fileNames = {path};
-        press(screen, QKeyCombination(Qt::CTRL, Qt::Key_F11));
+        press(*screen, QKeyCombination(Qt::CTRL, Qt::Key_F11));
 
         const QByteArray head = ToCp949(u"TX001"_s);
         const QByteArray expected =
@@ -418,16 +411,15 @@ private slots:
     {
         RecordingModal boxes;
         boxes.confirmAnswers = {false};
-        TfrmZXS010 screen;
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowActive(&screen));
-        screen.edtHead->setText(u"TX001"_s);
-        press(screen, Qt::Key_F3);
-        child<QMenu>(screen, u"popGrid"_s)->actions().at(1)->trigger();
-        child<QMenu>(screen, u"popGrid"_s)->actions().at(2)->trigger();
+        ShownScreen<TfrmZXS010> screen;
+        QVERIFY(screen.exposed());
+        screen->edtHead->setText(u"TX001"_s);
+        press(*screen, Qt::Key_F3);
+        child<QMenu>(*screen, u"popGrid"_s)->actions().at(1)->trigger();
+        child<QMenu>(*screen, u"popGrid"_s)->actions().at(2)->trigger();
         const QString path = m_dir.filePath(u"hidden.xls"_s);
         boxes.fileNames = {path};
-        press(screen, QKeyCombination(Qt::CTRL, Qt::Key_F11));
+        press(*screen, QKeyCombination(Qt::CTRL, Qt::Key_F11));
         QStringList titles;
         for (const Cell &cell : cellsOf(readFile(path)))
             if (cell.row == 2)
@@ -496,27 +488,25 @@ private slots:
     void inputsTakeTheFocusColours()
     {
         const QColor focus = QApplication::palette().color(QPalette::ToolTipBase);
-        TfrmZXI010 entry;
-        entry.show();
-        QVERIFY(QTest::qWaitForWindowActive(&entry));
-        QCOMPARE(entry.edtKey->palette().color(QPalette::Base), focus);
-        press(entry, Qt::Key_F3);
-        QCOMPARE(entry.edtKey->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(entry.edtName->palette().color(QPalette::Base), focus);
-        entry.edtStamp->setFocus();
-        QCOMPARE(entry.edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
-        entry.edtName->setFocus();
-        QCOMPARE(entry.edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
-        entry.close();
+        ShownScreen<TfrmZXI010> entry;
+        QVERIFY(entry.exposed());
+        QCOMPARE(entry->edtKey->palette().color(QPalette::Base), focus);
+        press(*entry, Qt::Key_F3);
+        QCOMPARE(entry->edtKey->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(entry->edtName->palette().color(QPalette::Base), focus);
+        entry->edtStamp->setFocus();
+        QCOMPARE(entry->edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
+        entry->edtName->setFocus();
+        QCOMPARE(entry->edtStamp->palette().color(QPalette::Base), QColor(0x80, 0x80, 0x80));
+        entry->close();
 
-        TfrmZXS010 search;
-        search.show();
-        QVERIFY(QTest::qWaitForWindowActive(&search));
-        auto *date = child<QDateEdit>(search, u"dtpDate"_s);
+        ShownScreen<TfrmZXS010> search;
+        QVERIFY(search.exposed());
+        auto *date = child<QDateEdit>(*search, u"dtpDate"_s);
         date->setReadOnly(true);
         date->setFocus();
         QCOMPARE(date->palette().color(QPalette::Base), focus);
-        search.edtHead->setFocus();
+        search->edtHead->setFocus();
         QCOMPARE(date->palette().color(QPalette::Base), QColor(Qt::white));
     }
 

@@ -88,6 +88,29 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ServerError, missing.setValue(u"AX"_s, u"x"_s));
     }
 
+    // A declared procedure takes only the names it declared by setValue;
+    // offered values go where it has the parameter and nowhere else.
+    void declaredProcedureRefusesOtherNames()
+    {
+        StoredProc proc(u"pr_tti010_01"_s);
+        proc.declare({u"aItem_Name"_s}, {u"AU_IP"_s});
+        proc.declare({u"AEDITSTATUS"_s, u"AITEM_NAME"_s});
+        QCOMPARE(proc.named(), (QStringList{u"AITEM_NAME"_s, u"AEDITSTATUS"_s}));
+        QCOMPARE(proc.leftOut(), QStringList{u"AU_IP"_s});
+        proc.setValue(u"AITEM_NAME"_s, u"스키"_s);
+        proc.setValue(u"AEDITSTATUS"_s, u"2"_s);
+        // The procedure has it, but the caller never declared it.
+        QVERIFY_THROWS_EXCEPTION(ServerError, proc.setValue(u"AU_EMP_NO"_s, u"E1"_s));
+        proc.offerValue(u"AU_EMP_NO"_s, u"E9"_s);
+        proc.offerValue(u"ANOSUCH"_s, u"x"_s);
+        RunSave([&] { proc.exec(); });
+        const QString number = proc.output(u"ANEW_ITEM_NO"_s);
+        QVERIFY(!number.isEmpty());
+        QCOMPARE(m_db->adminScalar(u"SELECT item_name || '/' || au_emp_no FROM ktuser.tt010ms WHERE item_no = "_s
+                                   + number),
+                 u"스키/E9"_s);
+    }
+
     void emptyTextArrivesAsNull_data()
     {
         QTest::addColumn<QString>("value");
@@ -198,8 +221,10 @@ private slots:
             QVERIFY2(error.message().contains(u"permission denied"_s), qPrintable(error.message()));
             QVERIFY(!error.message().startsWith(u"ERROR"_s));
         }
-        SqlQuery key(u"SELECT key FROM kest_private.crypt_key"_s);
+        SqlQuery key(u"SELECT kest_private.key_bytes()"_s);
         QVERIFY_THROWS_EXCEPTION(ServerError, key.exec());
+        SqlQuery file(u"SELECT pg_read_file('kest_crypt.key')"_s);
+        QVERIFY_THROWS_EXCEPTION(ServerError, file.exec());
         SqlQuery encrypt(u"SELECT kest_private.enc('x')"_s);
         QVERIFY_THROWS_EXCEPTION(ServerError, encrypt.exec());
     }

@@ -119,7 +119,7 @@ private slots:
     void initTestCase()
     {
         m_db = std::make_unique<TestDatabase>();
-        m_db->adminRunFile(QStringLiteral(LOOKUP_FIXTURE));
+        m_db->loadLookups();
     }
     void cleanupTestCase() { m_db.reset(); }
 
@@ -229,25 +229,116 @@ private slots:
         QCOMPARE(readOnly, QColor(0x80, 0x80, 0x80));
     }
 
-    void postalCodeComesWithoutDash()
+    // A lookup lists its rows and hands back the one picked, whatever way
+    // it is picked: F10, Enter or a double click.
+    void pickedRowComesBack_data()
     {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<QString>("field"); // typed into before F3; empty: nothing typed
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("search");
+        QTest::addColumn<int>("downs");
+        QTest::addColumn<QString>("pick");
+        QTest::addColumn<QString>("caption"); // empty: not checked
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("detail"); // the rows of rgrDetail; empty: no such grid
+        QTest::addColumn<QStringList>("outputs");
+        QTest::newRow("postal code comes without dash")
+            << Opener([](QStringList &o) { return PickPostalCode(o[0], o[1]); }) << u"edtAddress"_s << u"강남"_s
+            << true << 1 << u"F10"_s << QString()
+            << QStringList{u"123-456|서울특별시 강남구 역삼동  "_s, u"123-456|서울특별시 강남구 역삼동 사서함 1 "_s}
+            << QStringList() << QStringList{u"123456"_s, u"서울특별시 강남구 역삼동 사서함 1 "_s};
+        QTest::newRow("code lists its group at once")
+            << Opener([](QStringList &o) { return PickCode(u"스키 시즌구분"_s, u"T0001"_s, o[0], o[1]); })
+            << QString() << QString() << false << 0 << u"F10"_s << u"스키 시즌구분"_s
+            << QStringList{u"A|첫째"_s, u"B|둘째"_s, u"C|셋째"_s, u"D|따옴표"_s, u"E |뒤공백"_s} << QStringList()
+            << QStringList{u"A"_s, u"첫째"_s};
+        QTest::newRow("receipt shows its trainees")
+            << Opener([](QStringList &o) { return PickSkiSchoolReceipt(u"04"_s, o[0], o[1], o[2]); }) << QString()
+            << QString() << true << 0 << u"F10"_s << QString()
+            << QStringList{u"0000000001|2004-01-15|김접수"_s, u"0000000002|2004-01-16|이접수"_s}
+            << QStringList{u"1|김수강|남|30|스키|개인강습|초급"_s, u"2|김어린|여|8|스노보드|어린이강습|입문"_s}
+            << QStringList{u"0000000001"_s, u"2004-01-15"_s, u"김접수"_s};
+        QTest::newRow("partner group leaves out cancelled")
+            << Opener([](QStringList &o) { return PickPartnerGroup(u"단체"_s, o[0], o[1]); }) << QString()
+            << QString() << false << 0 << u"double click"_s << QString() << QStringList{u"P001|시험단체"_s}
+            << QStringList() << QStringList{u"P001"_s, u"시험단체"_s};
+        QTest::newRow("entrant comes as keys")
+            << Entrants(u"04"_s) << QString() << QString() << true << 0 << u"Return"_s << QString()
+            << QStringList{u"000007|박참가|2004-01-15|800101-1234567|1급"_s,
+                           u"000008|최참가|2004-01-16|810202-2345678|2급"_s}
+            << QStringList()
+            << QStringList{u"000007"_s, u"박참가"_s, u"20040115"_s, u"8001011234567"_s, u"1급"_s};
+        QTest::newRow("employees are staff members")
+            << Opener([](QStringList &o) { return PickEmployee(u"직원"_s, o[0], o[1]); }) << QString() << QString()
+            << false << 1 << u"F10"_s << QString() << QStringList{u"E001|김직원|임직원|남"_s, u"E002|이직원||여"_s}
+            << QStringList() << QStringList{u"E002"_s, u"이직원"_s};
+        QTest::newRow("outlets of the sports type")
+            << Opener([](QStringList &o) { return PickOutlet(u"영업장 선택"_s, o[0], o[1]); }) << QString()
+            << QString() << false << 1 << u"F10"_s << u"영업장 선택"_s
+            << QStringList{u"5010|본관 렌탈샵"_s, u"5020|별관 렌탈샵"_s} << QStringList()
+            << QStringList{u"5020"_s, u"별관 렌탈샵"_s};
+    }
+    void pickedRowComesBack()
+    {
+        QFETCH(Opener, open);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, search);
+        QFETCH(int, downs);
+        QFETCH(QString, pick);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, detail);
+        QFETCH(QStringList, outputs);
         RecordingModal modal;
-        QStringList rows;
+        QStringList shown, shownDetail;
+        QString title;
         modal.dialogScript = [&](QDialog &dialog) {
             if (!Activate(dialog))
                 return 0;
-            dialog.findChild<QLineEdit *>(u"edtAddress"_s)->setText(u"강남"_s);
-            Press(dialog, Qt::Key_F3);
-            rows = Shown(GridOf(dialog));
-            Press(dialog, Qt::Key_Down);
-            Press(dialog, Qt::Key_F10);
+            title = dialog.windowTitle();
+            if (!field.isEmpty())
+                dialog.findChild<QLineEdit *>(field)->setText(typed);
+            if (search)
+                Press(dialog, Qt::Key_F3);
+            shown = Shown(GridOf(dialog));
+            if (GridView *second = GridOf(dialog, u"rgrDetail"_s))
+                shownDetail = Shown(second);
+            for (int i = 0; i < downs; ++i)
+                Press(dialog, Qt::Key_Down);
+            if (pick == u"double click"_s)
+                DoubleClickRow(GridOf(dialog), GridOf(dialog)->currentRow());
+            else
+                Press(dialog, pick == u"Return"_s ? Qt::Key_Return : Qt::Key_F10);
             return dialog.result();
         };
-        QString zip, address;
-        QVERIFY(PickPostalCode(zip, address));
-        QCOMPARE(rows, (QStringList{u"123-456|서울특별시 강남구 역삼동  "_s, u"123-456|서울특별시 강남구 역삼동 사서함 1 "_s}));
-        QCOMPARE(zip, u"123456"_s);
-        QCOMPARE(address, u"서울특별시 강남구 역삼동 사서함 1 "_s);
+        QStringList values(outputs.size());
+        QVERIFY(open(values));
+        if (!caption.isEmpty())
+            QCOMPARE(title, caption);
+        QCOMPARE(shown, rows);
+        QCOMPARE(shownDetail, detail);
+        QCOMPARE(values, outputs);
+        QVERIFY(modal.boxes.isEmpty());
+    }
+
+    // Without a group there is nothing to list, and nothing to say.
+    void codeLookupWithoutGroupListsNothing()
+    {
+        RecordingModal modal;
+        QStringList rows{u"not read"_s};
+        modal.dialogScript = [&](QDialog &dialog) {
+            if (!Activate(dialog))
+                return 0;
+            rows = Shown(GridOf(dialog));
+            Press(dialog, Qt::Key_Escape);
+            return dialog.result();
+        };
+        QString code, label;
+        QVERIFY(!PickCode(u"코드"_s, QString(), code, label));
+        QVERIFY(rows.isEmpty());
+        QVERIFY(modal.boxes.isEmpty());
     }
 
     // The rows of the current rental follow the master grid; Enter walks
@@ -284,102 +375,6 @@ private slots:
         QCOMPARE(afterFirstEnter, u"edtRentName"_s);
         QCOMPARE(byName, QStringList{u"2|대여담당|없음|"_s});
         QCOMPARE(picked, u"2"_s);
-    }
-
-    void codeLookupListsItsGroupAtOnce()
-    {
-        RecordingModal modal;
-        QStringList rows;
-        QString caption;
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            caption = dialog.windowTitle();
-            rows = Shown(GridOf(dialog));
-            Press(dialog, Qt::Key_F10);
-            return dialog.result();
-        };
-        QString code, label;
-        QVERIFY(PickCode(u"스키 시즌구분"_s, u"T0001"_s, code, label));
-        QCOMPARE(caption, u"스키 시즌구분"_s);
-        QCOMPARE(rows, (QStringList{u"A|첫째"_s, u"B|둘째"_s, u"C|셋째"_s, u"D|따옴표"_s, u"E |뒤공백"_s}));
-        QCOMPARE(code, u"A"_s);
-        QCOMPARE(label, u"첫째"_s);
-
-        // Without a group there is nothing to list, and nothing to say.
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            rows = Shown(GridOf(dialog));
-            Press(dialog, Qt::Key_Escape);
-            return dialog.result();
-        };
-        QVERIFY(!PickCode(u"코드"_s, QString(), code, label));
-        QVERIFY(rows.isEmpty());
-        QVERIFY(modal.boxes.isEmpty());
-    }
-
-    void receiptShowsItsTrainees()
-    {
-        RecordingModal modal;
-        QStringList receipts, trainees;
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            Press(dialog, Qt::Key_F3);
-            receipts = Shown(GridOf(dialog));
-            trainees = Shown(GridOf(dialog, u"rgrDetail"_s));
-            Press(dialog, Qt::Key_F10);
-            return dialog.result();
-        };
-        QString receiptNo, enterDate, receiptName;
-        QVERIFY(PickSkiSchoolReceipt(u"04"_s, receiptNo, enterDate, receiptName));
-        QCOMPARE(receipts, (QStringList{u"0000000001|2004-01-15|김접수"_s, u"0000000002|2004-01-16|이접수"_s}));
-        QCOMPARE(trainees, (QStringList{u"1|김수강|남|30|스키|개인강습|초급"_s, u"2|김어린|여|8|스노보드|어린이강습|입문"_s}));
-        QCOMPARE(receiptNo, u"0000000001"_s);
-        QCOMPARE(enterDate, u"2004-01-15"_s);
-        QCOMPARE(receiptName, u"김접수"_s);
-    }
-
-    void partnerGroupLeavesOutCancelled()
-    {
-        RecordingModal modal;
-        QStringList rows;
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            rows = Shown(GridOf(dialog));
-            DoubleClickRow(GridOf(dialog), 0);
-            return dialog.result();
-        };
-        QString groupNo, groupName;
-        QVERIFY(PickPartnerGroup(u"단체"_s, groupNo, groupName));
-        QCOMPARE(rows, QStringList{u"P001|시험단체"_s});
-        QCOMPARE(groupNo, u"P001"_s);
-        QCOMPARE(groupName, u"시험단체"_s);
-    }
-
-    void entrantComesAsKeys()
-    {
-        RecordingModal modal;
-        QStringList rows;
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            Press(dialog, Qt::Key_F3);
-            rows = Shown(GridOf(dialog));
-            Press(dialog, Qt::Key_Return);
-            return dialog.result();
-        };
-        Entrant entrant;
-        QVERIFY(PickEntrant(u"04"_s, entrant));
-        QCOMPARE(rows, (QStringList{u"000007|박참가|2004-01-15|800101-1234567|1급"_s,
-                                    u"000008|최참가|2004-01-16|810202-2345678|2급"_s}));
-        QCOMPARE(entrant.receiptNo, u"000007"_s);
-        QCOMPARE(entrant.name, u"박참가"_s);
-        QCOMPARE(entrant.applyDate, u"20040115"_s);
-        QCOMPARE(entrant.idNo, u"8001011234567"_s);
-        QCOMPARE(entrant.className, u"1급"_s);
     }
 
     void instructorsOfBothKinds()
@@ -421,47 +416,6 @@ private slots:
         QCOMPARE((QStringList{instructor.empNo, instructor.name, instructor.workGroupCode, instructor.workGroupName,
                               instructor.gradeCode, instructor.gradeName}),
                  (QStringList{u"I001"_s, u"강사일"_s, u"01"_s, u"1조"_s, u"02"_s, u"정강사"_s}));
-    }
-
-    void employeesAreStaffMembers()
-    {
-        RecordingModal modal;
-        QStringList rows;
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            rows = Shown(GridOf(dialog));
-            Press(dialog, Qt::Key_Down);
-            Press(dialog, Qt::Key_F10);
-            return dialog.result();
-        };
-        QString empNo, empName;
-        QVERIFY(PickEmployee(u"직원"_s, empNo, empName));
-        QCOMPARE(rows, (QStringList{u"E001|김직원|임직원|남"_s, u"E002|이직원||여"_s}));
-        QCOMPARE(empNo, u"E002"_s);
-        QCOMPARE(empName, u"이직원"_s);
-    }
-
-    void outletsOfTheSportsType()
-    {
-        RecordingModal modal;
-        QStringList rows;
-        QString caption;
-        modal.dialogScript = [&](QDialog &dialog) {
-            if (!Activate(dialog))
-                return 0;
-            caption = dialog.windowTitle();
-            rows = Shown(GridOf(dialog));
-            Press(dialog, Qt::Key_Down);
-            Press(dialog, Qt::Key_F10);
-            return dialog.result();
-        };
-        QString code, name;
-        QVERIFY(PickOutlet(u"영업장 선택"_s, code, name));
-        QCOMPARE(caption, u"영업장 선택"_s);
-        QCOMPARE(rows, (QStringList{u"5010|본관 렌탈샵"_s, u"5020|별관 렌탈샵"_s}));
-        QCOMPARE(code, u"5020"_s);
-        QCOMPARE(name, u"별관 렌탈샵"_s);
     }
 
     void emptyListOk_data()

@@ -102,7 +102,7 @@ private slots:
     void initTestCase()
     {
         m_db = std::make_unique<TestDatabase>();
-        m_db->adminRunFile(QStringLiteral(LOOKUP_FIXTURE));
+        m_db->loadLookups();
     }
     void cleanupTestCase() { m_db.reset(); }
     void init()
@@ -489,14 +489,11 @@ private slots:
         QFETCH(bool, byName);
         m_db->adminExec(StoredAccident.arg(Day, u"1"_s));
         const QString before = m_db->adminScalar(recordSql(Day, 1));
-        std::unique_ptr<AccidentScreen> screen;
+        ShownScreen<AccidentScreen> screen{openLater};
         if (byName)
-            screen = std::make_unique<TfrmEEI021>();
+            QVERIFY(screen.take(std::make_unique<TfrmEEI021>()));
         else
-            screen = std::make_unique<TfrmEES010>();
-        screen->show();
-        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-        screen->activateWindow();
+            QVERIFY(screen.take(std::make_unique<TfrmEES010>()));
         screen->findChild<QLineEdit *>(u"edtFindName"_s)->setText(u"김철수"_s);
         QTest::keyClick(screen.get(), Qt::Key_F3);
         QCOMPARE(screen->Rows().rowCount(), 1);

@@ -22,7 +22,7 @@ private slots:
     void initTestCase()
     {
         m_db = std::make_unique<TestDatabase>();
-        m_db->adminRunFile(QStringLiteral(LOOKUP_FIXTURE));
+        m_db->loadLookups();
     }
     void cleanupTestCase() { m_db.reset(); }
 

@@ -17,11 +17,14 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -407,7 +410,7 @@ private slots:
         Application::ConnectInstance(instance, &main);
 
         QLocalSocket launcher;
-        launcher.connectToServer(name);
+        launcher.connectToServer(SingleInstance::serverPath(name));
         QVERIFY(launcher.waitForConnected(2000));
         launcher.write("open\tbroken\nopen\t");
         launcher.write(u"공통코드 조회(&S)\tZXS010\n"_s.toUtf8());
@@ -415,6 +418,134 @@ private slots:
         QTRY_COMPARE(tabsOf(main)->count(), 1);
         QCOMPARE(tabsOf(main)->tabText(0), u"공통코드 조회"_s);
         QCOMPARE(tabsOf(main)->tabToolTip(0), u"ZXS010"_s);
+    }
+
+    // The link asks as the menu does: a screen the employee's menu lacks
+    // stays shut, one it offers opens.
+    void launcherOpenOfAWithheldScreenIsRefused()
+    {
+        m_db->adminExec(u"INSERT INTO za130ms (emp_no, project_id, project_level) VALUES ('P06', 'TSTPRJ', 'L6')"
+                        " ON CONFLICT DO NOTHING;"
+                        " INSERT INTO za140ms (project_id, project_level, program_id) VALUES ('TSTPRJ', 'L6', 'ZXS010')"
+                        " ON CONFLICT DO NOTHING"_s);
+        setEmployee(u"P06"_s);
+        const QString name = u"kest-withheld-"_s + QString::number(QCoreApplication::applicationPid());
+        SingleInstance instance;
+        QVERIFY(instance.claim(name));
+        TestMain main(Project);
+        Application::ConnectInstance(instance, &main);
+
+        QLocalSocket launcher;
+        launcher.connectToServer(SingleInstance::serverPath(name));
+        QVERIFY(launcher.waitForConnected(2000));
+        QTest::ignoreMessage(QtWarningMsg, "launcher request refused: ZXI010 is not in the employee's menu");
+        launcher.write(u"open\t장비등록\tZXI010\nopen\t공통코드 조회\tZXS010\n"_s.toUtf8());
+        QVERIFY(launcher.waitForBytesWritten(2000));
+        QTRY_COMPARE(tabsOf(main)->count(), 1);
+        QCOMPARE(tabsOf(main)->tabToolTip(0), u"ZXS010"_s);
+        QTest::qWait(100);
+        QCOMPARE(tabsOf(main)->count(), 1);
+    }
+
+    // Open requests that come while a box waits for the operator are
+    // refused: however many come, one box is up at a time, and the client
+    // goes on working afterwards.
+    void floodOfOpenRequestsWithABoxUp()
+    {
+        const QString name = u"kest-flood-"_s + QString::number(QCoreApplication::applicationPid());
+        SingleInstance instance;
+        QVERIFY(instance.claim(name));
+        TestMain main(Project);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        Application::ConnectInstance(instance, &main);
+        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main.OpenScreen(u"등록2"_s, u"ZXI011"_s); // the limit of three is reached
+
+        // A box that keeps its event loop running while it is up, as a real
+        // one does; the flood arrives meanwhile.
+        struct WaitingBoxes : RecordingModal
+        {
+            QString path;
+            int depth = 0;
+            int deepest = 0;
+            std::vector<std::unique_ptr<QLocalSocket>> flood;
+            bool showBox(BoxKind kind, const QString &text) override
+            {
+                RecordingModal::showBox(kind, text);
+                deepest = std::max(deepest, ++depth);
+                if (flood.empty())
+                    for (int i = 0; i < 300; ++i) {
+                        auto socket = std::make_unique<QLocalSocket>();
+                        socket->connectToServer(path);
+                        socket->write(u"open\t등록3\tZXI012\nopen\t등록3\tZXI012\n"_s.toUtf8());
+                        flood.push_back(std::move(socket));
+                    }
+                QTest::qWait(1500);
+                --depth;
+                return true;
+            }
+        } boxes;
+        boxes.path = SingleInstance::serverPath(name);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(u"^launcher request refused while a box is open: ZXI012$"_s));
+
+        QLocalSocket launcher;
+        launcher.connectToServer(boxes.path);
+        QVERIFY(launcher.waitForConnected(2000));
+        launcher.write(u"open\t등록3\tZXI012\n"_s.toUtf8());
+        QVERIFY(launcher.waitForBytesWritten(2000));
+        QTRY_COMPARE(boxes.boxes.size(), 1);
+        QTRY_COMPARE(boxes.depth, 0);
+        QCOMPARE(boxes.deepest, 1);
+        QCOMPARE(boxes.lastText(), u"최대 3개의 프로그램만 동시에 실행할 수 있습니다."_s);
+        boxes.flood.clear();
+        QTest::qWait(200);
+        QCOMPARE(boxes.boxes.size(), 1);
+        QCOMPARE(tabsOf(main)->count(), 3);
+
+        // Afterwards a request is served again.
+        launcher.write(u"open\t조회\tZXS010\n"_s.toUtf8());
+        QVERIFY(launcher.waitForBytesWritten(2000));
+        QTRY_COMPARE(tabsOf(main)->currentIndex(), 1);
+    }
+
+    // Another user listening first under the client's socket name is
+    // reported and told nothing; the client runs without the link.
+    void squattedSocketNameIsReportedAndRefused()
+    {
+        const QString name = u"kest-squat-"_s + QString::number(QCoreApplication::applicationPid());
+        QLocalServer squatter;
+        QVERIFY(squatter.listen(SingleInstance::serverPath(name)));
+        QByteArray heard;
+        connect(&squatter, &QLocalServer::newConnection, this, [&] {
+            QLocalSocket *socket = squatter.nextPendingConnection();
+            connect(socket, &QLocalSocket::readyRead, this, [&heard, socket] { heard += socket->readAll(); });
+        });
+        SingleInstance::setExpectedUid(static_cast<long long>(::getuid()) + 1); // the squatter is someone else
+        RecordingModal boxes;
+        SingleInstance instance;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^instance socket .* belongs to another user$"_s));
+        const bool runs = instance.claim(name);
+        SingleInstance::setExpectedUid(-1);
+        QVERIFY(runs);
+        QVERIFY(instance.squatted());
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY2(boxes.lastText().startsWith(u"다른 사용자가 프로그램의 연결 이름("_s), qPrintable(boxes.lastText()));
+        QTest::qWait(200);
+        QCOMPARE(heard, QByteArray());
+    }
+
+    // The socket lies in the user's runtime folder, or carries the user id.
+    void socketPathIsTheUsersOwn()
+    {
+        const QString path = SingleInstance::serverPath(u"Kest_E"_s);
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        QVERIFY2(path.endsWith(u"/Kest_E-"_s + QString::number(::getuid()))
+                     || (!runtime.isEmpty() && path == runtime + u"/Kest_E"_s),
+                 qPrintable(path));
+        QCOMPARE(SingleInstance::serverPath(u"/some/where/sock"_s), u"/some/where/sock"_s);
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "RecordingModal.h"
 #include "Routines.h"
 #include "SingleInstance.h"
+#include "SqlQuery.h"
 #include "StartupValues.h"
 #include "TestDatabase.h"
 #include "TfrmE0Main.h"
@@ -10,6 +11,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -130,6 +134,69 @@ private slots:
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY(boxes.lastText().startsWith(CannotConnect));
         QVERIFY2(boxes.lastText().contains(u"password authentication failed"_s), qPrintable(boxes.lastText()));
+    }
+
+    // A host that takes the connection and never answers: the start-up ends
+    // with the message once the connect timeout has passed.
+    void silentHostEndsInTheConnectTimeout()
+    {
+        QTcpServer silent; // the kernel accepts; nobody ever reads or answers
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        writeFile(m_dir.filePath(u"Main.ini"_s),
+                  u"[DATABASE]\nHOST=127.0.0.1\nPORT=%1\nCONNECT_TIMEOUT=2\n"_s.arg(silent.serverPort()));
+        RecordingModal boxes;
+        Application app({m_dbName, u"ktuser"_s, u"E0001"_s, u"홍길동"_s}, exePath());
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!app.start([] { return std::make_unique<TfrmE0Main>(); }));
+        QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY2(boxes.lastText().startsWith(CannotConnect), qPrintable(boxes.lastText()));
+        QVERIFY2(boxes.lastText().contains(u"timeout"_s, Qt::CaseInsensitive), qPrintable(boxes.lastText()));
+    }
+
+    // Timeouts of Main.ini as numbers within their ranges: a bad one takes
+    // its default with a line in the log, and never the other one with it.
+    void timeoutsOfTheIni_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QString>("expectedStatement");
+        QTest::addColumn<QString>("expectedLock");
+        QTest::addColumn<int>("logLines");
+        QTest::newRow("both set") << u"45"_s << u"5"_s << u"45s"_s << u"5s"_s << 0;
+        QTest::newRow("no limits") << u"0"_s << u"0"_s << u"0"_s << u"0"_s << 0;
+        QTest::newRow("huge statement") << u"3000000"_s << u"5"_s << u"30s"_s << u"5s"_s << 1;
+        QTest::newRow("beyond any integer") << u"99999999999999999999"_s << u"5"_s << u"30s"_s << u"5s"_s << 1;
+        QTest::newRow("negative lock") << u"45"_s << u"-1"_s << u"45s"_s << u"10s"_s << 1;
+        QTest::newRow("letters") << u"abc"_s << u"10초"_s << u"30s"_s << u"10s"_s << 2;
+        QTest::newRow("a fraction") << u"1.5"_s << u"5"_s << u"30s"_s << u"5s"_s << 1;
+        QTest::newRow("empty") << QString() << QString() << u"30s"_s << u"10s"_s << 0;
+    }
+    void timeoutsOfTheIni()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, lock);
+        QFETCH(QString, expectedStatement);
+        QFETCH(QString, expectedLock);
+        QFETCH(int, logLines);
+        writeFile(m_dir.filePath(u"Main.ini"_s),
+                  u"[MAIN]\nPROGRAM_COUNT=10\n[DATABASE]\nHOST=%1\nPORT=%2\nSTATEMENT_TIMEOUT=%3\nLOCK_TIMEOUT=%4\n"_s
+                      .arg(TestDatabase::socketDir())
+                      .arg(TestDatabase::port())
+                      .arg(statement, lock));
+        writeFile(m_dir.filePath(u"RVUpdate.ini"_s),
+                  u"[PROGRAM]\nPASS=%1\n"_s.arg(Scramble(QString::fromLatin1(TestDatabase::LoginPassword),
+                                                          PasswordStartKey)));
+        for (int i = 0; i < logLines; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"^Main.ini \\[DATABASE\\] \\w+_TIMEOUT=.*: not a whole"
+                                                                   " number from 0 to 86400; \\d+ is used$"_s));
+        RecordingModal boxes;
+        Application app({m_dbName, u"ktuser"_s, u"E0001"_s, u"홍길동"_s}, exePath());
+        QVERIFY(app.start([] { return std::make_unique<TfrmE0Main>(); }));
+        QVERIFY2(boxes.boxes.isEmpty(), qPrintable(boxes.lastText()));
+        QCOMPARE(SqlQuery::scalar(u"SELECT current_setting('statement_timeout')"_s), expectedStatement);
+        QCOMPARE(SqlQuery::scalar(u"SELECT current_setting('lock_timeout')"_s), expectedLock);
     }
 
     void serverAtItsConnectionLimit()

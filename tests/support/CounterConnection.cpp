@@ -53,7 +53,8 @@ QSqlDatabase LoginConnection(const QString &name, const QString &database)
     return db;
 }
 
-OverlappingSaves SaveAtOnce(const TestDatabase &database, const QString &firstCall, const QString &secondCall)
+OverlappingSaves SaveAtOnce(const TestDatabase &database, const QString &firstCall, const QString &secondCall,
+                            const QStringList &secondSetup)
 {
     OverlappingSaves result;
     {
@@ -70,7 +71,10 @@ OverlappingSaves SaveAtOnce(const TestDatabase &database, const QString &firstCa
                     QSqlQuery query(db);
                     if (!db.isOpen())
                         result.secondError = db.lastError().text();
-                    else if (!query.exec(secondCall))
+                    for (const QString &setup : secondSetup)
+                        if (result.secondError.isEmpty() && !query.exec(setup))
+                            result.secondError = query.lastError().text();
+                    if (result.secondError.isEmpty() && !query.exec(secondCall))
                         result.secondError = query.lastError().text();
                 }
                 QSqlDatabase::removeDatabase(u"second_counter"_s);

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 class TestDatabase;
 
@@ -19,7 +20,10 @@ struct OverlappingSaves
     QString secondError; // empty: opened and called
     bool secondWaited = false;
 };
-OverlappingSaves SaveAtOnce(const TestDatabase &database, const QString &firstCall, const QString &secondCall);
+// secondSetup: statements the second connection runs before its call, each
+// on its own (session settings such as its isolation level).
+OverlappingSaves SaveAtOnce(const TestDatabase &database, const QString &firstCall, const QString &secondCall,
+                            const QStringList &secondSetup = {});
 
 // Another counter working on the same database at the same time, as the
 // administrator: it opens a transaction, takes locks, and keeps them until

@@ -2,7 +2,6 @@
 
 #include "DataModule.h"
 #include "StartupValues.h"
-#include "StoredProc.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +86,6 @@ TestDatabase::TestDatabase(const QString &name, Mode mode)
     db.setHostName(socketDir());
     db.setPort(port());
     m_module->setParameters(m_name, values.databaseUser, QString::fromLatin1(LoginPassword));
-    StoredProc::clearCache();
     m_module->Connect();
 }
 
@@ -106,8 +104,8 @@ void TestDatabase::adminExec(const QString &sql) const
     QSqlDatabase db = adminConnection(m_name);
     run(db, u"SET ROLE kest_owner; SET search_path = ktuser, public"_s);
     run(db, sql);
-    run(db, u"RESET ROLE; GRANT SELECT ON ALL TABLES IN SCHEMA ktuser TO %1;"
-            " GRANT EXECUTE ON ALL FUNCTIONS IN SCHEMA ktuser TO %1"_s.arg(QString::fromLatin1(LoginRole)));
+    run(db, u"RESET ROLE; GRANT SELECT ON ALL TABLES IN SCHEMA ktuser TO kest_counter;"
+            " GRANT EXECUTE ON ALL FUNCTIONS IN SCHEMA ktuser TO kest_counter"_s);
 }
 
 QString TestDatabase::adminScalar(const QString &sql) const
@@ -131,6 +129,11 @@ void TestDatabase::setServerDown(bool down) const
         u"ALTER DATABASE %1 ALLOW_CONNECTIONS %2"_s.arg(m_name, down ? u"false"_s : u"true"_s));
     if (down)
         dropClientSessions();
+}
+
+void TestDatabase::loadLookups() const
+{
+    adminRunFile(QStringLiteral(KEST_LOOKUP_FIXTURE));
 }
 
 void TestDatabase::adminRunFile(const QString &path) const

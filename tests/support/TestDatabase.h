@@ -38,6 +38,9 @@ public:
     QString adminScalar(const QString &sql) const;
     // Loads a file of SQL as the owner (a fixture of a test folder).
     void adminRunFile(const QString &path) const;
+    // The members, staff, entrants and codes the lookups read: one fixture
+    // for every test folder that opens a lookup.
+    void loadLookups() const;
 
     // Ends every session of the login role, as a server restart does.
     void dropClientSessions() const;

@@ -2,17 +2,13 @@
 #include "EAS020.h"
 #include "EAS030.h"
 #include "GridModel.h"
-#include "EAP020.h"
 #include "InputEdits.h"
-#include "PageDump.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "ReportPreview.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +65,8 @@ private slots:
     void init() { m_boxes = std::make_unique<RecordingModal>(); }
     void cleanup()
     {
-        m_screen.reset();
+        m_shown.reset();
+        m_screen = nullptr;
         m_boxes.reset();
     }
 
@@ -229,45 +226,14 @@ private slots:
         QCOMPARE(model().rowCount(), 3);
     }
 
-    // Each folder under report_pages/ is the printed form of one search: the
-    // first column in "first" (title, field), the texts and rows as the
-    // other golden cases have them.
-    void goldenReports_data()
-    {
-        QTest::addColumn<QString>("folder");
-        const QDir root(QStringLiteral(REPORT_PAGES));
-        const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        QVERIFY(!cases.isEmpty());
-        for (const QString &name : cases)
-            QTest::newRow(qPrintable(name)) << root.filePath(name);
-    }
-    void goldenReports()
-    {
-        QFETCH(QString, folder);
-        const QString problem = CheckCaseFolder(folder, [](const QJsonObject &object, const GoldenCase &run)
-                                                    -> std::optional<report::Document> {
-            const QJsonArray first = object.value(u"first"_s).toArray();
-            if (object.value(u"layout"_s).toString() != u"EAP020"_s || first.size() != 2)
-                return std::nullopt;
-            TfrmEAP020 layout(first.at(0).toString(), first.at(1).toString());
-            for (auto it = run.inputs.texts.begin(); it != run.inputs.texts.end(); ++it)
-                layout.SetText(it.key(), it.value());
-            layout.SetPrintedAt(run.inputs.printedAt);
-            layout.SetRows(run.rows);
-            return layout.Pages();
-        });
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
-    }
-
 private:
     template <typename Screen>
     Screen *open()
     {
-        m_screen = std::make_unique<Screen>();
-        m_screen->show();
-        m_screen->activateWindow();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(m_screen.get());
-        return static_cast<Screen *>(m_screen.get());
+        auto shown = std::make_shared<ShownScreen<Screen>>();
+        m_shown = shown;
+        m_screen = shown->get();
+        return static_cast<Screen *>(m_screen);
     }
     void station(const QString &code)
     {
@@ -275,12 +241,13 @@ private:
         edit->setFocus();
         edit->setText(code);
     }
-    void search() { QTest::keyClick(m_screen.get(), Qt::Key_F3); }
+    void search() { QTest::keyClick(m_screen, Qt::Key_F3); }
     GridModel &model() { return *m_screen->findChild<GridModel *>(u"cdsQuery"_s); }
 
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<RecordingModal> m_boxes;
-    std::unique_ptr<TfrmEZS000> m_screen;
+    std::shared_ptr<void> m_shown; // the ShownScreen of m_screen
+    TfrmEZS000 *m_screen = nullptr;
 };
 
 QTEST_MAIN(TestWeather)

@@ -1,3 +1,0 @@
-#pragma once
-
-// The rental and storage counters' screens.
