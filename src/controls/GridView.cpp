@@ -136,6 +136,11 @@ void GridView::setRowColours(std::function<RowColour(int row)> colour)
 GridView::GridView(QWidget *parent) : QTableView(parent), m_footer(new FooterBar(this))
 {
     setItemDelegate(new GridDelegate(this));
+    // At the grid's size NanumGothic's period and comma look alike; this face
+    // tells "3,000.0" apart. The size stays the screen's.
+    QFont face;
+    face.setFamilies({u"NanumBarunGothic"_s, u"NanumGothic"_s});
+    setFont(face);
     verticalHeader()->setDefaultSectionSize(RowHeight);
     verticalHeader()->setMinimumSectionSize(RowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -175,7 +180,8 @@ void GridView::applyColumns()
     if (!m_model)
         return;
     for (int c = 0; c < m_model->columnCount(); ++c) {
-        setColumnWidth(c, m_model->column(c).width);
+        // Never narrower than its caption: a caption is never cut.
+        setColumnWidth(c, std::max(m_model->column(c).width, horizontalHeader()->sectionSizeHint(c)));
         setColumnHidden(c, !m_model->column(c).visible);
     }
     updateHeaderHeight();
