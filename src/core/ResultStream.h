@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +19,8 @@ public:
 
     // `sql` with $1..$n placeholders; an empty value is bound as NULL. Reads
     // the first batch; throws ServerError (a lost connection is retried once).
-    ResultStream(const QString &sql, const QStringList &values);
+    // A reader that takes every row (an export) asks for larger batches.
+    ResultStream(const QString &sql, const QStringList &values, int batchSize = BatchSize);
     ~ResultStream();
     ResultStream(const ResultStream &) = delete;
     ResultStream &operator=(const ResultStream &) = delete;
@@ -28,6 +30,9 @@ public:
     // (failure() says why). Never throws: a grid calls it while painting.
     bool next();
     QString value(int column) const;
+    // The same as UTF-8 as it came, ending in a NUL byte; empty for NULL.
+    // Valid until the next call of next().
+    QByteArrayView bytes(int column) const;
     const QString &failure() const { return m_failure; }
 
 private:
@@ -37,6 +42,8 @@ private:
 
     pg_conn *m_connection = nullptr;
     pg_result *m_batch = nullptr;
+    int m_batchSize;
+    QByteArray m_fetch;
     QStringList m_fields;
     int m_row = -1;
     bool m_last = false; // the batch in hand is the last one

@@ -75,7 +75,8 @@ public:
         return false;
     }
 
-    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override
+    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter,
+                            QString *chosenFilter) override
     {
         const FocusReturn focusReturn;
         QFileDialog dialog(parent, QString(), SaveDialogStart(fileName), filter);
@@ -83,6 +84,8 @@ public:
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
+        if (chosenFilter)
+            *chosenFilter = dialog.selectedNameFilter();
         RememberSaveFolder(dialog.selectedFiles().constFirst());
         return dialog.selectedFiles().constFirst();
     }
@@ -122,7 +125,7 @@ public:
         std::fflush(stderr);
         return kind == BoxKind::Confirmation ? m_answer : true;
     }
-    QString askSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString askSaveFileName(QWidget *, const QString &, const QString &, QString *) override { return {}; }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
     bool askPrinter(QPrinter &, QWidget *) override { return false; }
     bool openWithDesktop(const QString &path) override
