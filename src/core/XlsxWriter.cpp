@@ -77,8 +77,15 @@ XlsxWriter::XlsxWriter(const QString &fileName) : m_fileName(fileName)
 
 XlsxWriter::~XlsxWriter()
 {
-    if (m_workbook)
+    if (m_workbook) {
+        // The library closes the sheet's temporary file of rows only when
+        // it writes the workbook; given up, it would stay open.
+        if (m_sheet && m_sheet->optimize_tmpfile) {
+            std::fclose(m_sheet->optimize_tmpfile);
+            m_sheet->optimize_tmpfile = nullptr;
+        }
         lxw_workbook_free(m_workbook);
+    }
     if (!m_partName.isEmpty())
         QFile::remove(m_partName);
 }

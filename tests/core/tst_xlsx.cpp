@@ -171,6 +171,8 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write("old");
         }
+        const auto openFiles = [] { return QDir(u"/proc/self/fd"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(); };
+        const qsizetype before = openFiles();
         {
             XlsxWriter out(path);
             for (int row = 0; row < 5000; ++row)
@@ -181,6 +183,7 @@ private slots:
             else
                 QCOMPARE(filesIn(dir.path()).contains(u"out.xlsx"_s), oldFile);
         }
+        QCOMPARE(openFiles(), before); // the temporary files of the rows too
         QCOMPARE(filesIn(dir.path()), oldFile || closed ? QStringList{u"out.xlsx"_s} : QStringList());
         if (oldFile) {
             QFile file(path);
