@@ -21,6 +21,8 @@ int main(int argc, char **argv)
             args.append(QString::fromLocal8Bit(argv[i]));
         if (kind == u"startup"_s)
             return StartupChild(args);
+        if (kind == u"xlsx"_s)
+            return ExportXlsxChild(args);
         QCoreApplication app(argc, argv);
         if (kind == u"first-rows"_s)
             return FirstRowsChild(args);
@@ -42,6 +44,7 @@ int main(int argc, char **argv)
     const std::pair<const char *, void (*)(BenchRun &)> benches[] = {
         {"P1", BenchEntryLoad}, {"P2", BenchFirstRows}, {"P3", BenchExport},  {"P4", BenchPersonal},
         {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
+        {"P3", BenchExportXlsx},
     };
     const QStringList chosen = app.arguments().mid(2);
     for (const auto &[id, bench] : benches)
