@@ -117,13 +117,10 @@ void TfrmEBI040::build()
                 {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     panGrid->setMaximumWidth(260);
 
-    auto *states = new QHBoxLayout;
-    m_bodyLayout->addRow(states);
-    m_states = new StateButtons(*this, *states,
-                                {{u"sbtRentDay"_s, u"일일대여[F5]"_s, u"D"_s, Qt::Key_F5},
-                                 {u"sbtRentSvrl"_s, u"연일대여[F6]"_s, u"S"_s, Qt::Key_F6},
-                                 {u"sbtReturn"_s, u"반납[F7]"_s, u"R"_s, Qt::Key_F7}});
-    connect(m_states, &StateButtons::pressed, this, [this](const QString &code) { SelectRentState(code); });
+    m_states = AddStateButtons({}, u"RENT_STAT"_s,
+                               {{u"sbtRentDay"_s, u"일일대여[F5]"_s, u"D"_s, Qt::Key_F5},
+                                {u"sbtRentSvrl"_s, u"연일대여[F6]"_s, u"S"_s, Qt::Key_F6},
+                                {u"sbtReturn"_s, u"반납[F7]"_s, u"R"_s, Qt::Key_F7}});
 
     AddFields({
         {.name = u"cboRentEquip"_s, .caption = u"*장비구분"_s, .kind = FieldKind::Code, .field = u"EQUIP_GUBUN"_s,
@@ -195,13 +192,11 @@ void TfrmEBI040::build()
          .field = u"SHOES_SIZE"_s, .codeGroup = u"E0011"_s, .required = true, .to = &cboRentBootsSize},
         {.name = u"wneRentBinding"_s, .caption = u"바인딩강도"_s, .kind = FieldKind::Number, .field = u"BINDING"_s,
          .bytes = 3, .to = &wneRentBinding},
-        {.name = u"wmeRentZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::Mask, .field = u"ZIP_CODE"_s,
-         .mask = u"999-999;0; "_s, .lookup = [this] { pickPostalCode(); }, .lookupButton = u"bbtZipCode"_s,
-         .to = &wmeRentZipCode},
-        {.name = u"edtRentAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true,
-         .to = &edtRentAddr1},
+        {.name = u"wmeRentZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s,
+         .lookupButton = u"bbtZipCode"_s, .pick = PostalLookup()},
+        {.name = u"edtRentAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true},
         // The detail address is typed, so it is an edit under its historic name.
-        {.name = u"wlbRentAddr2"_s, .field = u"ADDR2"_s, .bytes = 60, .to = &wlbRentAddr2},
+        {.name = u"wlbRentAddr2"_s, .field = u"ADDR2"_s, .bytes = 60},
         {.name = u"cboRentTicketKind"_s, .caption = u"*권종"_s, .kind = FieldKind::Code, .field = u"TICKET_KIND"_s,
          .codeGroup = u"I0005"_s, .required = true, .to = &cboRentTicketKind},
         {.name = u"edtRentRemark"_s, .caption = u"비고"_s, .field = u"REMARK"_s, .bytes = 60},
@@ -210,7 +205,6 @@ void TfrmEBI040::build()
         {.name = u"wmeRentSvrlDateTo"_s, .caption = u"~"_s, .kind = FieldKind::Mask, .field = u"SVRL_RENT_TO_DATE"_s,
          .mask = u"9999-99-99;0; "_s, .sameLine = true, .to = &wmeRentSvrlDateTo},
     });
-    connect(wmeRentZipCode, &QLineEdit::textEdited, this, [this] { edtRentAddr1->clear(); });
 
     bbtReissue = AddButton(u"bbtReissue"_s, u"대여증 재발급(F99)"_s, bbtAdd);
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtReissue);
@@ -273,13 +267,7 @@ void TfrmEBI040::Searched()
 
 bool TfrmEBI040::SelectRentState(const QString &code)
 {
-    m_states->select(code);
-    const int row = Grid()->currentRow();
-    if (row < 0)
-        return false;
-    MarkRowChanged();
-    Rows().setValue(row, u"RENT_STAT"_s, code);
-    return true;
+    return m_states->press(code) && Grid()->currentRow() >= 0;
 }
 
 QStringList TfrmEBI040::ContractSql() const
@@ -292,22 +280,11 @@ QString TfrmEBI040::SelectedRentState() const
     return m_states->selected();
 }
 
-void TfrmEBI040::ControlToGrid(QWidget *control)
-{
-    TfrmEZI000::ControlToGrid(control);
-    const int row = Grid()->currentRow();
-    if (IsRowChanged() && row >= 0 && !m_states->selected().isEmpty())
-        Rows().setValue(row, u"RENT_STAT"_s, m_states->selected());
-}
-
 void TfrmEBI040::RowShown()
 {
     const int row = Grid()->currentRow();
-    const QString state = row >= 0 ? Rows().value(row, u"RENT_STAT"_s) : QString();
     const bool newRow = row >= 0 && !IsStoredRow(row);
-    if (state == u"D"_s || state == u"S"_s || state == u"R"_s)
-        m_states->select(state);
-    else if (newRow)
+    if (newRow && m_states->selected().isEmpty())
         m_states->select(u"D"_s); // a new row is a day rental until told otherwise
     if (cboEquipSizeGubun->count() > 0 && cboEquipSizeGubun->currentIndex() != 0)
         cboEquipSizeGubun->setCurrentIndex(0);
@@ -484,7 +461,6 @@ void TfrmEBI040::Cancelled()
 {
     cboKeepKind->setCurrentIndex(cboKeepKind->count() > 0 ? 0 : -1);
     edtKeepBoxNo->clear();
-    m_states->select({});
     closeFreeItems();
     edtRentNo->setEnabled(true);
     m_headStatus = EditStatus::Inserted;
@@ -505,7 +481,6 @@ QList<RowCheck> TfrmEBI040::RowChecks()
         {[=, this] { return over(wneRentHeight, 250); }, wneRentHeight, u"신장"_s + EnterCorrectly},
         {[=, this] { return over(wneRentWeight, 250); }, wneRentWeight, u"체중"_s + EnterCorrectly},
         {[=, this] { return over(wneRentBinding, 30); }, wneRentBinding, u"바인딩강도"_s + EnterCorrectly},
-        {[=, this] { return !empty(wmeRentZipCode) && empty(edtRentAddr1); }, wmeRentZipCode, u"주소"_s + EnterCorrectly},
         {[=] { return badDate(from); }, from, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return badDate(to); }, to, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return !empty(from) && empty(to); }, to, u"연일대여기간"_s + EnterCorrectly},
@@ -605,26 +580,3 @@ void TfrmEBI040::pickRental()
     }
 }
 
-void TfrmEBI040::pickPostalCode()
-{
-    QString zip, address;
-    if (PickPostalCode(zip, address, this)) {
-        wmeRentZipCode->setText(zip);
-        edtRentAddr1->setText(address);
-        wlbRentAddr2->setFocus();
-    } else {
-        wmeRentZipCode->setFocus();
-    }
-}
-
-void TfrmEBI040::edtExit(QWidget *control)
-{
-    TfrmEZI000::edtExit(control);
-    if (control != wmeRentZipCode || wmeRentZipCode->plainText().trimmed().isEmpty())
-        return;
-    try {
-        edtRentAddr1->setText(PostalAddress(wmeRentZipCode->plainText().trimmed()));
-    } catch (const ServerError &error) {
-        ErrorBox(error.message());
-    }
-}

@@ -33,7 +33,6 @@ public:
     ~TfrmEBI040() override;
 
     bool bbtDeleteClick() override;
-    void ControlToGrid(QWidget *control) override;
 
     QStringList ContractSql() const override;
 
@@ -57,7 +56,6 @@ protected:
     void SaveHead(SavedRows &saved) override;
     void Saved(const SavedRows &saved) override;
     void Cancelled() override;
-    void edtExit(QWidget *control) override;
 
 private:
     struct Hold
@@ -79,7 +77,6 @@ private:
     TRentTicketInfo ticketOf(const std::function<QString(const QString &)> &cell) const;
     void printTickets(const QList<TRentTicketInfo> &tickets);
     void pickRental();
-    void pickPostalCode();
 
     CodeCombo *cboArea = nullptr;
     TextEdit *edtRentNo = nullptr;
@@ -97,9 +94,6 @@ private:
     NumberEdit *wneRentWeight = nullptr;
     NumberEdit *wneRentBinding = nullptr;
     CodeCombo *cboRentBootsSize = nullptr;
-    MaskEdit *wmeRentZipCode = nullptr;
-    TextEdit *edtRentAddr1 = nullptr;
-    TextEdit *wlbRentAddr2 = nullptr;
     CodeCombo *cboRentTicketKind = nullptr;
     MaskEdit *wmeRentSvrlDateFrom = nullptr;
     MaskEdit *wmeRentSvrlDateTo = nullptr;

@@ -1,6 +1,8 @@
 #include "CodeCombo.h"
 #include "CodeServices.h"
+#include "EZI000.h"
 #include "GridModel.h"
+#include "GridView.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
@@ -61,6 +63,40 @@ ORDER  BY detail)sql"_s,
     }
     QString searchedSql() const { return ContractSql().constFirst(); }
     void fillConditions(TfrmZZP010 &report) { FillConditions(report); }
+};
+
+// A body with a postal code, its address line and its detail (the lookup
+// answers 135-080), and state buttons on F5 and F6.
+class PostalScreen : public TfrmEZI000
+{
+public:
+    int picks = 0;
+    StateButtons *states = nullptr;
+
+    PostalScreen() : TfrmEZI000(u"frmZZI998"_s, u"시험 주소"_s)
+    {
+        SetColumns({{.title = u"우편번호"_s, .field = u"ZIP_CODE"_s}, {.title = u"주소"_s, .field = u"ADDR1"_s},
+                    {.title = u"상세주소"_s, .field = u"ADDR2"_s}, {.title = u"상태"_s, .field = u"STAT"_s}});
+        states = AddStateButtons(u"상태"_s, u"STAT"_s,
+                                 {{u"sbtKeep"_s, u"보관[F5]"_s, u"K"_s, Qt::Key_F5},
+                                  {u"sbtRelease"_s, u"불출[F6]"_s, u"R"_s, Qt::Key_F6}});
+        AddFields({
+            {.name = u"wmeZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s,
+             .pick = [this](const QString &, QString &code, QString &address, QWidget *) {
+                 ++picks;
+                 code = u"135080"_s;
+                 address = u"서울특별시 강남구 역삼동 "_s;
+                 return true;
+             }},
+            {.name = u"edtAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true},
+            {.name = u"edtAddr2"_s, .field = u"ADDR2"_s, .bytes = 60},
+        });
+        qryQuery.setSql(u"SELECT '' AS zip_code, '' AS addr1, '' AS addr2, 'R' AS stat UNION ALL "
+                        "SELECT '', '', '', 'X'"_s);
+    }
+    void addRow() { AppendEmptyRow(); }
+    bool rowChanged() const { return IsRowChanged(); }
+    bool checkRow() { return CheckRow(); }
 };
 
 } // namespace
@@ -240,6 +276,81 @@ private slots:
         QCOMPARE(usable->code(), u"Y"_s);
         usable->setCode(u"N"_s);
         QCOMPARE(usable->currentText(), u"불가능"_s);
+    }
+
+    // Filled from a typed code when it is left, cleared while it is typed,
+    // kept when passed through, filled by F1 with the focus on the detail;
+    // a code without an address is refused on the code.
+    void postalCode()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.zx030ms VALUES ('232950', 1, '강원도', '평창군', '대관령면', NULL) "
+                        "ON CONFLICT DO NOTHING"_s);
+        ShownScreen<PostalScreen> screen;
+        QVERIFY(screen.exposed());
+        QVERIFY(screen->bbtSearchClick());
+        screen->addRow();
+        auto *code = screen.find<MaskEdit>(u"wmeZipCode"_s);
+        auto *address = screen.find<QLineEdit>(u"edtAddr1"_s);
+        auto *detail = screen.find<QLineEdit>(u"edtAddr2"_s);
+        QVERIFY(screen.find<QWidget>(u"bbtZipCode"_s));
+        const auto type = [code](const QString &typed) {
+            code->setFocus();
+            code->clear();
+            code->setCursorPosition(0);
+            QTest::keyClicks(code, typed);
+        };
+
+        type(u"232950"_s);
+        detail->setFocus();
+        QCOMPARE(address->text(), u"강원도 평창군 대관령면 "_s);
+
+        code->setFocus();
+        QTest::keyClick(code, Qt::Key_Backspace);
+        QCOMPARE(address->text(), QString());
+        type(u"232950"_s);
+        detail->setFocus();
+
+        address->setText(u"저장된 주소"_s);
+        code->setFocus();
+        detail->setFocus();
+        QCOMPARE(address->text(), u"저장된 주소"_s);
+
+        code->setFocus();
+        QTest::keyClick(code, Qt::Key_F1);
+        QCOMPARE(screen->picks, 1);
+        QCOMPARE(ControlValue(code), u"135080"_s);
+        QCOMPARE(address->text(), u"서울특별시 강남구 역삼동 "_s);
+        QCOMPARE(QApplication::focusWidget(), detail);
+
+        type(u"999999"_s);
+        detail->setFocus();
+        QCOMPARE(address->text(), QString());
+        QVERIFY(!screen->checkRow());
+        QCOMPARE(m_boxes->lastText(), u"주소을(를) 정확히 입력하십시오."_s);
+        QCOMPARE(QApplication::focusWidget(), code);
+    }
+
+    // A key selects its state and writes it into the row as an edit; a row
+    // shown selects its state, none for a code the buttons lack; Cancel
+    // selects none.
+    void stateButtons()
+    {
+        ShownScreen<PostalScreen> screen;
+        QVERIFY(screen.exposed());
+        QVERIFY(screen->bbtSearchClick());
+        QCOMPARE(screen->states->selected(), u"R"_s);
+        QVERIFY(!screen->rowChanged());
+        screen.find<QWidget>(u"wmeZipCode"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(screen->states->selected(), u"K"_s);
+        QCOMPARE(screen->Rows().value(0, u"STAT"_s), u"K"_s);
+        QVERIFY(screen->rowChanged());
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"wmeZipCode"_s);
+        screen->Grid()->setCurrentRow(1);
+        QCOMPARE(screen->Grid()->currentRow(), 1);
+        QCOMPARE(screen->states->selected(), QString());
+        QVERIFY(screen->bbtCancelClick());
+        QCOMPARE(screen->states->selected(), QString());
     }
 
 private:
