@@ -1,6 +1,6 @@
 #include "ExportProgress.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -17,14 +17,21 @@ ExportProgress::ExportProgress(QWidget *parent) : QProgressDialog(parent)
     setCancelButton(cancel);
     setRange(0, 0); // no end known: the bar only moves
     setLabelText(u"Excel 파일로 저장하고 있습니다..."_s);
+    // The export runs under the hourglass; Cancel is meant to be clicked.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     show();
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
+}
+
+ExportProgress::~ExportProgress()
+{
+    QApplication::restoreOverrideCursor();
 }
 
 bool ExportProgress::rows(int written)
 {
     setLabelText(u"Excel 파일로 저장하고 있습니다... %L1행"_s.arg(written));
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
     return !wasCanceled();
 }
 
@@ -33,5 +40,5 @@ void ExportProgress::finishing()
     setLabelText(u"파일을 마무리하고 있습니다..."_s);
     if (QPushButton *cancel = findChild<QPushButton *>(u"bbtCancel"_s))
         cancel->setEnabled(false);
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
 }

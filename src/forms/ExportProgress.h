@@ -11,6 +11,7 @@ class ExportProgress : public QProgressDialog
 
 public:
     explicit ExportProgress(QWidget *parent = nullptr);
+    ~ExportProgress() override;
 
     // Shows the rows written, lets the window take the Cancel click, and
     // returns false once Cancel was pressed.
