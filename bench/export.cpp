@@ -6,7 +6,7 @@
 #include "GridModel.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -9,7 +9,7 @@
 #include "RecordingModal.h"
 #include "ShownScreen.h"
 #include "TestDatabase.h"
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "SavedRows.h"
 #include "StateButtons.h"
 #include "StoredProc.h"
-#include "TfrmZZI010.h"
+#include "ZZI010.h"
 
 #include <QList>
 #include <QStringList>

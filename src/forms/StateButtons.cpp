@@ -1,6 +1,6 @@
 #include "StateButtons.h"
 
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include <QBoxLayout>
 #include <QToolButton>

@@ -7,8 +7,8 @@
 #include "RecordingModal.h"
 #include "ShownScreen.h"
 #include "TestDatabase.h"
-#include "TfrmEZS000.h"
-#include "TfrmZZP010.h"
+#include "EZS000.h"
+#include "ZZP010.h"
 
 #include <QApplication>
 #include <QLabel>

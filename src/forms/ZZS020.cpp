@@ -1,14 +1,14 @@
-#include "TfrmZZS020.h"
+#include "ZZS020.h"
 
 #include "CancelKeys.h"
+#include "ExportProgress.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "Modal.h"
 #include "Routines.h"
-#include "TfrmZZP010.h"
-#include "ExportProgress.h"
 #include "ResultStream.h"
 #include "SqlQuery.h"
+#include "ZZP010.h"
 #include "XlsWriter.h"
 #include "XlsxWriter.h"
 
