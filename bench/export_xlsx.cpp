@@ -5,11 +5,11 @@
 // from VmHWM after the work.
 #include "Bench.h"
 #include "Benches.h"
+#include "EZS000.h"
 #include "GridModel.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
 #include "TestDatabase.h"
-#include "EZS000.h"
 
 #include <QApplication>
 #include <QFile>
