@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataModule.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +19,10 @@ public:
     static constexpr int BatchSize = 100;
 
     // `sql` with $1..$n placeholders; an empty value is bound as NULL. Reads
-    // the first batch; throws ServerError (a lost connection is retried once).
-    ResultStream(const QString &sql, const QStringList &values);
+    // the first batch; throws ServerError (a lost connection is retried once,
+    // a failed read on the replica once on the primary).
+    ResultStream(const QString &sql, const QStringList &values,
+                 DataModule::Server server = DataModule::Server::Primary);
     ~ResultStream();
     ResultStream(const ResultStream &) = delete;
     ResultStream &operator=(const ResultStream &) = delete;
@@ -31,7 +35,7 @@ public:
     const QString &failure() const { return m_failure; }
 
 private:
-    bool open(const QString &sql, const QStringList &values, QString &error, bool &lost);
+    bool open(const QString &sql, const QStringList &values, DataModule::Server server, QString &error, bool &lost);
     bool fetch(QString &error, bool &lost);
     void release();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataModule.h"
+
 #include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -43,6 +45,9 @@ public:
     // connection of their own (ResultStream), for result lists that may be
     // long; other statements and saves go on while they are half read.
     void setStreamed(bool on) { m_streamed = on; }
+    // A streamed read of a screen whose job is to read goes to the replica
+    // when there is one (Main.ini [REPLICA]); everything else to the primary.
+    void setServer(DataModule::Server server) { m_server = server; }
     // Why a streamed read stopped early; empty when it did not.
     QString streamFailure() const;
 
@@ -70,6 +75,7 @@ private:
     std::unique_ptr<ResultStream> m_stream;
     bool m_buffered = false;
     bool m_streamed = false;
+    DataModule::Server m_server = DataModule::Server::Primary;
 
     bool run(QSqlDatabase db);
 };

@@ -111,6 +111,7 @@ void TfrmZZS020::OpenList()
     // Rows come as the grid needs them, over a connection of their own:
     // footers and lookups run while the grid still fetches.
     query->setStreamed(true);
+    query->setServer(DataModule::Server::Replica);
     const QHash<QString, QString> &binds = qryQuery.binds();
     for (auto it = binds.begin(); it != binds.end(); ++it)
         query->bind(it.key(), it.value());
@@ -129,6 +130,10 @@ bool TfrmZZS020::bbtSearchClick()
     if (!TfrmZZS010::bbtSearchClick())
         return false;
     RebuildColumnMenu();
+    // Read on the primary instead of the replica, or from a replica some
+    // seconds behind.
+    if (const DataModule *module = DataModule::instance(); module && module->hasReplica())
+        ShowStatus(module->readNote());
     return true;
 }
 
