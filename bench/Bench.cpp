@@ -85,7 +85,7 @@ double TimeMs(const std::function<void()> &work)
 
 void BenchTable::header() const
 {
-    std::printf("%-52s %-28s %-12s %-8s %-10s %s\n", "path", "measured: median (min-max)", "floor", "ratio", "goal",
+    std::printf("%-70s %-28s %-12s %-8s %-10s %s\n", "path", "measured: median (min-max)", "floor", "ratio", "goal",
                 "verdict");
     std::fflush(stdout);
 }
@@ -95,7 +95,7 @@ void BenchTable::row(const QString &path, const QString &measured, const QString
 {
     // Widths in characters: the paths may hold Korean text.
     const auto pad = [](const QString &text, int width) { return text.leftJustified(width).toUtf8(); };
-    std::printf("%s %s %s %s %s %s\n", pad(path, 52).constData(), pad(measured, 28).constData(),
+    std::printf("%s %s %s %s %s %s\n", pad(path, 70).constData(), pad(measured, 28).constData(),
                 pad(floor, 12).constData(), pad(ratio, 8).constData(), pad(goal, 10).constData(),
                 verdict.toUtf8().constData());
     std::fflush(stdout);

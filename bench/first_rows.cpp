@@ -85,22 +85,26 @@ int FirstRowsChild(const QStringList &args)
 {
     TestDatabase database(u"b_kest_bench"_s, TestDatabase::Attach);
     RecordingModal modal;
-    ShownScreen<TfrmBXS020> screen(args.value(0));
     // A search after the first: its connections are open already.
     {
         ShownScreen<TfrmBXS020> warm(u"1"_s);
         warm.press(Qt::Key_F3);
     }
+    ShownScreen<TfrmBXS020> screen(args.value(0));
     const double ms = TimeMs([&] {
         screen.press(Qt::Key_F3);
         screen->paint();
     });
-    if (screen->rows() == 0)
+    if (screen->rows() == 0) {
+        std::fprintf(stderr, "no rows shown: %s\n", qPrintable(modal.lastText()));
         return 1;
+    }
     const long first = peakKb();
     screen->scrollToEnd();
-    if (screen->rows() != args.value(0).toInt())
+    if (screen->rows() != args.value(0).toInt()) {
+        std::fprintf(stderr, "%d rows read at the end: %s\n", screen->rows(), qPrintable(modal.lastText()));
         return 1;
+    }
     std::printf("%.3f %ld %ld\n", ms, first, peakKb());
     return 0;
 }
