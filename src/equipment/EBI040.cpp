@@ -195,13 +195,11 @@ void TfrmEBI040::build()
          .field = u"SHOES_SIZE"_s, .codeGroup = u"E0011"_s, .required = true, .to = &cboRentBootsSize},
         {.name = u"wneRentBinding"_s, .caption = u"바인딩강도"_s, .kind = FieldKind::Number, .field = u"BINDING"_s,
          .bytes = 3, .to = &wneRentBinding},
-        {.name = u"wmeRentZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::Mask, .field = u"ZIP_CODE"_s,
-         .mask = u"999-999;0; "_s, .lookup = [this] { pickPostalCode(); }, .lookupButton = u"bbtZipCode"_s,
-         .to = &wmeRentZipCode},
-        {.name = u"edtRentAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true,
-         .to = &edtRentAddr1},
+        {.name = u"wmeRentZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s,
+         .lookupButton = u"bbtZipCode"_s, .pick = PostalLookup()},
+        {.name = u"edtRentAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true},
         // The detail address is typed, so it is an edit under its historic name.
-        {.name = u"wlbRentAddr2"_s, .field = u"ADDR2"_s, .bytes = 60, .to = &wlbRentAddr2},
+        {.name = u"wlbRentAddr2"_s, .field = u"ADDR2"_s, .bytes = 60},
         {.name = u"cboRentTicketKind"_s, .caption = u"*권종"_s, .kind = FieldKind::Code, .field = u"TICKET_KIND"_s,
          .codeGroup = u"I0005"_s, .required = true, .to = &cboRentTicketKind},
         {.name = u"edtRentRemark"_s, .caption = u"비고"_s, .field = u"REMARK"_s, .bytes = 60},
@@ -210,7 +208,6 @@ void TfrmEBI040::build()
         {.name = u"wmeRentSvrlDateTo"_s, .caption = u"~"_s, .kind = FieldKind::Mask, .field = u"SVRL_RENT_TO_DATE"_s,
          .mask = u"9999-99-99;0; "_s, .sameLine = true, .to = &wmeRentSvrlDateTo},
     });
-    connect(wmeRentZipCode, &QLineEdit::textEdited, this, [this] { edtRentAddr1->clear(); });
 
     bbtReissue = AddButton(u"bbtReissue"_s, u"대여증 재발급(F99)"_s, bbtAdd);
     bbtPrintInit = AddButton(u"bbtPrintInit"_s, u"프린터초기화"_s, bbtReissue);
@@ -509,7 +506,6 @@ QList<RowCheck> TfrmEBI040::RowChecks()
         {[=, this] { return over(wneRentHeight, 250); }, wneRentHeight, u"신장"_s + EnterCorrectly},
         {[=, this] { return over(wneRentWeight, 250); }, wneRentWeight, u"체중"_s + EnterCorrectly},
         {[=, this] { return over(wneRentBinding, 30); }, wneRentBinding, u"바인딩강도"_s + EnterCorrectly},
-        {[=, this] { return !empty(wmeRentZipCode) && empty(edtRentAddr1); }, wmeRentZipCode, u"주소"_s + EnterCorrectly},
         {[=] { return badDate(from); }, from, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return badDate(to); }, to, u"연일대여기간"_s + EnterCorrectly},
         {[=] { return !empty(from) && empty(to); }, to, u"연일대여기간"_s + EnterCorrectly},
@@ -623,26 +619,3 @@ void TfrmEBI040::pickRental()
     }
 }
 
-void TfrmEBI040::pickPostalCode()
-{
-    QString zip, address;
-    if (PickPostalCode(zip, address, this)) {
-        wmeRentZipCode->setText(zip);
-        edtRentAddr1->setText(address);
-        wlbRentAddr2->setFocus();
-    } else {
-        wmeRentZipCode->setFocus();
-    }
-}
-
-void TfrmEBI040::edtExit(QWidget *control)
-{
-    TfrmEZI000::edtExit(control);
-    if (control != wmeRentZipCode || wmeRentZipCode->plainText().trimmed().isEmpty())
-        return;
-    try {
-        edtRentAddr1->setText(PostalAddress(wmeRentZipCode->plainText().trimmed()));
-    } catch (const ServerError &error) {
-        ErrorBox(error.message());
-    }
-}

@@ -58,7 +58,6 @@ protected:
     void SaveRows(SavedRows &saved) override;
     void Saved(const SavedRows &saved) override;
     void Cancelled() override;
-    void edtExit(QWidget *control) override;
 
 private:
     struct Hold
@@ -80,7 +79,6 @@ private:
     TRentTicketInfo ticketOf(const std::function<QString(const QString &)> &cell) const;
     void printTickets(const QList<TRentTicketInfo> &tickets);
     void pickRental();
-    void pickPostalCode();
 
     CodeCombo *cboArea = nullptr;
     TextEdit *edtRentNo = nullptr;
@@ -98,9 +96,6 @@ private:
     NumberEdit *wneRentWeight = nullptr;
     NumberEdit *wneRentBinding = nullptr;
     CodeCombo *cboRentBootsSize = nullptr;
-    MaskEdit *wmeRentZipCode = nullptr;
-    TextEdit *edtRentAddr1 = nullptr;
-    TextEdit *wlbRentAddr2 = nullptr;
     CodeCombo *cboRentTicketKind = nullptr;
     MaskEdit *wmeRentSvrlDateFrom = nullptr;
     MaskEdit *wmeRentSvrlDateTo = nullptr;

@@ -130,12 +130,11 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
          .lookup = [this] { lookupMember(); }, .to = &edtKeepMemberNo},
         {.name = u"edtKeepName"_s, .caption = u"*보관자명"_s, .field = u"KEEP_NAME"_s, .bytes = 30, .required = true,
          .to = &edtKeepName},
-        {.name = u"wmeKeepZipCode"_s, .caption = u"우편번호"_s, .kind = FieldKind::Mask, .field = u"ZIP_CODE"_s,
-         .mask = u"999-999;0; "_s, .lookup = [this] { lookupZipCode(); }, .to = &wmeKeepZipCode},
-        {.name = u"edtKeepAddr1"_s, .caption = u"주소"_s, .field = u"ADDR1"_s, .bytes = 60, .readOnly = true,
-         .to = &edtKeepAddr1},
+        {.name = u"wmeKeepZipCode"_s, .caption = u"우편번호"_s, .kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s,
+         .to = &wmeKeepZipCode, .pick = PostalLookup()},
+        {.name = u"edtKeepAddr1"_s, .caption = u"주소"_s, .field = u"ADDR1"_s, .bytes = 60, .readOnly = true},
         // The detail of the address is typed; only its first part comes from the postal code.
-        {.name = u"wlbKeepAddr2"_s, .field = u"ADDR2"_s, .bytes = 60, .to = &wlbKeepAddr2},
+        {.name = u"wlbKeepAddr2"_s, .field = u"ADDR2"_s, .bytes = 60},
         {.name = u"edtKeepTel"_s, .caption = u"*연락처(자택)"_s, .field = u"TEL_NO"_s, .bytes = 20, .required = true},
         {.name = u"edtKeepMobile"_s, .caption = u"연락처(핸드폰)"_s, .field = u"MOBILE_NO"_s, .bytes = 20},
         {.name = u"edtKeepBoxNo"_s, .caption = u"*보관함번호"_s, .field = u"KEEP_BOX_NO"_s, .bytes = 10,
@@ -157,13 +156,12 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
     m_bodyLayout->addRow(loss);
 
 
-    // Typing a new member number or postal code drops what the old one filled in.
+    // Typing a new member number drops what the old one filled in.
     connect(edtKeepMemberNo, &QLineEdit::textEdited, edtKeepName, &QLineEdit::clear);
     connect(edtKeepWoodaeNo, &QLineEdit::textEdited, this, [this] {
         wlbKeepWoodaeNo->clear();
         ControlToGrid(wlbKeepWoodaeNo);
     });
-    connect(wmeKeepZipCode, &QLineEdit::textEdited, edtKeepAddr1, &QLineEdit::clear);
 
     qryQuery.setSql(Query);
     prcSaveData.setName(u"pr_ebi050_01"_s);
@@ -206,21 +204,6 @@ void TfrmEBI050::lookupMember()
     wmeKeepZipCode->setFocus();
 }
 
-void TfrmEBI050::lookupZipCode()
-{
-    if (!wmeKeepZipCode->isEnabled() || IsSearchMode())
-        return;
-    QString code;
-    QString address;
-    if (!PickPostalCode(code, address, this)) {
-        wmeKeepZipCode->setFocus();
-        return;
-    }
-    wmeKeepZipCode->setText(code);
-    edtKeepAddr1->setText(address);
-    wlbKeepAddr2->setFocus();
-}
-
 void TfrmEBI050::edtExit(QWidget *left)
 {
     TfrmEZI000::edtExit(left);
@@ -238,10 +221,6 @@ void TfrmEBI050::edtExit(QWidget *left)
         const QString memberNo = edtKeepMemberNo->text().trimmed();
         if (!memberNo.isEmpty())
             edtKeepName->setText(MemberName(memberNo));
-    } else if (left == wmeKeepZipCode) {
-        const QString zip = wmeKeepZipCode->plainText().trimmed();
-        if (!zip.isEmpty())
-            edtKeepAddr1->setText(PostalAddress(zip));
     }
 }
 

@@ -48,7 +48,6 @@ protected:
 private:
     void pressState(const QString &code);
     void lookupMember();
-    void lookupZipCode();
     TKeepTicketInfo ticketOf(int row) const;
     void printNewTickets(const QStringList &numbers);
 
@@ -64,8 +63,6 @@ private:
     TextEdit *edtKeepMemberNo = nullptr;
     TextEdit *edtKeepName = nullptr;
     MaskEdit *wmeKeepZipCode = nullptr;
-    TextEdit *edtKeepAddr1 = nullptr;
-    TextEdit *wlbKeepAddr2 = nullptr;
     TicketPrinter *m_printer = nullptr;
     StateButtons *m_states = nullptr;
 };

@@ -202,6 +202,7 @@ void TfrmEZI000::AddFields(const QList<FieldDef> &fields, QWidget *target)
             m_rows->pickListChanged(column);
         }
     }
+    LinkPostalFields(m_fields);
 }
 
 void TfrmEZI000::Bind(QWidget *control, const QString &field)

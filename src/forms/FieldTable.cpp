@@ -4,6 +4,7 @@
 #include "CodeNameField.h"
 #include "CodeServices.h"
 #include "InputEdits.h"
+#include "PostalField.h"
 #include "Routines.h"
 
 #include <QLabel>
@@ -22,6 +23,8 @@ QString kindMask(FieldKind kind)
         return u"99:99;0; "_s;
     case FieldKind::ResidentNo:
         return u"999999-9999999;0; "_s;
+    case FieldKind::PostalCode:
+        return u"999-999;0; "_s;
     default:
         return u"9999-99-99;0; "_s;
     }
@@ -80,7 +83,8 @@ QWidget *makeControl(const FieldDef &def, QWidget *parent)
     }
     case FieldKind::DateRange:
     case FieldKind::TimeOfDay:
-    case FieldKind::ResidentNo: {
+    case FieldKind::ResidentNo:
+    case FieldKind::PostalCode: {
         auto *edit = new MaskEdit(parent);
         edit->setInputMask(def.mask.isEmpty() ? kindMask(def.kind) : def.mask);
         edit->setReadOnly(def.readOnly);
@@ -136,13 +140,22 @@ Field MakeField(const FieldDef &def, QWidget *parent)
         field.label->setObjectName(u"lbl"_s + def.name.mid(3));
         field.label->setBuddy(field.control);
     }
-    if (def.lookup) {
+    const auto addButton = [&] {
+        if (field.button)
+            return;
         field.button = new QPushButton(u"..."_s, parent);
         field.button->setObjectName(def.lookupButton.isEmpty() ? u"bbt"_s + def.name.mid(3) : def.lookupButton);
         field.button->setFixedWidth(24);
         field.button->setFocusPolicy(Qt::NoFocus);
-    }
-    if (def.kind == FieldKind::CodeName) {
+    };
+    if (def.lookup)
+        addButton();
+    if (def.kind == FieldKind::PostalCode) {
+        PostalField *postal = new PostalField(static_cast<QLineEdit *>(field.control), def.pick, field.control);
+        field.postal = postal;
+        field.def.lookup = [postal] { postal->Lookup(); };
+        addButton();
+    } else if (def.kind == FieldKind::CodeName) {
         auto *code = static_cast<QLineEdit *>(field.control);
         auto *name = new QLabel(parent);
         name->setObjectName(u"wlb"_s + def.name.mid(3));
@@ -158,12 +171,7 @@ Field MakeField(const FieldDef &def, QWidget *parent)
             CodeNameField *codeName = field.codeName;
             const std::function<void()> picked = def.picked ? def.picked : [code] { focusNextAfter(code); };
             field.def.lookup = [codeName, picked] { codeName->Lookup(picked); };
-            if (!field.button) {
-                field.button = new QPushButton(u"..."_s, parent);
-                field.button->setObjectName(def.lookupButton.isEmpty() ? u"bbt"_s + def.name.mid(3) : def.lookupButton);
-                field.button->setFixedWidth(24);
-                field.button->setFocusPolicy(Qt::NoFocus);
-            }
+            addButton();
         }
     } else if (def.kind == FieldKind::DateRange) {
         const QString name = otherEnd(def.name);
@@ -177,6 +185,26 @@ Field MakeField(const FieldDef &def, QWidget *parent)
     }
     def.to.assign(field.control);
     return field;
+}
+
+void LinkPostalFields(const QList<Field> &fields)
+{
+    const auto lineOf = [&fields](const QString &field) -> QLineEdit * {
+        for (const Field &other : fields)
+            if (other.def.field.compare(field, Qt::CaseInsensitive) == 0)
+                return qobject_cast<QLineEdit *>(other.control);
+        return nullptr;
+    };
+    for (const Field &field : fields) {
+        if (!field.postal || field.postal->Linked())
+            continue;
+        QString address = field.def.field;
+        address.replace(u"ZIP_CODE"_s, u"ADDR1"_s, Qt::CaseInsensitive);
+        QString detail = field.def.field;
+        detail.replace(u"ZIP_CODE"_s, u"ADDR2"_s, Qt::CaseInsensitive);
+        if (QLineEdit *line = lineOf(address))
+            field.postal->SetAddress(line, lineOf(detail));
+    }
 }
 
 QList<QWidget *> Field::parts() const
@@ -231,6 +259,11 @@ QList<RowCheck> Field::checks() const
                          field->ReadName();
                      return field->Name().isEmpty();
                  },
+                 control, def.caption + EnterCorrectly}};
+    }
+    if (def.kind == FieldKind::PostalCode) {
+        PostalField *field = postal;
+        return {{[field] { return field->Linked() && !field->Code().isEmpty() && field->Address().isEmpty(); },
                  control, def.caption + EnterCorrectly}};
     }
     if (def.kind == FieldKind::DateRange) {

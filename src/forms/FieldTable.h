@@ -8,6 +8,7 @@
 #include <functional>
 
 class CodeNameField;
+class PostalField;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -23,7 +24,13 @@ class QWidget;
 //              end that is no date is refused, the focus on it.
 //   TimeOfDay  a masked "99:99" edit, 50 pixels wide; the value is "HHMM".
 //   ResidentNo a masked "999999-9999999" edit, 110 pixels wide; 13 digits.
-enum class FieldKind { Text, Code, Mask, Number, Date, Label, Memo, CodeName, DateRange, TimeOfDay, ResidentNo };
+//   PostalCode a masked "999-999" code whose F1 and "..." open `pick`; it
+//              fills the field whose record field is its own with ZIP_CODE
+//              turned into ADDR1 (the address line) and moves on to ADDR2
+//              (the detail). A code without an address is refused.
+enum class FieldKind {
+    Text, Code, Mask, Number, Date, Label, Memo, CodeName, DateRange, TimeOfDay, ResidentNo, PostalCode
+};
 
 // Where a screen wants a field's typed pointer: any QWidget subclass
 // pointer matching the field's kind.
@@ -83,8 +90,8 @@ struct FieldDef
     // "caption: value"; 0: not printed.
     int printLine = 3;
 
-    // Code + name: the lookup, what follows a pick (default: the focus moves
-    // on) and the name label's width.
+    // Code + name and postal code: the lookup; code + name: what follows a
+    // pick (default: the focus moves on) and the name label's width.
     CodePick pick;
     std::function<void()> picked;
     int nameWidth = 0;
@@ -109,6 +116,7 @@ struct Field
     QWidget *second = nullptr;       // code + name: the name; date range: the second end
     QLabel *secondLabel = nullptr;   // date range: "∼"
     CodeNameField *codeName = nullptr;
+    PostalField *postal = nullptr;
 
     // Its widgets in the order they stand on a line.
     QList<QWidget *> parts() const;
@@ -124,6 +132,8 @@ struct Field
 // Makes a field's control (named, sized, filled with its codes), its label
 // and its lookup button, all parented to `parent`.
 Field MakeField(const FieldDef &def, QWidget *parent);
+// Gives each postal code among `fields` its address fields once they exist.
+void LinkPostalFields(const QList<Field> &fields);
 
 // A control's value as stored: the code of a code list, a date key, the
 // digits of a number (empty when blank), the plain text of a masked edit.

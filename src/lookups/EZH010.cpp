@@ -32,3 +32,10 @@ bool PickPostalCode(QString &zipCode, QString &address, QWidget *parent)
     TfrmEZH010 dialog(parent);
     return RunLookup(dialog, {&zipCode, &address});
 }
+
+CodePick PostalLookup()
+{
+    return [](const QString &, QString &zipCode, QString &address, QWidget *parent) {
+        return PickPostalCode(zipCode, address, parent);
+    };
+}

@@ -14,6 +14,9 @@ class QWidget;
 
 // Postal code as 6 digits without the dash, and the address.
 bool PickPostalCode(QString &zipCode, QString &address, QWidget *parent = nullptr);
+// PickPostalCode as a postal code field's lookup:
+//   {.kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s, .pick = PostalLookup()}
+CodePick PostalLookup();
 // A rental of the date (date key) and area.
 bool PickRental(const QString &rentDate, const QString &area, const QString &typedRentNo, QString &rentNo,
                 QWidget *parent = nullptr);

@@ -121,10 +121,9 @@ FieldDef AccidentScreen::Number(const QString &column, const QString &caption, i
 
 FieldDef AccidentScreen::ZipCode(const QString &column, const QString &caption)
 {
-    const QString prefix = column.left(3);
-    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::Mask, .field = column,
-            .mask = u"999-999;0; "_s, .lookup = [this, prefix] { pickPostalCode(prefix); },
-            .lookupButton = ControlName(u"bbt"_s, column), .width = 60, .to = &m_controls[column]};
+    return {.name = ControlName(u"wme"_s, column), .caption = caption, .kind = FieldKind::PostalCode, .field = column,
+            .lookupButton = ControlName(u"bbt"_s, column), .width = 60, .to = &m_controls[column],
+            .pick = PostalLookup()};
 }
 
 FieldDef AccidentScreen::Shown(const QString &column, const QString &caption)
@@ -308,16 +307,6 @@ void AccidentScreen::FinishFields()
     }
     if (auto *time = ControlAs<MaskEdit>(u"TROB_TIME"_s))
         connect(time, &QLineEdit::textChanged, this, Guarded([this] { timeChanged(); }));
-    for (const QString &prefix : {u"IN_"_s, u"CO_"_s}) {
-        auto *zip = ControlAs<QLineEdit>(prefix + u"ZIP_CODE"_s);
-        auto *address = ControlAs<QLineEdit>(prefix + u"ADDR1"_s);
-        if (!zip || !address)
-            continue;
-        connect(zip, &QLineEdit::textEdited, this, [this, prefix, address] {
-            address->clear();
-            m_zipEdited[prefix] = true;
-        });
-    }
 }
 
 bool AccidentScreen::onHiddenPage(const QWidget *control) const
@@ -401,7 +390,6 @@ void AccidentScreen::GridToControls()
             ski->setCurrentIndex(ski->count() - 1);
         }
     }
-    m_zipEdited.clear();
 }
 
 void AccidentScreen::ControlToGrid(QWidget *control)
@@ -554,40 +542,3 @@ bool AccidentScreen::eventFilter(QObject *watched, QEvent *event)
     return TfrmEZI000::eventFilter(watched, event);
 }
 
-void AccidentScreen::pickPostalCode(const QString &prefix)
-{
-    auto *zip = ControlAs<QLineEdit>(prefix + u"ZIP_CODE"_s);
-    auto *address = ControlAs<QLineEdit>(prefix + u"ADDR1"_s);
-    auto *detail = ControlAs<QLineEdit>(prefix + u"ADDR2"_s);
-    QString code, text;
-    if (PickPostalCode(code, text, this)) {
-        zip->setText(code);
-        address->setText(text);
-        m_zipEdited[prefix] = false;
-        detail->setFocus();
-    } else {
-        zip->setFocus();
-    }
-}
-
-void AccidentScreen::fillAddress(const QString &prefix)
-{
-    // Passing through the field changes nothing: only a typed code fills
-    // the address (a stored record keeps the one it was given).
-    if (!m_zipEdited.value(prefix))
-        return;
-    m_zipEdited[prefix] = false;
-    auto *zip = ControlAs<MaskEdit>(prefix + u"ZIP_CODE"_s);
-    const QString code = zip->plainText().trimmed();
-    if (code.isEmpty())
-        return;
-    ControlAs<QLineEdit>(prefix + u"ADDR1"_s)->setText(PostalAddress(code));
-}
-
-void AccidentScreen::edtExit(QWidget *control)
-{
-    TfrmEZI000::edtExit(control);
-    for (const QString &prefix : {u"IN_"_s, u"CO_"_s})
-        if (control && control == ControlOf(prefix + u"ZIP_CODE"_s))
-            fillAddress(prefix);
-}

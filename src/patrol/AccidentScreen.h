@@ -47,7 +47,6 @@ public:
 
     void GridToControls() override;
     void ControlToGrid(QWidget *control) override;
-    void edtExit(QWidget *control) override;
 
 protected:
     // The record's columns with the given ones visible in the grid, and the
@@ -106,8 +105,6 @@ private:
     void placeMarkers(int row);
     void writeMarkers(int row);
     void markerMoved(Marker marker);
-    void pickPostalCode(const QString &prefix);
-    void fillAddress(const QString &prefix);
     bool onHiddenPage(const QWidget *control) const;
 
     QTabWidget *m_pages = nullptr;
@@ -115,6 +112,5 @@ private:
     std::array<PictureMarker *, 3> m_markers{};
     std::array<bool, 3> m_markerMoved{};
     std::map<QString, QWidget *> m_controls; // by column, stable for the field table's slots
-    QHash<QString, bool> m_zipEdited; // by column prefix, "IN_" or "CO_"
     QStringList m_hiddenFields;        // bound on pages out of the operator's reach
 };

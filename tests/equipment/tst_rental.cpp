@@ -132,9 +132,10 @@ private slots:
         m_screen->findChild<NumberEdit *>(u"wneRentWeight"_s)->setValue(70);
         mask(u"wmeRentSvrlDateFrom"_s)->setText(Today);
         mask(u"wmeRentSvrlDateTo"_s)->setText(later);
-        // Leaving a postal code fills its address.
+        // Leaving a typed postal code fills its address.
         mask(u"wmeRentZipCode"_s)->setFocus();
-        mask(u"wmeRentZipCode"_s)->setText(u"123456"_s);
+        mask(u"wmeRentZipCode"_s)->setCursorPosition(0);
+        QTest::keyClicks(mask(u"wmeRentZipCode"_s), u"123456"_s);
         edit(u"wlbRentAddr2"_s)->setFocus();
         QCOMPARE(edit(u"edtRentAddr1"_s)->text(), u"강원도 평창군 대관령면 "_s);
         edit(u"wlbRentAddr2"_s)->setText(u"101호"_s);

@@ -1,5 +1,6 @@
 #include "CodeCombo.h"
 #include "CodeServices.h"
+#include "EZI000.h"
 #include "GridModel.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
@@ -61,6 +62,34 @@ ORDER  BY detail)sql"_s,
     }
     QString searchedSql() const { return ContractSql().constFirst(); }
     void fillConditions(TfrmZZP010 &report) { FillConditions(report); }
+};
+
+// A body with a postal code, its address line and its detail; the lookup
+// answers 135-080.
+class PostalScreen : public TfrmEZI000
+{
+public:
+    int picks = 0;
+
+    PostalScreen() : TfrmEZI000(u"frmZZI998"_s, u"시험 주소"_s)
+    {
+        SetColumns({{.title = u"우편번호"_s, .field = u"ZIP_CODE"_s}, {.title = u"주소"_s, .field = u"ADDR1"_s},
+                    {.title = u"상세주소"_s, .field = u"ADDR2"_s}});
+        AddFields({
+            {.name = u"wmeZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s,
+             .pick = [this](const QString &, QString &code, QString &address, QWidget *) {
+                 ++picks;
+                 code = u"135080"_s;
+                 address = u"서울특별시 강남구 역삼동 "_s;
+                 return true;
+             }},
+            {.name = u"edtAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true},
+            {.name = u"edtAddr2"_s, .field = u"ADDR2"_s, .bytes = 60},
+        });
+        qryQuery.setSql(u"SELECT '' AS zip_code, '' AS addr1, '' AS addr2 WHERE false"_s);
+    }
+    void addRow() { AppendEmptyRow(); }
+    bool checkRow() { return CheckRow(); }
 };
 
 } // namespace
@@ -240,6 +269,58 @@ private slots:
         QCOMPARE(usable->code(), u"Y"_s);
         usable->setCode(u"N"_s);
         QCOMPARE(usable->currentText(), u"불가능"_s);
+    }
+
+    // Filled from a typed code when it is left, cleared while it is typed,
+    // kept when passed through, filled by F1 with the focus on the detail;
+    // a code without an address is refused on the code.
+    void postalCode()
+    {
+        m_db->adminExec(u"INSERT INTO ktuser.zx030ms VALUES ('232950', 1, '강원도', '평창군', '대관령면', NULL) "
+                        "ON CONFLICT DO NOTHING"_s);
+        ShownScreen<PostalScreen> screen;
+        QVERIFY(screen.exposed());
+        QVERIFY(screen->bbtSearchClick());
+        screen->addRow();
+        auto *code = screen.find<MaskEdit>(u"wmeZipCode"_s);
+        auto *address = screen.find<QLineEdit>(u"edtAddr1"_s);
+        auto *detail = screen.find<QLineEdit>(u"edtAddr2"_s);
+        QVERIFY(screen.find<QWidget>(u"bbtZipCode"_s));
+        const auto type = [code](const QString &typed) {
+            code->setFocus();
+            code->clear();
+            code->setCursorPosition(0);
+            QTest::keyClicks(code, typed);
+        };
+
+        type(u"232950"_s);
+        detail->setFocus();
+        QCOMPARE(address->text(), u"강원도 평창군 대관령면 "_s);
+
+        code->setFocus();
+        QTest::keyClick(code, Qt::Key_Backspace);
+        QCOMPARE(address->text(), QString());
+        type(u"232950"_s);
+        detail->setFocus();
+
+        address->setText(u"저장된 주소"_s);
+        code->setFocus();
+        detail->setFocus();
+        QCOMPARE(address->text(), u"저장된 주소"_s);
+
+        code->setFocus();
+        QTest::keyClick(code, Qt::Key_F1);
+        QCOMPARE(screen->picks, 1);
+        QCOMPARE(ControlValue(code), u"135080"_s);
+        QCOMPARE(address->text(), u"서울특별시 강남구 역삼동 "_s);
+        QCOMPARE(QApplication::focusWidget(), detail);
+
+        type(u"999999"_s);
+        detail->setFocus();
+        QCOMPARE(address->text(), QString());
+        QVERIFY(!screen->checkRow());
+        QCOMPARE(m_boxes->lastText(), u"주소을(를) 정확히 입력하십시오."_s);
+        QCOMPARE(QApplication::focusWidget(), code);
     }
 
 private:
