@@ -71,12 +71,15 @@ void saveRental(const QString &date, const QStringList &items)
             row.setValue(name, value);
         row.exec();
     }
+    transaction.commit();
+    // The number the commit gave, as the screen asks for it.
     StoredProc number(u"pr_ebi040_05"_s);
     number.setValue(u"ARENT_DATE"_s, date);
     number.setValue(u"AAREA_GUBUN"_s, u"M"_s);
     number.setValue(u"ARENT_NO"_s, rentNo);
     number.exec();
-    transaction.commit();
+    if (number.output(u"ANEW_RENT_NO"_s).toLongLong() <= 0)
+        throw ServerError(u"no rental number after the commit"_s);
 }
 
 struct Group

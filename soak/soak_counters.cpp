@@ -1,8 +1,8 @@
 // Many counters renting from one small stock at once, each a process of its
 // own with its own connection and identity, doing what the rental screen
 // does: hold an item (pr_ebi040_03 in a transaction of its own), then save
-// the head and its row in one transaction (pr_ebi040_01, pr_ebi040_02,
-// then pr_ebi040_05 for a new head's number);
+// the head and its row in one transaction (pr_ebi040_01, pr_ebi040_02; a
+// new head's number, given by the commit, told by pr_ebi040_05 after it);
 // now and then the operator lets the item go instead, and a rental goes
 // back (state R) once the counter has three out. Afterwards the tables must
 // hold every save a counter saw committed, once, under numbers that run
@@ -103,7 +103,7 @@ int runCounter(int n, const QString &database, int saves, int items, quint32 see
         head.setValue(u"AKEEP_KIND_GUBUN"_s, u"01"_s);
         head.setValue(u"AKEEP_BOX_NO"_s, u"B%1"_s.arg(n));
         head.setValue(u"AEDITSTATUS"_s, headStatus);
-        // A new head's number is taken by the save's last call, as the screen does.
+        // A new head's number is given by the commit and asked for after it, as the screen does.
         head.setValue(u"ALATE_NUMBER"_s, headStatus == u"2"_s ? u"Y"_s : QString());
         head.exec();
         QString number = headStatus == u"2"_s ? head.output(u"ANEW_RENT_NO"_s) : rentNo;
@@ -121,6 +121,7 @@ int runCounter(int n, const QString &database, int saves, int items, quint32 see
         row.setValue(u"ASHOES_SIZE"_s, u"250"_s);
         row.setValue(u"AEDITSTATUS"_s, rowStatus);
         row.exec();
+        transaction.commit();
         if (headStatus == u"2"_s) {
             numbered.clearValues();
             numbered.setValue(u"ARENT_DATE"_s, today);
@@ -129,7 +130,6 @@ int runCounter(int n, const QString &database, int saves, int items, quint32 see
             numbered.exec();
             number = numbered.output(u"ANEW_RENT_NO"_s);
         }
-        transaction.commit();
         return number;
     };
 

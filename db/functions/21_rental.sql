@@ -54,9 +54,9 @@ $$;
 -- The number of a new rental: the next of its date and area from a locked
 -- counter, given to the head that waited under a provisional (negative)
 -- number, its rows following by the key's ON UPDATE CASCADE. The counter
--- stays locked until the transaction ends, so it is taken last: numbers are
--- unique, gap-free and in commit order while the rest of eight counters'
--- saves run side by side.
+-- stays locked until the transaction ends, so it is taken as late as can
+-- be, by the commit itself (below): numbers are unique, gap-free and in
+-- commit order while the rest of eight counters' saves run side by side.
 CREATE OR REPLACE FUNCTION kest_private.number_rental(v_date text, v_area text, provisional bigint)
 RETURNS bigint
 LANGUAGE plpgsql SECURITY DEFINER
@@ -77,8 +77,7 @@ END
 $$;
 
 -- A head still under its provisional number when its transaction commits
--- (a caller that did not ask for the number) is numbered then, so no
--- negative number is ever stored.
+-- is numbered then, so no negative number is ever stored.
 CREATE OR REPLACE FUNCTION kest_private.number_rental_at_commit() RETURNS trigger
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
@@ -104,8 +103,8 @@ $$;
 -- The rental head. A new rental (status 2) gets the next number of its date
 -- and area (kest_private.number_rental), returned in anew_rent_no. With
 -- alate_number 'Y' it gets a provisional number instead, which its rows
--- use; pr_ebi040_05, the save's last call, then gives the real one, so that
--- the number series is locked only for the end of the save.
+-- use; the commit gives the real one, which pr_ebi040_05 then tells, so
+-- that the number series is locked only while the save commits.
 SELECT kest_private.drop_without('pr_ebi040_01', 'alate_number');
 CREATE OR REPLACE FUNCTION pr_ebi040_01(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, adeal_name text DEFAULT NULL,
@@ -130,8 +129,8 @@ BEGIN
     WHEN '2' THEN
         v_no := -nextval('kest_private.rental_draft');
         INSERT INTO eb040ms (rent_date, area_gubun, rent_no, deal_name, keep_kind_gubun, keep_box_no,
-                             au_emp_no, au_ip, au_date)
-        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at);
+                             au_emp_no, au_ip, au_date, draft_no)
+        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at, v_no);
         IF check_code(alate_number, '{Y,N}', '번호 발급 시점') IS DISTINCT FROM 'Y' THEN
             v_no := number_rental(v_date, v_area, v_no);
         END IF;
@@ -318,9 +317,10 @@ EXCEPTION WHEN unique_violation THEN
 END
 $$;
 
--- The last call of a save that made a new head with alate_number 'Y': its
--- real number, in place of the provisional one its rows were saved under. A
--- number already real is returned as it is.
+-- The real number of a head saved under a provisional one (alate_number
+-- 'Y'): once its save committed, the number the commit gave it; inside the
+-- save, one taken at once (the series then stays locked until the commit).
+-- A number already real is returned as it is.
 CREATE OR REPLACE FUNCTION pr_ebi040_05(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, OUT anew_rent_no text)
 LANGUAGE plpgsql SECURITY DEFINER
@@ -331,7 +331,15 @@ DECLARE
     v_no   bigint := check_int(arent_no, -9999999999, 9999999999, '대여번호', true);
 BEGIN
     IF v_no < 0 THEN
-        v_no := number_rental(v_date, v_area, v_no);
+        IF EXISTS (SELECT 1 FROM eb040ms WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no) THEN
+            v_no := number_rental(v_date, v_area, v_no);
+        ELSE
+            SELECT rent_no INTO v_no FROM eb040ms
+             WHERE rent_date = v_date AND area_gubun = v_area AND draft_no = v_no;
+            IF NOT FOUND THEN
+                RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no;
+            END IF;
+        END IF;
     END IF;
     anew_rent_no := v_no::text;
 END

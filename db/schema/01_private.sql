@@ -17,8 +17,8 @@ CREATE TABLE kest_private.counters (
     last_no bigint NOT NULL
 );
 
--- The provisional numbers of rental heads whose real number is taken at the
--- end of their save (pr_ebi040_05): unique among all open saves, never stored.
+-- The provisional numbers of rental heads whose real number is taken as
+-- their save commits: unique among all open saves.
 CREATE SEQUENCE kest_private.rental_draft;
 
 -- Settings an administrator may change on a live server, e.g.

@@ -45,6 +45,7 @@ CREATE TABLE eb040ms (
     au_ip           varchar(60),
     au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     row_ver         integer NOT NULL DEFAULT 1,
+    draft_no        bigint, -- the provisional number a new head was saved under, until its commit numbered it
     PRIMARY KEY (rent_date, area_gubun, rent_no)
 );
 

@@ -527,8 +527,8 @@ void TfrmEBI040::SaveHead(SavedRows &saved)
     m_headProc.setValue(u"AKEEP_BOX_NO"_s, edtKeepBoxNo->text());
     m_headProc.setValue(u"AROW_VER"_s, m_headStatus == EditStatus::Changed ? m_headRowVer : QString());
     SetEditStatus(m_headProc, m_headStatus);
-    // A new head waits under a provisional number; SaveRows asks for the
-    // real one last, so that the number series is held for the commit only.
+    // A new head waits under a provisional number; its commit gives the real
+    // one, so that the number series is held for the commit only.
     m_headProc.setValue(u"ALATE_NUMBER"_s, m_headStatus == EditStatus::Inserted ? u"Y"_s : QString());
     m_headProc.exec();
     QString rentNo = edtRentNo->text().trimmed();
@@ -538,17 +538,22 @@ void TfrmEBI040::SaveHead(SavedRows &saved)
     m_provisionalNo = rentNo;
 }
 
-void TfrmEBI040::SaveRows(SavedRows &saved)
+void TfrmEBI040::Committed(SavedRows &saved)
 {
-    TfrmEZI000::SaveRows(saved);
     if (m_headStatus != EditStatus::Inserted)
         return;
-    m_numberProc.clearValues();
-    PassSearchValues(m_numberProc);
-    m_numberProc.setValue(u"ARENT_NO"_s, m_provisionalNo);
-    m_numberProc.exec();
-    // The number reaches the screen only once the save has committed.
-    saved.issued.insert(u"RENT_NO"_s, m_numberProc.output(u"ANEW_RENT_NO"_s));
+    try {
+        m_numberProc.clearValues();
+        PassSearchValues(m_numberProc);
+        m_numberProc.setValue(u"ARENT_NO"_s, m_provisionalNo);
+        m_numberProc.exec();
+        // The number reaches the screen only once the save has committed.
+        saved.issued.insert(u"RENT_NO"_s, m_numberProc.output(u"ANEW_RENT_NO"_s));
+    } catch (const ServerError &error) {
+        // The rental is stored; its number is found again by searching the day's rentals.
+        ErrorBox(u"자료를 저장했으나 대여번호를 읽지 못했습니다.\r조회하여 대여번호를 확인하십시오.\r\r에러내용:\r"_s
+                 + error.message());
+    }
 }
 
 void TfrmEBI040::Saved(const SavedRows &saved)

@@ -675,16 +675,16 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"1"_s);
     }
 
-    // Eight counters saving new rentals of one date and area at once, the
-    // number taken by the save's last call; some saves roll back after it,
-    // some never ask (numbered as they commit), some take it with the head.
-    // The numbers stored are unique, run from 1 without a gap, and follow
-    // the order of the commits.
+    // Eight counters saving new rentals of one date and area at once: the
+    // number given by the commit and asked for after it (as the screen
+    // does), taken inside the save, taken with the head, or taken and then
+    // rolled back. The numbers stored are unique, run on without a gap, are
+    // the ones each counter was told, and follow the order of the commits.
     void concurrentNewRentalsNumberedWithoutGaps()
     {
         constexpr int Counters = 8;
         constexpr int Rentals = 8;
-        enum Mode { Last, RolledBack, AtCommit, WithHead };
+        enum Mode { AtCommit, InSave, RolledBack, WithHead };
         struct Commit
         {
             qint64 no;
@@ -717,15 +717,16 @@ private slots:
                                          .arg(mode == WithHead ? u"N"_s : u"Y"_s))
                                   && q.next();
                         qint64 no = q.value(0).toLongLong();
-                        if (ok && (mode == Last || mode == RolledBack)) {
-                            ok = q.exec(u"SELECT anew_rent_no FROM pr_ebi040_05(arent_date => '%1', "
-                                        "aarea_gubun => 'M', arent_no => '%2')"_s.arg(Today).arg(no))
+                        const auto askNumber = [&] {
+                            ok = ok && q.exec(u"SELECT anew_rent_no FROM pr_ebi040_05(arent_date => '%1', "
+                                              "aarea_gubun => 'M', arent_no => '%2')"_s.arg(Today).arg(no))
                                  && q.next();
                             no = q.value(0).toLongLong();
-                        }
+                            q.finish();
+                        };
+                        if (mode == InSave || mode == RolledBack)
+                            askNumber();
                         q.finish();
-                        if (!ok || (mode == AtCommit ? no >= 0 : no <= 0))
-                            failures++;
                         if (mode == RolledBack) {
                             db.rollback();
                             continue;
@@ -733,11 +734,14 @@ private slots:
                         const qint64 before = clock.nsecsElapsed();
                         if (!db.commit())
                             failures++;
+                        const qint64 after = clock.nsecsElapsed();
                         committed++;
-                        if (mode != AtCommit) {
-                            const std::lock_guard guard(lock);
-                            commits.append({no, before, clock.nsecsElapsed()});
-                        }
+                        if (mode == AtCommit)
+                            askNumber();
+                        if (!ok || no <= 0)
+                            failures++;
+                        const std::lock_guard guard(lock);
+                        commits.append({no, before, after});
                     }
                 }
                 QSqlDatabase::removeDatabase(name);
