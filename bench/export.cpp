@@ -8,7 +8,7 @@
 #include "GridModel.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 #include "XlsWriter.h"
 
 #include <QFile>

@@ -5,12 +5,12 @@
 // Every run is a process of its own, so that its peak is its own.
 #include "Bench.h"
 #include "Benches.h"
+#include "EZS000.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
 #include "TestDatabase.h"
-#include "TfrmEZS000.h"
 
 #include <QApplication>
 #include <QFile>

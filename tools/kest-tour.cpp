@@ -13,7 +13,7 @@
 #include "Modal.h"
 #include "Routines.h"
 #include "TfrmE0Main.h"
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -19,7 +19,7 @@
 #include "EEI020.h"
 #include "EEI021.h"
 #include "EES010.h"
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include <vector>
 

@@ -117,13 +117,10 @@ void TfrmEBI040::build()
                 {.title = u"버전"_s, .field = u"ROW_VER"_s, .visible = false, .readOnly = true}});
     panGrid->setMaximumWidth(260);
 
-    auto *states = new QHBoxLayout;
-    m_bodyLayout->addRow(states);
-    m_states = new StateButtons(*this, *states,
-                                {{u"sbtRentDay"_s, u"일일대여[F5]"_s, u"D"_s, Qt::Key_F5},
-                                 {u"sbtRentSvrl"_s, u"연일대여[F6]"_s, u"S"_s, Qt::Key_F6},
-                                 {u"sbtReturn"_s, u"반납[F7]"_s, u"R"_s, Qt::Key_F7}});
-    connect(m_states, &StateButtons::pressed, this, [this](const QString &code) { SelectRentState(code); });
+    m_states = AddStateButtons({}, u"RENT_STAT"_s,
+                               {{u"sbtRentDay"_s, u"일일대여[F5]"_s, u"D"_s, Qt::Key_F5},
+                                {u"sbtRentSvrl"_s, u"연일대여[F6]"_s, u"S"_s, Qt::Key_F6},
+                                {u"sbtReturn"_s, u"반납[F7]"_s, u"R"_s, Qt::Key_F7}});
 
     AddFields({
         {.name = u"cboRentEquip"_s, .caption = u"*장비구분"_s, .kind = FieldKind::Code, .field = u"EQUIP_GUBUN"_s,
@@ -274,13 +271,7 @@ void TfrmEBI040::Searched()
 
 bool TfrmEBI040::SelectRentState(const QString &code)
 {
-    m_states->select(code);
-    const int row = Grid()->currentRow();
-    if (row < 0)
-        return false;
-    MarkRowChanged();
-    Rows().setValue(row, u"RENT_STAT"_s, code);
-    return true;
+    return m_states->press(code) && Grid()->currentRow() >= 0;
 }
 
 QStringList TfrmEBI040::ContractSql() const
@@ -293,22 +284,11 @@ QString TfrmEBI040::SelectedRentState() const
     return m_states->selected();
 }
 
-void TfrmEBI040::ControlToGrid(QWidget *control)
-{
-    TfrmEZI000::ControlToGrid(control);
-    const int row = Grid()->currentRow();
-    if (IsRowChanged() && row >= 0 && !m_states->selected().isEmpty())
-        Rows().setValue(row, u"RENT_STAT"_s, m_states->selected());
-}
-
 void TfrmEBI040::RowShown()
 {
     const int row = Grid()->currentRow();
-    const QString state = row >= 0 ? Rows().value(row, u"RENT_STAT"_s) : QString();
     const bool newRow = row >= 0 && !IsStoredRow(row);
-    if (state == u"D"_s || state == u"S"_s || state == u"R"_s)
-        m_states->select(state);
-    else if (newRow)
+    if (newRow && m_states->selected().isEmpty())
         m_states->select(u"D"_s); // a new row is a day rental until told otherwise
     if (cboEquipSizeGubun->count() > 0 && cboEquipSizeGubun->currentIndex() != 0)
         cboEquipSizeGubun->setCurrentIndex(0);
@@ -485,7 +465,6 @@ void TfrmEBI040::Cancelled()
 {
     cboKeepKind->setCurrentIndex(cboKeepKind->count() > 0 ? 0 : -1);
     edtKeepBoxNo->clear();
-    m_states->select({});
     closeFreeItems();
     edtRentNo->setEnabled(true);
     m_headStatus = EditStatus::Inserted;

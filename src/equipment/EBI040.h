@@ -33,7 +33,6 @@ public:
     ~TfrmEBI040() override;
 
     bool bbtDeleteClick() override;
-    void ControlToGrid(QWidget *control) override;
 
     QStringList ContractSql() const override;
 

@@ -95,12 +95,9 @@ TfrmEBI050::TfrmEBI050(QWidget *parent) : TfrmEZI000(u"frmEBI050"_s, u"장비 �
 
     SetColumns(Columns);
 
-    auto *states = new QHBoxLayout;
-    m_bodyLayout->addRow(u"보관상태"_s, states);
-    m_states = new StateButtons(*this, *states,
-                                {{u"sbtKeep"_s, u"보관[F5]"_s, Stored, Qt::Key_F5},
-                                 {u"sbtKeepReturn"_s, u"불출[F6]"_s, Released, Qt::Key_F6}});
-    connect(m_states, &StateButtons::pressed, this, &TfrmEBI050::pressState);
+    m_states = AddStateButtons(u"보관상태"_s, u"KEEP_STAT"_s,
+                               {{u"sbtKeep"_s, u"보관[F5]"_s, Stored, Qt::Key_F5},
+                                {u"sbtKeepReturn"_s, u"불출[F6]"_s, Released, Qt::Key_F6}});
 
     AddFields({
         {.name = u"wlbKeepNo"_s, .caption = u"보관번호"_s, .kind = FieldKind::Label, .field = u"KEEP_NO"_s},
@@ -226,42 +223,12 @@ void TfrmEBI050::edtExit(QWidget *left)
 
 bool TfrmEBI050::SelectState(const QString &code)
 {
-    const QToolButton *button = m_states->button(code);
-    if (!button || !button->isEnabled() || !button->isVisible())
-        return false;
-    pressState(code);
-    return true;
+    return m_states->press(code);
 }
 
 QString TfrmEBI050::SelectedState() const
 {
     return m_states->selected();
-}
-
-void TfrmEBI050::pressState(const QString &code)
-{
-    m_states->select(code);
-    const int row = Grid()->currentRow();
-    if (row < 0)
-        return;
-    MarkRowChanged();
-    Rows().setValue(row, u"KEEP_STAT"_s, code);
-}
-
-void TfrmEBI050::RowShown()
-{
-    const int row = Grid()->currentRow();
-    const QString state = row < 0 ? QString() : Rows().value(row, u"KEEP_STAT"_s);
-    if (state == Stored || state == Released)
-        m_states->select(state);
-}
-
-void TfrmEBI050::ControlToGrid(QWidget *control)
-{
-    TfrmEZI000::ControlToGrid(control);
-    const int row = Grid()->currentRow();
-    if (IsRowChanged() && row >= 0 && !m_states->selected().isEmpty())
-        Rows().setValue(row, u"KEEP_STAT"_s, m_states->selected());
 }
 
 QList<RowCheck> TfrmEBI050::RowChecks()
@@ -352,7 +319,3 @@ bool TfrmEBI050::bbtReissueClick()
     return true;
 }
 
-void TfrmEBI050::Cancelled()
-{
-    m_states->select({});
-}

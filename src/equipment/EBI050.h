@@ -32,7 +32,6 @@ public:
     // the button is unavailable.
     bool SelectState(const QString &code);
 
-    void ControlToGrid(QWidget *control) override;
     void edtExit(QWidget *left) override;
 
     // "K", "R" or empty: the state button drawn selected.
@@ -40,13 +39,10 @@ public:
 
 protected:
     QList<RowCheck> RowChecks() override;
-    void RowShown() override;
     bool BeforeSearch() override;
     void Saved(const SavedRows &saved) override;
-    void Cancelled() override;
 
 private:
-    void pressState(const QString &code);
     void lookupMember();
     TKeepTicketInfo ticketOf(int row) const;
     void printNewTickets(const QStringList &numbers);

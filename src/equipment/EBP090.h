@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZP000.h"
+#include "EZP000.h"
 
 class TfrmEBP090 : public TfrmEZP000
 {

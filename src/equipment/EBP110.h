@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZP010.h"
+#include "EZP010.h"
 
 class TfrmEBP110 : public TfrmEZP010
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // The rental rows of one date and area, filtered by state and ticket kind.
 class TfrmEBS060 : public TfrmEZS000

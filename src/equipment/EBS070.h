@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // The items now out on a multi-day rental, each with the rental row that took it out.
 class TfrmEBS070 : public TfrmEZS000

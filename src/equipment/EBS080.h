@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // Rental rows of one date counted by hour of the rental and equipment kind.
 class TfrmEBS080 : public TfrmEZS000

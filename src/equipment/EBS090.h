@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // Rental rows of a date range counted by date and equipment kind.
 class TfrmEBS090 : public TfrmEZS000

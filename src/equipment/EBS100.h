@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // The storage records of a season and area, with filters.
 class TfrmEBS100 : public TfrmEZS000

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // Stored items not released by their release date: due before the reference date.
 class TfrmEBS110 : public TfrmEZS000

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // Storages of a season counted by storage kind and equipment kind.
 class TfrmEBS120 : public TfrmEZS000

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // Storages of a season counted by the keeper's postal region and equipment kind.
 class TfrmEBS130 : public TfrmEZS000

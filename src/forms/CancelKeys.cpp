@@ -2,7 +2,7 @@
 
 #include "DataModule.h"
 #include "ServerWaitLoop.h"
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "GridModel.h"
 #include "GridView.h"
 #include "RowSource.h"
-#include "TfrmEZP000.h"
+#include "EZP000.h"
 
 #include <QPointer>
 

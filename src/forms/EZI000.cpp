@@ -205,6 +205,27 @@ void TfrmEZI000::AddFields(const QList<FieldDef> &fields, QWidget *target)
     LinkPostalFields(m_fields);
 }
 
+StateButtons *TfrmEZI000::AddStateButtons(const QString &caption, const QString &field,
+                                          const QList<StateButtons::Button> &buttons)
+{
+    auto *line = new QHBoxLayout;
+    if (caption.isEmpty())
+        m_bodyLayout->addRow(line);
+    else
+        m_bodyLayout->addRow(caption, line);
+    auto *states = new StateButtons(*this, *line, buttons);
+    m_states.append({states, field});
+    connect(states, &StateButtons::pressed, this, [this, states, field](const QString &code) {
+        states->select(code);
+        const int row = rgrGrid->currentRow();
+        if (row < 0)
+            return;
+        MarkRowChanged();
+        m_rows->setValue(row, field, code);
+    });
+    return states;
+}
+
 void TfrmEZI000::Bind(QWidget *control, const QString &field)
 {
     m_bindings.append({control, field});
@@ -451,6 +472,8 @@ void TfrmEZI000::ClearControls()
             continue;
         ClearControl(control);
     }
+    for (const auto &[states, field] : std::as_const(m_states))
+        states->select({});
 }
 
 void TfrmEZI000::ClearRows()
@@ -490,6 +513,10 @@ void TfrmEZI000::ControlToGrid(QWidget *control)
             value = m_rows->pickList(column).codes.value(combo->currentIndex());
         m_rows->setValue(row, binding.field, value);
     }
+    // A state the row was shown with (a new row's default) goes with its edit.
+    for (const auto &[states, field] : std::as_const(m_states))
+        if (!states->selected().isEmpty())
+            m_rows->setValue(row, field, states->selected());
 }
 
 void TfrmEZI000::GridToControls()
@@ -526,6 +553,8 @@ void TfrmEZI000::GridToControls()
             }
         }
     }
+    for (const auto &[states, field] : std::as_const(m_states))
+        states->select(m_rows->value(row, field));
 }
 
 void TfrmEZI000::SelectRow(int row)

@@ -3,8 +3,9 @@
 #include "ColumnDef.h"
 #include "EditStatus.h"
 #include "SavedRows.h"
+#include "StateButtons.h"
 #include "StoredProc.h"
-#include "TfrmZZI010.h"
+#include "ZZI010.h"
 
 #include <QList>
 #include <QStringList>
@@ -64,6 +65,12 @@ public:
     void AddFields(const QList<FieldDef> &fields, QWidget *target);
     // Binds a control made by hand to a record field.
     void Bind(QWidget *control, const QString &field);
+    // State buttons bound to a record field, on a line of the body under
+    // `caption` (across the body without one): a press of an available button (or its key) selects its
+    // code and writes it into the current row as an edit does; a row shown
+    // selects its code (none for another); cleared controls select none.
+    StateButtons *AddStateButtons(const QString &caption, const QString &field,
+                                  const QList<StateButtons::Button> &buttons);
 
     GridModel &Rows() const { return *m_rows; }
     GridView *Grid() const { return rgrGrid; }
@@ -200,6 +207,7 @@ private:
     Options m_options;
     GridModel *m_rows = nullptr;
     QList<Binding> m_bindings;
+    QList<std::pair<StateButtons *, QString>> m_states; // and their fields
     QList<Field> m_fields; // head, then body, as declared
     QStringList m_changeFields;
     DateEdit *m_date = nullptr;

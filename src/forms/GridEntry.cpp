@@ -438,13 +438,9 @@ void TfrmGridEntry::SaveGrid(GridModel &grid, StoredProc &procedure, SavedRows &
     const QList<RowChange> changes = changesOf(grid);
     for (int i = 0; i < changes.size(); ++i) {
         const RowChange &change = changes.at(i);
-        for (int c = 0; c < grid.columnCount(); ++c) {
-            const QString parameter = u"A"_s + grid.column(c).field.toUpper();
-            if (procedure.hasParameter(parameter))
-                procedure.setValue(parameter, change.cells.at(c));
-        }
-        if (procedure.hasParameter(u"AEDITSTATUS"_s))
-            SetEditStatus(procedure, change.status);
+        for (int c = 0; c < grid.columnCount(); ++c)
+            procedure.offerValue(u"A"_s + grid.column(c).field.toUpper(), change.cells.at(c));
+        procedure.offerValue(u"AEDITSTATUS"_s, EditStatusCode(change.status));
         const int row = log.at(i).row;
         if (&grid == m_rows) {
             m_savingRow = row;

@@ -4,7 +4,7 @@
 #include "EditStatus.h"
 #include "SavedRows.h"
 #include "StoredProc.h"
-#include "TfrmZZI010.h"
+#include "ZZI010.h"
 
 #include <QList>
 #include <QRect>

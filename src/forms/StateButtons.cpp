@@ -1,6 +1,6 @@
 #include "StateButtons.h"
 
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
@@ -17,10 +17,7 @@ StateButtons::StateButtons(TfrmZZI000 &screen, QBoxLayout &line, const QList<But
         button->setMinimumWidth(90);
         line.addWidget(button);
         m_buttons.append({def.code, button});
-        const auto press = [this, button, code = def.code] {
-            if (button->isEnabled() && button->isVisibleTo(button->window()))
-                emit pressed(code);
-        };
+        const auto press = [this, code = def.code] { this->press(code); };
         connect(button, &QToolButton::clicked, this, press);
         if (def.key)
             screen.AddStateHotkey(QKeySequence(def.key), def.caption, press);
@@ -50,4 +47,13 @@ QToolButton *StateButtons::button(const QString &code) const
         if (own == code)
             return button;
     return nullptr;
+}
+
+bool StateButtons::press(const QString &code)
+{
+    QToolButton *own = button(code);
+    if (!own || !own->isEnabled() || !own->isVisibleTo(own->window()))
+        return false;
+    emit pressed(code);
+    return true;
 }

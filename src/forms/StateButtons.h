@@ -32,6 +32,8 @@ public:
     // Shows a code as selected; an unknown or empty code selects none.
     void select(const QString &code);
     QToolButton *button(const QString &code) const;
+    // As a click of the code's button: false when it is not available.
+    bool press(const QString &code);
 
 signals:
     void pressed(const QString &code);

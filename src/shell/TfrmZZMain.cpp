@@ -9,7 +9,7 @@
 #include "SaveTransaction.h"
 #include "SqlQuery.h"
 #include "StartupValues.h"
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include <QApplication>
 #include <QCloseEvent>

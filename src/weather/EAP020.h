@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZP000.h"
+#include "EZP000.h"
 
 // The printed weather list of one station: a day's observations or a
 // range's daily averages, with the averages of the search in the summary

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // One day hour by hour, the seven stations side by side. It has no printed form.
 class TfrmEAS010 : public TfrmEZS000

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 // Every observation of one station on one day, latest first.
 class TfrmEAS020 : public TfrmEZS000

@@ -5,8 +5,8 @@
 #include "StoredProc.h"
 #include "ScreenDispatch.h"
 #include "TestDatabase.h"
-#include "TfrmEZS000.h"
-#include "TfrmZZI000.h"
+#include "EZS000.h"
+#include "ZZI000.h"
 
 #include <QTest>
 

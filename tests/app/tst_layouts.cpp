@@ -4,7 +4,7 @@
 #include "RecordingModal.h"
 #include "ScreenDispatch.h"
 #include "TestDatabase.h"
-#include "TfrmZZS020.h"
+#include "ZZS020.h"
 
 #include <QDir>
 #include <QFile>

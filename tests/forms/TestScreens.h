@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TfrmEZS000.h"
-#include "TfrmZZI010.h"
+#include "EZS000.h"
+#include "ZZI010.h"
 #include "TfrmZZMain.h"
 
 class QLineEdit;

@@ -2,12 +2,13 @@
 #include "CodeServices.h"
 #include "EZI000.h"
 #include "GridModel.h"
+#include "GridView.h"
 #include "InputEdits.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
 #include "TestDatabase.h"
-#include "TfrmEZS000.h"
-#include "TfrmZZP010.h"
+#include "EZS000.h"
+#include "ZZP010.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -64,17 +65,21 @@ ORDER  BY detail)sql"_s,
     void fillConditions(TfrmZZP010 &report) { FillConditions(report); }
 };
 
-// A body with a postal code, its address line and its detail; the lookup
-// answers 135-080.
+// A body with a postal code, its address line and its detail (the lookup
+// answers 135-080), and state buttons on F5 and F6.
 class PostalScreen : public TfrmEZI000
 {
 public:
     int picks = 0;
+    StateButtons *states = nullptr;
 
     PostalScreen() : TfrmEZI000(u"frmZZI998"_s, u"시험 주소"_s)
     {
         SetColumns({{.title = u"우편번호"_s, .field = u"ZIP_CODE"_s}, {.title = u"주소"_s, .field = u"ADDR1"_s},
-                    {.title = u"상세주소"_s, .field = u"ADDR2"_s}});
+                    {.title = u"상세주소"_s, .field = u"ADDR2"_s}, {.title = u"상태"_s, .field = u"STAT"_s}});
+        states = AddStateButtons(u"상태"_s, u"STAT"_s,
+                                 {{u"sbtKeep"_s, u"보관[F5]"_s, u"K"_s, Qt::Key_F5},
+                                  {u"sbtRelease"_s, u"불출[F6]"_s, u"R"_s, Qt::Key_F6}});
         AddFields({
             {.name = u"wmeZipCode"_s, .caption = u"주소"_s, .kind = FieldKind::PostalCode, .field = u"ZIP_CODE"_s,
              .pick = [this](const QString &, QString &code, QString &address, QWidget *) {
@@ -86,9 +91,11 @@ public:
             {.name = u"edtAddr1"_s, .field = u"ADDR1"_s, .bytes = 60, .sameLine = true, .readOnly = true},
             {.name = u"edtAddr2"_s, .field = u"ADDR2"_s, .bytes = 60},
         });
-        qryQuery.setSql(u"SELECT '' AS zip_code, '' AS addr1, '' AS addr2 WHERE false"_s);
+        qryQuery.setSql(u"SELECT '' AS zip_code, '' AS addr1, '' AS addr2, 'R' AS stat UNION ALL "
+                        "SELECT '', '', '', 'X'"_s);
     }
     void addRow() { AppendEmptyRow(); }
+    bool rowChanged() const { return IsRowChanged(); }
     bool checkRow() { return CheckRow(); }
 };
 
@@ -321,6 +328,29 @@ private slots:
         QVERIFY(!screen->checkRow());
         QCOMPARE(m_boxes->lastText(), u"주소을(를) 정확히 입력하십시오."_s);
         QCOMPARE(QApplication::focusWidget(), code);
+    }
+
+    // A key selects its state and writes it into the row as an edit; a row
+    // shown selects its state, none for a code the buttons lack; Cancel
+    // selects none.
+    void stateButtons()
+    {
+        ShownScreen<PostalScreen> screen;
+        QVERIFY(screen.exposed());
+        QVERIFY(screen->bbtSearchClick());
+        QCOMPARE(screen->states->selected(), u"R"_s);
+        QVERIFY(!screen->rowChanged());
+        screen.find<QWidget>(u"wmeZipCode"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(screen->states->selected(), u"K"_s);
+        QCOMPARE(screen->Rows().value(0, u"STAT"_s), u"K"_s);
+        QVERIFY(screen->rowChanged());
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"wmeZipCode"_s);
+        screen->Grid()->setCurrentRow(1);
+        QCOMPARE(screen->Grid()->currentRow(), 1);
+        QCOMPARE(screen->states->selected(), QString());
+        QVERIFY(screen->bbtCancelClick());
+        QCOMPARE(screen->states->selected(), QString());
     }
 
 private:

@@ -13,7 +13,7 @@
 #include "SqlQuery.h"
 #include "StoredProc.h"
 #include "TestDatabase.h"
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 #include <QApplication>
 #include <QDir>

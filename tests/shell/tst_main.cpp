@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "Modal.h"
 #include "RecordingModal.h"
+#include "ShownScreen.h"
 #include "SingleInstance.h"
 #include "StartupValues.h"
 #include "TestDatabase.h"
@@ -156,18 +157,17 @@ private slots:
     void menuEntryOpensScreenInTabCutBeforeMnemonic()
     {
         RecordingModal boxes;
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        QVERIFY(!tabsOf(main)->isVisible());
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        QVERIFY(!tabsOf(*main)->isVisible());
 
-        main.findChild<QAction *>(u"mniZXI010"_s)->trigger();
-        QTabWidget *tabs = tabsOf(main);
+        main->findChild<QAction *>(u"mniZXI010"_s)->trigger();
+        QTabWidget *tabs = tabsOf(*main);
         QVERIFY(tabs->isVisible());
         QCOMPARE(tabs->count(), 1);
         QCOMPARE(tabs->tabText(0), u"장비등록"_s);
         QCOMPARE(tabs->tabToolTip(0), u"ZXI010"_s);
-        QCOMPARE(windowEntries(main), QStringList{u"장비등록|ZXI010"_s});
+        QCOMPARE(windowEntries(*main), QStringList{u"장비등록|ZXI010"_s});
         auto *screen = qobject_cast<TfrmZXI010 *>(tabs->widget(0));
         QVERIFY(screen);
         QCOMPARE(screen->objectName(), u"frmZXI010"_s);
@@ -179,41 +179,39 @@ private slots:
     void limitStopsNewScreensButOpenOnesComeToFront()
     {
         RecordingModal boxes;
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        QCOMPARE(main.ProgramLimit(), 3);
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
-        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
-        QTabWidget *tabs = tabsOf(main);
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        QCOMPARE(main->ProgramLimit(), 3);
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main->OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        QTabWidget *tabs = tabsOf(*main);
         QCOMPARE(tabs->count(), 3);
         QVERIFY(boxes.boxes.isEmpty());
 
-        main.OpenScreen(u"등록3"_s, u"ZXI012"_s);
+        main->OpenScreen(u"등록3"_s, u"ZXI012"_s);
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(boxes.texts(), QStringList{u"최대 3개의 프로그램만 동시에 실행할 수 있습니다."_s});
         QCOMPARE(boxes.boxes.constFirst().kind, BoxKind::Error);
 
         boxes.clear();
-        main.findChild<QAction *>(u"mniZXI010"_s)->trigger();
+        main->findChild<QAction *>(u"mniZXI010"_s)->trigger();
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(boxes.boxes.isEmpty());
         // The window menu's entry does the same.
-        main.findChild<QMenu *>(u"mnuWindow"_s)->actions().at(2)->trigger();
+        main->findChild<QMenu *>(u"mnuWindow"_s)->actions().at(2)->trigger();
         QCOMPARE(tabs->currentIndex(), 1);
     }
 
     void markersFollowTheActiveTab()
     {
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
-        QTabWidget *tabs = tabsOf(main);
-        const QList<QAction *> entries = main.findChild<QMenu *>(u"mnuWindow"_s)->actions();
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"조회"_s, u"ZXS010"_s);
+        QTabWidget *tabs = tabsOf(*main);
+        const QList<QAction *> entries = main->findChild<QMenu *>(u"mnuWindow"_s)->actions();
         const qint64 active = TfrmZZMain::MarkerImage(1).cacheKey();
         const qint64 other = TfrmZZMain::MarkerImage(0).cacheKey();
         QVERIFY(active != other);
@@ -230,21 +228,20 @@ private slots:
     // window menu, another tab closing) and after a box or dialog closed.
     void focusComesBackToTheScreen()
     {
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        QTabWidget *tabs = tabsOf(main);
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        QTabWidget *tabs = tabsOf(*main);
         auto *first = qobject_cast<TfrmZXI010 *>(tabs->widget(0));
         QVERIFY(first);
         QCOMPARE(QApplication::focusWidget(), first->edtKey);
-        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        main->OpenScreen(u"등록2"_s, u"ZXI011"_s);
         auto *second = qobject_cast<TfrmZXI010 *>(tabs->widget(1));
         QVERIFY(second && second->isAncestorOf(QApplication::focusWidget()));
         tabs->tabBar()->setFocus();
         tabs->setCurrentIndex(0);
         QCOMPARE(QApplication::focusWidget(), first->edtKey);
-        main.findChild<QMenu *>(u"mnuWindow"_s)->actions().at(2)->trigger();
+        main->findChild<QMenu *>(u"mnuWindow"_s)->actions().at(2)->trigger();
         QVERIFY(second->isAncestorOf(QApplication::focusWidget()));
         // The second tab closed (F12): the first takes the keys again.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
@@ -262,14 +259,14 @@ private slots:
         };
         closeWhenShown();
         InfoBox(u"알림"_s);
-        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        QTRY_COMPARE(QApplication::activeWindow(), main.get());
         QTRY_COMPARE(QApplication::focusWidget(), first->edtKey);
         closeWhenShown();
-        QDialog dialog(&main);
+        QDialog dialog(main.get());
         auto *field = new QLineEdit(&dialog);
         field->setFocus();
         modal().runDialog(dialog);
-        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        QTRY_COMPARE(QApplication::activeWindow(), main.get());
         QTRY_COMPARE(QApplication::focusWidget(), first->edtKey);
         // And its keys work: F12 closes it.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
@@ -280,28 +277,26 @@ private slots:
     void unknownScreenIdOpensNoTab()
     {
         RecordingModal boxes;
-        TfrmE0Main main(nullptr, Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
+        ShownScreen<TfrmE0Main> main(nullptr, Project);
+        QVERIFY(main.exposed());
         // The menu's entry says its screen is not there yet; a launcher's
         // request for an unknown id is left alone.
-        main.findChild<QAction *>(u"mniEXX999"_s)->trigger();
+        main->findChild<QAction *>(u"mniEXX999"_s)->trigger();
         QCOMPARE(boxes.texts(), QStringList{u"준비 중인 화면입니다."_s});
-        QVERIFY(!main.OpenScreen(u"없는 화면"_s, u"ebi040"_s));
-        QCOMPARE(tabsOf(main)->count(), 0);
-        QVERIFY(!tabsOf(main)->isVisible());
-        QVERIFY(windowEntries(main).isEmpty());
+        QVERIFY(!main->OpenScreen(u"없는 화면"_s, u"ebi040"_s));
+        QCOMPARE(tabsOf(*main)->count(), 0);
+        QVERIFY(!tabsOf(*main)->isVisible());
+        QVERIFY(windowEntries(*main).isEmpty());
         QCOMPARE(boxes.boxes.size(), 1);
     }
 
     void f12AndCloseButtonCloseTheActiveScreen()
     {
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
-        QTabWidget *tabs = tabsOf(main);
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        QTabWidget *tabs = tabsOf(*main);
         QPointer<QWidget> second = tabs->widget(1);
         QPointer<QWidget> first = tabs->widget(0);
 
@@ -309,7 +304,7 @@ private slots:
         flushDeletes();
         QVERIFY(second.isNull());
         QCOMPARE(tabs->count(), 1);
-        QCOMPARE(windowEntries(main), QStringList{u"등록1|ZXI010"_s});
+        QCOMPARE(windowEntries(*main), QStringList{u"등록1|ZXI010"_s});
 
         auto *refusing = qobject_cast<TfrmZXI010 *>(first.data());
         refusing->refuseClose = true;
@@ -325,7 +320,7 @@ private slots:
         QVERIFY(first.isNull());
         QCOMPARE(tabs->count(), 0);
         QVERIFY(!tabs->isVisible());
-        QVERIFY(windowEntries(main).isEmpty());
+        QVERIFY(windowEntries(*main).isEmpty());
     }
 
     void leavingClosesEveryScreenThenTellsTheLauncher()
@@ -334,9 +329,8 @@ private slots:
         QLocalServer::removeServer(qEnvironmentVariable("KEST_LAUNCHER_NAME"));
         QVERIFY(launcher.listen(qEnvironmentVariable("KEST_LAUNCHER_NAME")));
 
-        auto main = std::make_unique<TestMain>(Project);
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
         main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
         main->OpenScreen(u"조회"_s, u"ZXS010"_s);
         main->OpenScreen(u"등록2"_s, u"ZXI011"_s);
@@ -362,39 +356,37 @@ private slots:
         QLocalServer::removeServer(qEnvironmentVariable("KEST_LAUNCHER_NAME"));
         QVERIFY(launcher.listen(qEnvironmentVariable("KEST_LAUNCHER_NAME")));
 
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        main.OpenScreen(u"등록2"_s, u"ZXI011"_s);
-        auto *first = qobject_cast<TfrmZXI010 *>(tabsOf(main)->widget(0));
-        auto *active = qobject_cast<TfrmZXI010 *>(tabsOf(main)->widget(1));
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"등록2"_s, u"ZXI011"_s);
+        auto *first = qobject_cast<TfrmZXI010 *>(tabsOf(*main)->widget(0));
+        auto *active = qobject_cast<TfrmZXI010 *>(tabsOf(*main)->widget(1));
         active->refuseClose = true;
 
-        QVERIFY(!main.close());
-        QVERIFY(main.isVisible());
-        QCOMPARE(tabsOf(main)->count(), 2);
+        QVERIFY(!main->close());
+        QVERIFY(main->isVisible());
+        QCOMPARE(tabsOf(*main)->count(), 2);
         QCOMPARE(active->closeQuestions, 1); // asked once, not once per tab
         QCOMPARE(first->closeQuestions, 0);
         QVERIFY(!launcher.waitForNewConnection(300)); // the module did not close
 
         active->refuseClose = false;
-        QVERIFY(main.close());
+        QVERIFY(main->close());
     }
 
     void resizingGivesEveryScreenTheTabSize()
     {
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
-        main.resize(1300, 900);
-        QTabWidget *tabs = tabsOf(main);
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main->resize(1300, 900);
+        QTabWidget *tabs = tabsOf(*main);
         QTRY_COMPARE(tabs->currentWidget()->width(), tabs->width());
         const QSize size = tabs->currentWidget()->size();
         QCOMPARE(tabs->widget(0)->size(), size);
-        main.resize(1100, 800);
+        main->resize(1100, 800);
         QTRY_VERIFY(tabs->currentWidget()->size() != size);
         QCOMPARE(tabs->widget(0)->size(), tabs->currentWidget()->size());
     }
@@ -404,10 +396,9 @@ private slots:
         const QString name = u"kest-open-"_s + QString::number(QCoreApplication::applicationPid());
         SingleInstance instance;
         QVERIFY(instance.claim(name));
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        Application::ConnectInstance(instance, &main);
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        Application::ConnectInstance(instance, main.get());
 
         QLocalSocket launcher;
         launcher.connectToServer(SingleInstance::serverPath(name));
@@ -415,9 +406,9 @@ private slots:
         launcher.write("open\tbroken\nopen\t");
         launcher.write(u"공통코드 조회(&S)\tZXS010\n"_s.toUtf8());
         QVERIFY(launcher.waitForBytesWritten(2000));
-        QTRY_COMPARE(tabsOf(main)->count(), 1);
-        QCOMPARE(tabsOf(main)->tabText(0), u"공통코드 조회"_s);
-        QCOMPARE(tabsOf(main)->tabToolTip(0), u"ZXS010"_s);
+        QTRY_COMPARE(tabsOf(*main)->count(), 1);
+        QCOMPARE(tabsOf(*main)->tabText(0), u"공통코드 조회"_s);
+        QCOMPARE(tabsOf(*main)->tabToolTip(0), u"ZXS010"_s);
     }
 
     // The link asks as the menu does: a screen the employee's menu lacks
@@ -455,13 +446,12 @@ private slots:
         const QString name = u"kest-flood-"_s + QString::number(QCoreApplication::applicationPid());
         SingleInstance instance;
         QVERIFY(instance.claim(name));
-        TestMain main(Project);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-        Application::ConnectInstance(instance, &main);
-        main.OpenScreen(u"등록1"_s, u"ZXI010"_s);
-        main.OpenScreen(u"조회"_s, u"ZXS010"_s);
-        main.OpenScreen(u"등록2"_s, u"ZXI011"_s); // the limit of three is reached
+        ShownScreen<TestMain> main(Project);
+        QVERIFY(main.exposed());
+        Application::ConnectInstance(instance, main.get());
+        main->OpenScreen(u"등록1"_s, u"ZXI010"_s);
+        main->OpenScreen(u"조회"_s, u"ZXS010"_s);
+        main->OpenScreen(u"등록2"_s, u"ZXI011"_s); // the limit of three is reached
 
         // A box that keeps its event loop running while it is up, as a real
         // one does; the flood arrives meanwhile.
@@ -503,12 +493,12 @@ private slots:
         boxes.flood.clear();
         QTest::qWait(200);
         QCOMPARE(boxes.boxes.size(), 1);
-        QCOMPARE(tabsOf(main)->count(), 3);
+        QCOMPARE(tabsOf(*main)->count(), 3);
 
         // Afterwards a request is served again.
         launcher.write(u"open\t조회\tZXS010\n"_s.toUtf8());
         QVERIFY(launcher.waitForBytesWritten(2000));
-        QTRY_COMPARE(tabsOf(main)->currentIndex(), 1);
+        QTRY_COMPARE(tabsOf(*main)->currentIndex(), 1);
     }
 
     // Another user listening first under the client's socket name is

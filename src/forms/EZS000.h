@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmZZS020.h"
+#include "ZZS020.h"
 
 class QDateEdit;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 // The base of search screens: the search bar with Search, and Print and
 // Preview on the button panel. The screen does the searching and printing.

@@ -1,4 +1,4 @@
-#include "TfrmEZS000.h"
+#include "EZS000.h"
 
 #include "CancelKeys.h"
 #include "CodeCombo.h"
@@ -9,7 +9,7 @@
 #include "Modal.h"
 #include "Routines.h"
 #include "SaveTransaction.h"
-#include "TfrmZZP010.h"
+#include "ZZP010.h"
 #include "WaitCursor.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "TfrmZZS020.h"
+#include "ZZS020.h"
 
 #include "CancelKeys.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "Modal.h"
 #include "Routines.h"
-#include "TfrmZZP010.h"
+#include "ZZP010.h"
 #include "XlsWriter.h"
 
 #include <QApplication>

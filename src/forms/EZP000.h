@@ -2,7 +2,7 @@
 
 #include "ColumnDef.h"
 #include "ListLayout.h"
-#include "TfrmZZP010.h"
+#include "ZZP010.h"
 
 // The base of portrait list layouts: a column header, one detail line per
 // record and a summary, as the layout's column table and summary items say.

@@ -1,4 +1,4 @@
-#include "TfrmZZI010.h"
+#include "ZZI010.h"
 
 #include "StatusPanels.h"
 

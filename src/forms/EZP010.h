@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmEZP000.h"
+#include "EZP000.h"
 
 // The base of landscape list layouts: as TfrmEZP000 on a turned page.
 class TfrmEZP010 : public TfrmEZP000

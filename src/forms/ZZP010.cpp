@@ -1,4 +1,4 @@
-#include "TfrmZZP010.h"
+#include "ZZP010.h"
 
 #include "ListLayout.h"
 #include "Modal.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 struct SavedRows;
 

@@ -1,4 +1,4 @@
-#include "TfrmZZS010.h"
+#include "ZZS010.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "TfrmZZI000.h"
+#include "ZZI000.h"
 
 #include "ConnectionWatch.h"
 #include "Guard.h"

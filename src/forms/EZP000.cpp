@@ -1,4 +1,4 @@
-#include "TfrmEZP000.h"
+#include "EZP000.h"
 
 using namespace Qt::StringLiterals;
 

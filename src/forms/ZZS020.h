@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ColumnDef.h"
-#include "TfrmZZP010.h"
-#include "TfrmZZS010.h"
+#include "ZZP010.h"
+#include "ZZS010.h"
 
 #include <functional>
 #include <memory>
