@@ -5,10 +5,10 @@
 #include "Bench.h"
 #include "Benches.h"
 #include "Cp949.h"
+#include "EZS000.h"
 #include "GridModel.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
-#include "EZS000.h"
 #include "XlsWriter.h"
 
 #include <QFile>
