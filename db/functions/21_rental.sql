@@ -57,16 +57,20 @@ $$;
 -- stays locked until the transaction ends, so it is taken as late as can
 -- be, by the commit itself (below): numbers are unique, gap-free and in
 -- commit order while the rest of eight counters' saves run side by side.
+CREATE OR REPLACE FUNCTION kest_private.next_rent_no(v_date text, v_area text) RETURNS bigint
+LANGUAGE sql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+    SELECT next_number('eb040ms', (SELECT max(rent_no) FROM eb040ms
+                                    WHERE rent_date = v_date AND area_gubun = v_area AND rent_no > 0),
+                       v_date, v_area)
+$$;
 CREATE OR REPLACE FUNCTION kest_private.number_rental(v_date text, v_area text, provisional bigint)
 RETURNS bigint
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    v_no bigint;
+    v_no bigint := next_rent_no(v_date, v_area);
 BEGIN
-    v_no := next_number('eb040ms', (SELECT max(rent_no) FROM eb040ms
-                                     WHERE rent_date = v_date AND area_gubun = v_area AND rent_no > 0),
-                        v_date, v_area);
     UPDATE eb040ms SET rent_no = v_no
      WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = provisional;
     IF NOT FOUND THEN
@@ -122,18 +126,21 @@ DECLARE
     v_deal text   := check_text(adeal_name, 30, '취급자');
     v_kind text   := check_zx_code(akeep_kind_gubun, 'E0013', 10, '보관내용구분');
     v_box  text   := check_text(akeep_box_no, 5, '보관함번호');
+    v_late text   := check_code(alate_number, '{Y,N}', '번호 발급 시점');
     v_no   bigint;
     v_ver  integer;
 BEGIN
     CASE st
     WHEN '2' THEN
-        v_no := -nextval('kest_private.rental_draft');
+        IF v_late = 'Y' THEN
+            v_no := -nextval('kest_private.rental_draft');
+        ELSE
+            v_no := next_rent_no(v_date, v_area);
+        END IF;
         INSERT INTO eb040ms (rent_date, area_gubun, rent_no, deal_name, keep_kind_gubun, keep_box_no,
                              au_emp_no, au_ip, au_date, draft_no)
-        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at, v_no);
-        IF check_code(alate_number, '{Y,N}', '번호 발급 시점') IS DISTINCT FROM 'Y' THEN
-            v_no := number_rental(v_date, v_area, v_no);
-        END IF;
+        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at,
+                CASE WHEN v_no < 0 THEN v_no END);
         anew_rent_no := v_no::text;
     WHEN '1' THEN
         v_no := check_int(arent_no, 1, 9999999999, '대여번호', true);
