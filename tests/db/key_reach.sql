@@ -18,6 +18,13 @@ END $$;
 
 SELECT pg_temp.expect('reading function', '010-9876-5432', (SELECT fn_za010ms_04(stored) FROM key_probe_value));
 
+-- The reading function names its functions by schema instead of setting a
+-- search path: none of those schemas takes a look-alike from the login role.
+SELECT pg_temp.expect('schemas the login role may create in', NULL,
+                      (SELECT string_agg(nspname, ', ') FROM pg_namespace
+                        WHERE nspname IN ('public', 'ktuser', 'pg_catalog', 'kest_private')
+                          AND has_schema_privilege(oid, 'CREATE')));
+
 -- Straight at it: each refused.
 SELECT pg_temp.expect(call, 'refused', CASE WHEN pg_temp.refusal(call) IS NULL THEN 'answered' ELSE 'refused' END)
   FROM unnest(ARRAY['SELECT kest_private.key_bytes()', 'SELECT kest_private.plan_key()',
