@@ -497,7 +497,7 @@ QList<RowCheck> TfrmEBI040::RowChecks()
     };
 }
 
-void TfrmEBI040::SaveHead(SavedRows &saved)
+void TfrmEBI040::SaveHead(SavedRows & /*saved*/)
 {
     m_headProc.clearValues();
     PassSearchValues(m_headProc);
