@@ -663,8 +663,11 @@ bool TfrmEZI000::bbtAddClick()
     if (!CommonStart(bbtAdd))
         return false;
     const int row = rgrGrid->currentRow();
-    if (row >= 0 && IsBlankRow(row))
+    if (row >= 0 && IsBlankRow(row)) {
+        // The empty row waits already: the cursor goes into it.
+        FocusFirstIn(panBody);
         return false;
+    }
     if (!AppendEmptyRow())
         return false;
     // The new row is typed at once, without the mouse.

@@ -33,10 +33,21 @@ QString displayText(const QString &text)
 // Gives the window and the field that had the focus back once a modal
 // window closes. Without a window manager nobody activates the window under
 // a closed dialog, and its F-keys would stop working.
+// A box opened right after another closed finds no active window yet (the
+// activation is still on its way from the X server): it returns the focus
+// to where the one before it did.
 class FocusReturn
 {
 public:
-    FocusReturn() : m_window(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+    FocusReturn()
+    {
+        if (QWidget *active = QApplication::activeWindow()) {
+            s_window = active;
+            s_focus = QApplication::focusWidget();
+        }
+        m_window = s_window;
+        m_focus = s_focus;
+    }
     ~FocusReturn()
     {
         if (!m_window || !m_window->isVisible())
@@ -51,6 +62,8 @@ public:
 private:
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_focus;
+    static inline QPointer<QWidget> s_window;
+    static inline QPointer<QWidget> s_focus;
 };
 
 class InteractiveHandler final : public ModalHandler

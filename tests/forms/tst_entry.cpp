@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
 #include <QToolButton>
 
@@ -178,6 +179,8 @@ private slots:
         QTest::keyClick(m_screen.get(), Qt::Key_F4);
         QCOMPARE(rows().rowCount(), 1);
         QVERIFY(m_boxes->boxes.isEmpty());
+        // The cursor goes into the row that waits.
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"edtCode"_s);
     }
 
     void codeMissingFromThePickListShowsEmpty()

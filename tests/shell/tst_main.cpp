@@ -261,6 +261,13 @@ private slots:
         InfoBox(u"알림"_s);
         QTRY_COMPARE(QApplication::activeWindow(), main.get());
         QTRY_COMPARE(QApplication::focusWidget(), first->edtKey);
+        // A box opened before the window's activation came back from the
+        // last one (a lost connection told right after the save's question).
+        QApplication::setActiveWindow(nullptr);
+        closeWhenShown();
+        ErrorBox(u"연결 끊김"_s);
+        QTRY_COMPARE(QApplication::activeWindow(), main.get());
+        QTRY_COMPARE(QApplication::focusWidget(), first->edtKey);
         closeWhenShown();
         QDialog dialog(main.get());
         auto *field = new QLineEdit(&dialog);
