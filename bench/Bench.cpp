@@ -66,6 +66,15 @@ Sample Repeat(int runs, const std::function<double()> &once)
     return sample;
 }
 
+QList<Sample> Interleave(int runs, const QList<std::function<double()>> &each)
+{
+    QList<Sample> samples(each.size());
+    for (int run = 0; run < runs; ++run)
+        for (qsizetype i = 0; i < each.size(); ++i)
+            samples[i].values.append(each.at(i)());
+    return samples;
+}
+
 double TimeMs(const std::function<void()> &work)
 {
     QElapsedTimer clock;
@@ -76,7 +85,7 @@ double TimeMs(const std::function<void()> &work)
 
 void BenchTable::header() const
 {
-    std::printf("%-52s %-28s %-12s %-8s %-10s %s\n", "path", "measured: median (min-max)", "floor", "ratio", "goal",
+    std::printf("%-70s %-28s %-12s %-8s %-10s %s\n", "path", "measured: median (min-max)", "floor", "ratio", "goal",
                 "verdict");
     std::fflush(stdout);
 }
@@ -86,7 +95,7 @@ void BenchTable::row(const QString &path, const QString &measured, const QString
 {
     // Widths in characters: the paths may hold Korean text.
     const auto pad = [](const QString &text, int width) { return text.leftJustified(width).toUtf8(); };
-    std::printf("%s %s %s %s %s %s\n", pad(path, 52).constData(), pad(measured, 28).constData(),
+    std::printf("%s %s %s %s %s %s\n", pad(path, 70).constData(), pad(measured, 28).constData(),
                 pad(floor, 12).constData(), pad(ratio, 8).constData(), pad(goal, 10).constData(),
                 verdict.toUtf8().constData());
     std::fflush(stdout);
@@ -117,6 +126,16 @@ void BenchTable::ratio(const QString &path, const Sample &measured, const Sample
     verdict(path, met);
 }
 
+void BenchTable::atLeast(const QString &path, const Sample &measured, const Sample &floor, double goal,
+                         const QString &unit)
+{
+    const double r = floor.median() > 0 ? measured.median() / floor.median() : 0;
+    const bool met = r >= goal;
+    row(path, spread(measured, unit), figure(floor.median(), unit), QString::number(r, 'f', 2) + u'x',
+        u">= "_s + QString::number(goal) + u'x', met ? u"met"_s : u"MISSED"_s);
+    verdict(path, met);
+}
+
 void BenchTable::limit(const QString &path, const Sample &measured, double limit, const QString &unit)
 {
     const bool met = measured.median() <= limit;
@@ -133,4 +152,43 @@ void BenchTable::failed(const QString &path, const QString &why)
 {
     row(path, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"FAILED: "_s + why);
     verdict(path, false);
+}
+
+void BenchTable::note(const QString &text)
+{
+    std::printf("    %s\n", text.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+void BenchTable::check(const QString &path, bool met, const QString &what)
+{
+    row(path, what, u"-"_s, u"-"_s, u"-"_s, met ? u"met"_s : u"MISSED"_s);
+    verdict(path, met);
+}
+
+void BenchTable::growth(const QString &path, const QString &unit, const QList<std::pair<int, double>> &msBySize)
+{
+    m_growth.append({path, unit, msBySize});
+}
+
+void BenchTable::printGrowth()
+{
+    if (m_growth.isEmpty())
+        return;
+    std::printf("\n%-40s %-44s %s\n", "growth", "size: median ms (us per unit)", "verdict");
+    for (const Growth &g : std::as_const(m_growth)) {
+        QStringList points;
+        for (const auto &[size, ms] : g.msBySize)
+            points.append(u"%1 %2: %3 (%4)"_s.arg(size).arg(g.unit).arg(ms, 0, 'f', 1).arg(ms * 1000 / size, 0, 'f', 1));
+        const auto &[small, smallMs] = g.msBySize.constFirst();
+        const auto &[large, largeMs] = g.msBySize.constLast();
+        // Fixed costs make small sizes dearer per unit; a quarter more per
+        // unit at the largest size is growth faster than the size.
+        const double perUnit = (largeMs / large) / (smallMs / small);
+        const QString verdict = perUnit <= 1.25 ? u"linear (%1x per unit)"_s.arg(perUnit, 0, 'f', 2)
+                                                : u"NOT linear (%1x per unit)"_s.arg(perUnit, 0, 'f', 2);
+        std::printf("%s %s %s\n", g.path.leftJustified(40).toUtf8().constData(),
+                    points.join(u", "_s).leftJustified(44).toUtf8().constData(), verdict.toUtf8().constData());
+    }
+    std::fflush(stdout);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,9 @@ struct BenchRun
     BenchTable &table;
     TestDatabase &database;
     QString self;
+    // The size a path was given on the command line (P1=80000), else `fallback`.
+    int size(const char *path, int fallback) const { return sizes.value(QString::fromLatin1(path), fallback); }
+    QHash<QString, int> sizes;
 };
 
 void BenchEntryLoad(BenchRun &run); // an entry screen's load against a plain read loop

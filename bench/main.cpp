@@ -1,7 +1,10 @@
 // Every benchmark in one run and one table: each path next to its floor,
 // measured side by side.
 //
-//   kest_bench [RUNS [P1 P3 ...]]     (default 5 runs of every path)
+//   kest_bench [RUNS [P1 P3=1000 ...]]   (default 5 runs of every path)
+//
+// A path named with a number runs at that size (rows, pages or saves; see
+// each path), the others at their usual one.
 #include "Bench.h"
 #include "Benches.h"
 #include "TestDatabase.h"
@@ -23,9 +26,13 @@ int main(int argc, char **argv)
             return StartupChild(args);
         if (kind == u"xlsx"_s)
             return ExportXlsxChild(args);
-        QCoreApplication app(argc, argv);
-        if (kind == u"first-rows"_s)
+        if (kind == u"first-rows"_s) {
+            // A search screen of its own, painted offscreen.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QApplication app(argc, argv);
             return FirstRowsChild(args);
+        }
+        QCoreApplication app(argc, argv);
         if (kind == u"counter"_s)
             return CounterChild(args);
         std::fprintf(stderr, "unknown child %s\n", argv[2]);
@@ -46,11 +53,25 @@ int main(int argc, char **argv)
         {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
         {"P3", BenchExportXlsx},
     };
-    const QStringList chosen = app.arguments().mid(2);
+    QStringList chosen;
+    for (const QString &arg : app.arguments().mid(2)) {
+        const QString id = arg.section(u'=', 0, 0).toUpper();
+        chosen.append(id);
+        if (arg.contains(u'=')) {
+            bool ok = false;
+            const int size = arg.section(u'=', 1).toInt(&ok);
+            if (!ok || size <= 0) {
+                std::fprintf(stderr, "kest_bench: %s is no size\n", qPrintable(arg));
+                return 2;
+            }
+            run.sizes.insert(id, size);
+        }
+    }
     for (const auto &[id, bench] : benches)
         if (chosen.isEmpty() || chosen.contains(QLatin1StringView(id)))
             bench(run);
 
+    table.printGrowth();
     const QString missed = table.missedPaths().isEmpty() ? QString() : u" (missed: "_s + table.missedPaths().join(u", "_s) + u')';
     std::printf("\nbench: %d of %d goals met%s, %d runs each\n", table.met(), table.met() + table.missed(),
                 missed.toUtf8().constData(), runs);

@@ -107,6 +107,13 @@ public:
         for (int i = 1; i <= m_kills; ++i)
             round(i);
 
+        // The rental numbers of each day and area run from 1 without a gap,
+        // none left provisional, whatever the kills rolled back.
+        for (const QString &series : soak::AdminRows(*m_db, u"SELECT rent_date || '/' || area_gubun || ': ' ||"
+                                                          " string_agg(rent_no::text, ' ' ORDER BY rent_no)"
+                                                          " FROM eb040ms GROUP BY rent_date, area_gubun"
+                                                          " HAVING min(rent_no) <> 1 OR max(rent_no) <> count(*)"_s))
+            m_findings.lost(u"rental numbers with a gap: "_s + series);
         m_findings.say(u"found: where the kills landed, and what the first F2 left:"_s);
         for (auto it = m_landed.cbegin(); it != m_landed.cend(); ++it)
             m_findings.say(u"  %1 x %2"_s.arg(it.value(), 3).arg(it.key()));

@@ -14,16 +14,37 @@ SET search_path = kest_private, public, pg_temp AS $$
       FROM (SELECT NULLIF(p, '') AS v, gen_random_bytes(16) AS iv) x
 $$;
 
+-- The key as a constant of the plans that read personal columns. Declared
+-- immutable on purpose: the planner evaluates it once when it plans the
+-- calling expression and keeps the bytes inside that cached plan, so the key
+-- file is read once per session's plan instead of once per value. Only the
+-- owner's definer functions call it. A new key (db/rotate_key.sql, run with
+-- the counters closed) reaches a session when it connects again, or when
+-- this function is made again (scripts/db upgrade), which drops the plans.
+CREATE OR REPLACE FUNCTION kest_private.plan_key() RETURNS bytea
+LANGUAGE sql IMMUTABLE SECURITY DEFINER
+SET search_path = pg_catalog, pg_temp AS $$
+    SELECT kest_private.key_bytes()
+$$;
+
 -- The readable text of a stored personal column. A value without the mark
 -- (written by another system before encryption) is returned as it is.
+-- PL/pgSQL keeps the expression's plan, and with it the key, for the
+-- session; every name is qualified instead of a SET search_path, whose
+-- save and restore on each call would cost as much as the decryption.
 CREATE OR REPLACE FUNCTION fn_za010ms_04(p text) RETURNS text
-LANGUAGE sql STABLE STRICT SECURITY DEFINER
-SET search_path = kest_private, public, pg_temp AS $$
-    SELECT CASE WHEN left(p, 4) = '$k1$' THEN
-               (SELECT convert_from(decrypt_iv(substr(b, 17), key_bytes(), substr(b, 1, 16), 'aes-cbc/pad:pkcs'),
-                                    'UTF8')
-                  FROM decode(substr(p, 5), 'base64') AS b)
-           ELSE p END
+LANGUAGE plpgsql STABLE STRICT SECURITY DEFINER AS $$
+BEGIN
+    IF pg_catalog.left(p, 4) OPERATOR(pg_catalog.=) '$k1$' THEN
+        RETURN pg_catalog.convert_from(
+            public.decrypt_iv(pg_catalog.substr(pg_catalog.decode(pg_catalog.substr(p, 5), 'base64'), 17),
+                              kest_private.plan_key(),
+                              pg_catalog.substr(pg_catalog.decode(pg_catalog.substr(p, 5), 'base64'), 1, 16),
+                              'aes-cbc/pad:pkcs'),
+            'UTF8');
+    END IF;
+    RETURN p;
+END
 $$;
 
 -- The next number of the series of a table and its key values, e.g.

@@ -51,15 +51,71 @@ BEGIN
 END
 $$;
 
+-- The number of a new rental: the next of its date and area from a locked
+-- counter, given to the head that waited under a provisional (negative)
+-- number, its rows following by the key's ON UPDATE CASCADE. The counter
+-- stays locked until the transaction ends, so it is taken as late as can
+-- be, by the commit itself (below): numbers are unique, gap-free and in
+-- commit order while the rest of eight counters' saves run side by side.
+CREATE OR REPLACE FUNCTION kest_private.next_rent_no(v_date text, v_area text) RETURNS bigint
+LANGUAGE sql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+    SELECT next_number('eb040ms', (SELECT max(rent_no) FROM eb040ms
+                                    WHERE rent_date = v_date AND area_gubun = v_area AND rent_no > 0),
+                       v_date, v_area)
+$$;
+CREATE OR REPLACE FUNCTION kest_private.number_rental(v_date text, v_area text, provisional bigint)
+RETURNS bigint
+LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+DECLARE
+    v_no bigint := next_rent_no(v_date, v_area);
+BEGIN
+    UPDATE eb040ms SET rent_no = v_no
+     WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = provisional;
+    IF NOT FOUND THEN
+        RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', provisional;
+    END IF;
+    RETURN v_no;
+END
+$$;
+
+-- A head still under its provisional number when its transaction commits
+-- is numbered then, so no negative number is ever stored.
+CREATE OR REPLACE FUNCTION kest_private.number_rental_at_commit() RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+BEGIN
+    IF EXISTS (SELECT 1 FROM eb040ms
+                WHERE rent_date = NEW.rent_date AND area_gubun = NEW.area_gubun AND rent_no = NEW.rent_no) THEN
+        PERFORM number_rental(NEW.rent_date, NEW.area_gubun, NEW.rent_no);
+    END IF;
+    RETURN NULL;
+END
+$$;
+DO $$
+BEGIN
+    IF NOT EXISTS (SELECT 1 FROM pg_trigger WHERE tgname = 'eb040ms_number_at_commit'
+                                              AND tgrelid = 'ktuser.eb040ms'::regclass) THEN
+        CREATE CONSTRAINT TRIGGER eb040ms_number_at_commit AFTER INSERT ON eb040ms
+            DEFERRABLE INITIALLY DEFERRED FOR EACH ROW WHEN (NEW.rent_no < 0)
+            EXECUTE FUNCTION kest_private.number_rental_at_commit();
+    END IF;
+END
+$$;
+
 -- The rental head. A new rental (status 2) gets the next number of its date
--- and area from a locked counter, so that concurrent counters never share
--- one; the number is returned in anew_rent_no.
-SELECT kest_private.drop_without('pr_ebi040_01', 'arow_ver');
+-- and area (kest_private.number_rental), returned in anew_rent_no. With
+-- alate_number 'Y' it gets a provisional number instead, which its rows
+-- use; the commit gives the real one, which pr_ebi040_05 then tells, so
+-- that the number series is locked only while the save commits.
+SELECT kest_private.drop_without('pr_ebi040_01', 'alate_number');
 CREATE OR REPLACE FUNCTION pr_ebi040_01(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
                                         arent_no text DEFAULT NULL, adeal_name text DEFAULT NULL,
                                         akeep_kind_gubun text DEFAULT NULL, akeep_box_no text DEFAULT NULL,
                                         arow_ver text DEFAULT NULL, au_emp_no text DEFAULT NULL, au_ip text DEFAULT NULL,
-                                        aeditstatus text DEFAULT NULL, OUT anew_rent_no text)
+                                        aeditstatus text DEFAULT NULL, alate_number text DEFAULT NULL,
+                                        OUT anew_rent_no text)
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
@@ -70,17 +126,21 @@ DECLARE
     v_deal text   := check_text(adeal_name, 30, '취급자');
     v_kind text   := check_zx_code(akeep_kind_gubun, 'E0013', 10, '보관내용구분');
     v_box  text   := check_text(akeep_box_no, 5, '보관함번호');
+    v_late text   := check_code(alate_number, '{Y,N}', '번호 발급 시점');
     v_no   bigint;
     v_ver  integer;
 BEGIN
     CASE st
     WHEN '2' THEN
-        v_no := next_number('eb040ms', (SELECT max(rent_no) FROM eb040ms
-                                         WHERE rent_date = v_date AND area_gubun = v_area),
-                            v_date, v_area);
+        IF v_late = 'Y' THEN
+            v_no := -nextval('kest_private.rental_draft');
+        ELSE
+            v_no := next_rent_no(v_date, v_area);
+        END IF;
         INSERT INTO eb040ms (rent_date, area_gubun, rent_no, deal_name, keep_kind_gubun, keep_box_no,
-                             au_emp_no, au_ip, au_date)
-        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at);
+                             au_emp_no, au_ip, au_date, draft_no)
+        VALUES (v_date, v_area, v_no, v_deal, v_kind, v_box, au.emp_no, au.ip, au.at,
+                CASE WHEN v_no < 0 THEN v_no END);
         anew_rent_no := v_no::text;
     WHEN '1' THEN
         v_no := check_int(arent_no, 1, 9999999999, '대여번호', true);
@@ -130,7 +190,9 @@ DECLARE
     au       record  := audit(au_emp_no, au_ip);
     v_date   text    := check_date(arent_date, '대여일자', true);
     v_area   text    := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
-    v_no     bigint  := check_int(arent_no, 1, 9999999999, '대여번호', true);
+    -- A new row may go under the provisional number of its new head.
+    v_no     bigint  := check_int(arent_no, CASE WHEN st = '2' THEN -9999999999 ELSE 1 END, 9999999999,
+                                  '대여번호', true);
     v_seq    integer;
     v_kind   text;
     v_item   text;
@@ -259,6 +321,34 @@ EXCEPTION WHEN unique_violation THEN
         RAISE EXCEPTION '장비번호 [%]은(는) 이미 대여된 장비입니다.', v_item;
     END IF;
     RAISE;
+END
+$$;
+
+-- The real number of a head saved under a provisional one (alate_number
+-- 'Y'): once its save committed, the number the commit gave it; inside the
+-- save, one taken at once (the series then stays locked until the commit).
+-- A number already real is returned as it is.
+CREATE OR REPLACE FUNCTION pr_ebi040_05(arent_date text DEFAULT NULL, aarea_gubun text DEFAULT NULL,
+                                        arent_no text DEFAULT NULL, OUT anew_rent_no text)
+LANGUAGE plpgsql SECURITY DEFINER
+SET search_path = ktuser, kest_private, public, pg_temp AS $$
+DECLARE
+    v_date text   := check_date(arent_date, '대여일자', true);
+    v_area text   := check_zx_key(aarea_gubun, 'E0017', 2, '지역구분');
+    v_no   bigint := check_int(arent_no, -9999999999, 9999999999, '대여번호', true);
+BEGIN
+    IF v_no < 0 THEN
+        IF EXISTS (SELECT 1 FROM eb040ms WHERE rent_date = v_date AND area_gubun = v_area AND rent_no = v_no) THEN
+            v_no := number_rental(v_date, v_area, v_no);
+        ELSE
+            SELECT rent_no INTO v_no FROM eb040ms
+             WHERE rent_date = v_date AND area_gubun = v_area AND draft_no = v_no;
+            IF NOT FOUND THEN
+                RAISE EXCEPTION '대여번호 [%]의 대여 자료가 없습니다.', arent_no;
+            END IF;
+        END IF;
+    END IF;
+    anew_rent_no := v_no::text;
 END
 $$;
 

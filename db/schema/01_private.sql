@@ -17,6 +17,10 @@ CREATE TABLE kest_private.counters (
     last_no bigint NOT NULL
 );
 
+-- The provisional numbers of rental heads whose real number is taken as
+-- their save commits: unique among all open saves.
+CREATE SEQUENCE kest_private.rental_draft;
+
 -- Settings an administrator may change on a live server, e.g.
 --   UPDATE kest_private.settings SET hold_minutes = 45;
 -- hold_minutes: how long a counter's hold on a rental item lasts.

@@ -45,6 +45,7 @@ CREATE TABLE eb040ms (
     au_ip           varchar(60),
     au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
     row_ver         integer NOT NULL DEFAULT 1,
+    draft_no        bigint, -- the provisional number a new head was saved under, until its commit numbered it
     PRIMARY KEY (rent_date, area_gubun, rent_no)
 );
 
@@ -76,7 +77,8 @@ CREATE TABLE eb040dt (
     row_ver     integer NOT NULL DEFAULT 1,
     rent_time   varchar(4),  -- HHMM on the server's clock when the row was first saved
     PRIMARY KEY (rent_date, area_gubun, rent_no, rent_seq),
-    FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms
+    -- A new head's provisional number becomes its real one at the end of its save.
+    FOREIGN KEY (rent_date, area_gubun, rent_no) REFERENCES eb040ms ON UPDATE CASCADE
 );
 CREATE INDEX eb040dt_item ON eb040dt (rent_date, area_gubun, equip_gubun, equip_no);
 -- An item is out (D) or on a multi-day rental (S) at most once a day, whatever

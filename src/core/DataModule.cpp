@@ -5,6 +5,7 @@
 #include "StartupValues.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,6 +30,12 @@ QString applicationName()
 
 // Idle stream connections kept for the next search; more are closed.
 constexpr int IdleStreamsKept = 1;
+
+// After a replica read failed, reads go to the primary this long before
+// the replica is tried again (a replica that is down would otherwise cost
+// every search its connect timeout).
+constexpr qint64 ReplicaRetryMs = 30000;
+const QString PrimaryReadNote = QStringLiteral("주 서버에서 조회");
 
 QString conninfoValue(const QString &value)
 {
@@ -91,6 +98,9 @@ DataModule::DataModule()
     m_statementMs = IniNumber(u"Main.ini"_s, u"DATABASE"_s, u"STATEMENT_TIMEOUT"_s, DefaultStatementTimeout, 0,
                               MaxTimeout) * 1000;
     m_lockMs = IniNumber(u"Main.ini"_s, u"DATABASE"_s, u"LOCK_TIMEOUT"_s, DefaultLockTimeout, 0, MaxTimeout) * 1000;
+    setReplica(IniValue(u"Main.ini"_s, u"REPLICA"_s, u"HOST"_s),
+               IniNumber(u"Main.ini"_s, u"REPLICA"_s, u"PORT"_s, -1, 1, 65535),
+               IniNumber(u"Main.ini"_s, u"REPLICA"_s, u"MAX_LAG"_s, DefaultMaxLag, 0, MaxTimeout));
     m_waitHook = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     current = this;
 }
@@ -107,6 +117,9 @@ DataModule::~DataModule()
     for (pg_conn *stream : std::as_const(m_idleStreams))
         PQfinish(stream);
     m_idleStreams.clear();
+    for (pg_conn *stream : std::as_const(m_idleReplicaStreams))
+        PQfinish(stream);
+    m_idleReplicaStreams.clear();
     if (current == this)
         current = nullptr;
     QSqlDatabase::removeDatabase(ConnectionName);
@@ -169,6 +182,9 @@ void DataModule::setTimeouts(int statementMs, int lockMs)
     for (pg_conn *stream : std::as_const(m_idleStreams))
         PQfinish(stream);
     m_idleStreams.clear();
+    for (pg_conn *stream : std::as_const(m_idleReplicaStreams))
+        PQfinish(stream);
+    m_idleReplicaStreams.clear();
 }
 
 void DataModule::Disconnect()
@@ -186,6 +202,9 @@ void DataModule::DropConnection()
     for (pg_conn *stream : std::as_const(m_idleStreams))
         PQfinish(stream);
     m_idleStreams.clear();
+    for (pg_conn *stream : std::as_const(m_idleReplicaStreams))
+        PQfinish(stream);
+    m_idleReplicaStreams.clear();
 }
 
 void DataModule::Reconnect()
@@ -235,14 +254,14 @@ QSqlDatabase DataModule::database() const
     return QSqlDatabase::database(ConnectionName, false);
 }
 
-QString DataModule::streamConnectInfo() const
+QString DataModule::streamConnectInfo(const QString &host, int port) const
 {
     const QSqlDatabase db = database();
     QStringList parts;
-    if (!db.hostName().isEmpty())
-        parts << u"host="_s + conninfoValue(db.hostName());
-    if (db.port() > 0)
-        parts << u"port="_s + QString::number(db.port());
+    if (const QString server = host.isEmpty() ? db.hostName() : host; !server.isEmpty())
+        parts << u"host="_s + conninfoValue(server);
+    if (const int serverPort = host.isEmpty() ? db.port() : port; serverPort > 0)
+        parts << u"port="_s + QString::number(serverPort);
     parts << u"dbname="_s + conninfoValue(db.databaseName());
     parts << u"user="_s + conninfoValue(db.userName());
     if (!db.password().isEmpty())
@@ -255,15 +274,93 @@ QString DataModule::streamConnectInfo() const
     return parts.join(u' ');
 }
 
-pg_conn *DataModule::takeStreamConnection()
+void DataModule::setReplica(const QString &host, int port, int maxLagSeconds)
 {
+    m_replicaHost = host.trimmed();
+    m_replicaPort = port;
+    m_maxLagSeconds = maxLagSeconds;
+    m_readNote.clear();
+    m_replicaDownUntil = 0;
+    for (pg_conn *stream : std::as_const(m_idleReplicaStreams)) {
+        m_replicaStreams.removeOne(stream);
+        PQfinish(stream);
+    }
+    m_idleReplicaStreams.clear();
+}
+
+void DataModule::replicaFailed()
+{
+    m_replicaDownUntil = QDateTime::currentMSecsSinceEpoch() + ReplicaRetryMs;
+    m_readNote = PrimaryReadNote;
+}
+
+pg_conn *DataModule::takeStreamConnection(Server wanted)
+{
+    if (wanted == Server::Replica && hasReplica()) {
+        if (pg_conn *replica = takeReplicaStream())
+            return replica;
+    }
     while (!m_idleStreams.isEmpty()) {
         pg_conn *stream = m_idleStreams.takeLast();
         if (PQstatus(stream) == CONNECTION_OK && PQtransactionStatus(stream) == PQTRANS_IDLE)
             return stream;
         PQfinish(stream);
     }
-    pg_conn *stream = PQconnectdb(streamConnectInfo().toUtf8().constData());
+    return openStream(streamConnectInfo());
+}
+
+// A replica connection whose replica is no further behind than allowed;
+// null (and the note says why) when the read is to go to the primary.
+pg_conn *DataModule::takeReplicaStream()
+{
+    if (QDateTime::currentMSecsSinceEpoch() < m_replicaDownUntil) {
+        m_readNote = PrimaryReadNote;
+        return nullptr;
+    }
+    pg_conn *stream = nullptr;
+    while (!m_idleReplicaStreams.isEmpty() && !stream) {
+        stream = m_idleReplicaStreams.takeLast();
+        if (PQstatus(stream) != CONNECTION_OK || PQtransactionStatus(stream) != PQTRANS_IDLE) {
+            m_replicaStreams.removeOne(stream);
+            PQfinish(stream);
+            stream = nullptr;
+        }
+    }
+    if (!stream) {
+        try {
+            stream = openStream(streamConnectInfo(m_replicaHost, m_replicaPort));
+        } catch (const ServerError &) {
+            replicaFailed();
+            return nullptr;
+        }
+        m_replicaStreams.append(stream);
+    }
+    // Behind by the time since its last replayed commit, unless it has
+    // replayed all it received (an idle primary commits nothing).
+    PGresult *lag = PQexec(stream, "SELECT CASE WHEN pg_last_wal_receive_lsn() = pg_last_wal_replay_lsn() THEN 0"
+                                   " ELSE COALESCE(floor(extract(epoch FROM now() - pg_last_xact_replay_timestamp())),"
+                                   " 0) END");
+    const bool answered = PQresultStatus(lag) == PGRES_TUPLES_OK && PQntuples(lag) == 1;
+    const int seconds = answered ? QByteArray(PQgetvalue(lag, 0, 0)).toInt() : 0;
+    PQclear(lag);
+    if (!answered) {
+        m_replicaStreams.removeOne(stream);
+        PQfinish(stream);
+        replicaFailed();
+        return nullptr;
+    }
+    if (seconds > m_maxLagSeconds) {
+        releaseStreamConnection(stream);
+        m_readNote = PrimaryReadNote;
+        return nullptr;
+    }
+    m_readNote = seconds > 1 ? u"복제 지연 %1초"_s.arg(seconds) : QString();
+    return stream;
+}
+
+pg_conn *DataModule::openStream(const QString &connectInfo)
+{
+    pg_conn *stream = PQconnectdb(connectInfo.toUtf8().constData());
     if (PQstatus(stream) != CONNECTION_OK) {
         const QString text = QString::fromUtf8(PQerrorMessage(stream));
         PQfinish(stream);
@@ -285,12 +382,15 @@ void DataModule::releaseStreamConnection(pg_conn *connection)
 {
     if (!connection)
         return;
+    const bool replica = isReplica(connection);
+    QList<pg_conn *> &idle = replica ? m_idleReplicaStreams : m_idleStreams;
     if (PQstatus(connection) != CONNECTION_OK || PQtransactionStatus(connection) != PQTRANS_IDLE
-        || m_idleStreams.size() >= IdleStreamsKept) {
+        || idle.size() >= IdleStreamsKept) {
+        m_replicaStreams.removeOne(connection);
         PQfinish(connection);
         return;
     }
-    m_idleStreams.append(connection);
+    idle.append(connection);
 }
 
 QSqlDatabase Connection()

@@ -20,6 +20,7 @@ public:
     static constexpr int DefaultStatementTimeout = 30; // seconds
     static constexpr int DefaultLockTimeout = 10;      // seconds
     static constexpr int DefaultConnectTimeout = 10;   // seconds
+    static constexpr int DefaultMaxLag = 60;           // seconds a replica may be behind
     static constexpr int MaxTimeout = 86400;           // seconds: any timeout of Main.ini
 
     DataModule();
@@ -87,16 +88,35 @@ public:
         DataModule &m_module;
     };
 
+    // Where a read goes: the primary, or a read-only replica of it.
+    enum class Server { Primary, Replica };
+
+    // Main.ini [REPLICA]: the replica the reads of searching screens go to
+    // (an empty host: none, every read on the primary), and how far behind
+    // the primary it may be before reads go to the primary instead.
+    void setReplica(const QString &host, int port, int maxLagSeconds);
+    bool hasReplica() const { return !m_replicaHost.isEmpty(); }
+
     // A libpq connection for one streamed read, idle or newly opened with
-    // the process's parameters and timeouts; throws ServerError. Hand it back
-    // with releaseStreamConnection, or close it with PQfinish when it broke.
-    pg_conn *takeStreamConnection();
+    // the process's parameters and timeouts; throws ServerError. A replica
+    // read gets the primary while the replica cannot be reached or lags
+    // more than its limit. Hand it back with releaseStreamConnection, or
+    // close it with PQfinish when it broke.
+    pg_conn *takeStreamConnection(Server wanted = Server::Primary);
     void releaseStreamConnection(pg_conn *connection);
+    bool isReplica(const pg_conn *connection) const { return m_replicaStreams.contains(connection); }
+    // A replica read failed: reads go to the primary for a while.
+    void replicaFailed();
+    // What the last replica read tells the operator: "주 서버에서 조회" when
+    // it went to the primary, "복제 지연 N초" when the replica was more than a
+    // second behind, empty otherwise (and without a replica).
+    QString readNote() const { return m_readNote; }
 
 private:
     friend class SaveTransaction;
     void applySessionSettings();
-    QString streamConnectInfo() const;
+    // The main connection's parameters, on another server when `host` is given.
+    QString streamConnectInfo(const QString &host = {}, int port = 0) const;
 
     std::function<void()> m_waitHook;
     bool m_busy = false;
@@ -105,6 +125,16 @@ private:
     int m_statementMs = DefaultStatementTimeout * 1000;
     int m_lockMs = DefaultLockTimeout * 1000;
     QList<pg_conn *> m_idleStreams;
+
+    pg_conn *openStream(const QString &connectInfo);
+    pg_conn *takeReplicaStream();
+    QString m_replicaHost;
+    int m_replicaPort = 0;
+    int m_maxLagSeconds = 60;
+    QList<pg_conn *> m_idleReplicaStreams;
+    QList<const pg_conn *> m_replicaStreams; // open ones, idle or reading
+    qint64 m_replicaDownUntil = 0;           // ms since the epoch
+    QString m_readNote;
 };
 
 // The connection of the running process, opened again when it was lost;

@@ -49,14 +49,15 @@ PGresult *execWaiting(pg_conn *connection, const QByteArray &sql, const PgParame
 
 } // namespace
 
-ResultStream::ResultStream(const QString &sql, const QStringList &values, int batchSize)
+ResultStream::ResultStream(const QString &sql, const QStringList &values, DataModule::Server server, int batchSize)
     : m_batchSize(batchSize), m_fetch("FETCH FORWARD " + QByteArray::number(batchSize) + " FROM kest_stream")
 {
     QString error;
     bool lost = false;
-    // A stream connection that broke while idle is opened again once.
+    // A stream connection that broke while idle is opened again once; a
+    // read the replica failed goes to the primary (open marks the replica).
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (open(sql, values, error, lost))
+        if (open(sql, values, server, error, lost))
             return;
         if (!lost)
             break;
@@ -72,12 +73,14 @@ ResultStream::~ResultStream()
     PQclear(m_batch);
 }
 
-bool ResultStream::open(const QString &sql, const QStringList &values, QString &error, bool &lost)
+bool ResultStream::open(const QString &sql, const QStringList &values, DataModule::Server server, QString &error,
+                        bool &lost)
 {
     DataModule *module = DataModule::instance();
     if (!module)
         throw ServerError(u"데이터베이스에 연결되어 있지 않습니다."_s);
-    m_connection = module->takeStreamConnection();
+    m_connection = module->takeStreamConnection(server);
+    const bool replica = module->isReplica(m_connection);
     const QByteArray declare = "DECLARE kest_stream NO SCROLL CURSOR FOR " + sql.toUtf8();
     const PgParameters params(values);
     PGresult *begin = PQexec(m_connection, "BEGIN");
@@ -100,6 +103,12 @@ bool ResultStream::open(const QString &sql, const QStringList &values, QString &
     if (error.isEmpty())
         error = failureOf(m_connection, nullptr, lost);
     release();
+    // Whatever failed there (a conflict with replay, a stopped replica) is
+    // tried once more on the primary, unless the operator cancelled it.
+    if (replica && !ServerWaitLoop::CancelSent()) {
+        module->replicaFailed();
+        lost = true;
+    }
     return false;
 }
 

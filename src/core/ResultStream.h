@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataModule.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -18,9 +20,11 @@ public:
     static constexpr int BatchSize = 100;
 
     // `sql` with $1..$n placeholders; an empty value is bound as NULL. Reads
-    // the first batch; throws ServerError (a lost connection is retried once).
-    // A reader that takes every row (an export) asks for larger batches.
-    ResultStream(const QString &sql, const QStringList &values, int batchSize = BatchSize);
+    // the first batch; throws ServerError (a lost connection is retried once,
+    // a failed read on the replica once on the primary). A reader that takes
+    // every row (an export) asks for larger batches.
+    ResultStream(const QString &sql, const QStringList &values,
+                 DataModule::Server server = DataModule::Server::Primary, int batchSize = BatchSize);
     ~ResultStream();
     ResultStream(const ResultStream &) = delete;
     ResultStream &operator=(const ResultStream &) = delete;
@@ -36,7 +40,7 @@ public:
     const QString &failure() const { return m_failure; }
 
 private:
-    bool open(const QString &sql, const QStringList &values, QString &error, bool &lost);
+    bool open(const QString &sql, const QStringList &values, DataModule::Server server, QString &error, bool &lost);
     bool fetch(QString &error, bool &lost);
     void release();
 

@@ -62,6 +62,11 @@ void ResetCancel()
     cancelSent = false;
 }
 
+bool CancelSent()
+{
+    return cancelSent;
+}
+
 bool TakeCancelled()
 {
     const bool sent = cancelSent;

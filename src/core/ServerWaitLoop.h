@@ -23,6 +23,8 @@ void RequestCancel();
 void ResetCancel();
 // True once after a statement failed because its cancel was sent.
 bool TakeCancelled();
+// The same without forgetting it.
+bool CancelSent();
 
 // The error of a statement the operator cancelled.
 ServerError CancelledError();

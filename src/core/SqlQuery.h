@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataModule.h"
+
 #include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -50,6 +52,9 @@ public:
     }
     // The rows of a streamed read as they came (null otherwise).
     ResultStream *stream() const { return m_stream.get(); }
+    // A streamed read of a screen whose job is to read goes to the replica
+    // when there is one (Main.ini [REPLICA]); everything else to the primary.
+    void setServer(DataModule::Server server) { m_server = server; }
     // Why a streamed read stopped early; empty when it did not.
     QString streamFailure() const;
 
@@ -78,6 +83,7 @@ private:
     bool m_buffered = false;
     bool m_streamed = false;
     int m_batchRows = 100;
+    DataModule::Server m_server = DataModule::Server::Primary;
 
     bool run(QSqlDatabase db);
 };

@@ -223,8 +223,12 @@ void TfrmEBI040::build()
     prcSaveData.setName(u"pr_ebi040_02"_s);
     prcSaveData.declare({u"ARENT_NO"_s});
     m_headProc.setName(u"pr_ebi040_01"_s);
-    m_headProc.declare({u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AROW_VER"_s, u"AEDITSTATUS"_s});
+    m_headProc.declare({u"ADEAL_NAME"_s, u"AKEEP_KIND_GUBUN"_s, u"AKEEP_BOX_NO"_s, u"AROW_VER"_s, u"AEDITSTATUS"_s,
+                        u"ALATE_NUMBER"_s});
     Calls(m_headProc, [this] { return SearchParameters(); });
+    m_numberProc.setName(u"pr_ebi040_05"_s);
+    m_numberProc.declare({u"ARENT_NO"_s});
+    Calls(m_numberProc, [this] { return SearchParameters(); });
     m_holdProc.setName(u"pr_ebi040_03"_s);
     m_holdProc.declare({u"ARENT_DATE"_s, u"AAREA_GUBUN"_s, u"AEQUIP_GUBUN"_s, u"AEQUIP_NO"_s, u"AEDITSTATUS"_s});
     Calls(m_holdProc);
@@ -493,7 +497,7 @@ QList<RowCheck> TfrmEBI040::RowChecks()
     };
 }
 
-void TfrmEBI040::SaveHead(SavedRows &saved)
+void TfrmEBI040::SaveHead(SavedRows & /*saved*/)
 {
     m_headProc.clearValues();
     PassSearchValues(m_headProc);
@@ -502,14 +506,33 @@ void TfrmEBI040::SaveHead(SavedRows &saved)
     m_headProc.setValue(u"AKEEP_BOX_NO"_s, edtKeepBoxNo->text());
     m_headProc.setValue(u"AROW_VER"_s, m_headStatus == EditStatus::Changed ? m_headRowVer : QString());
     SetEditStatus(m_headProc, m_headStatus);
+    // A new head waits under a provisional number; its commit gives the real
+    // one, so that the number series is held for the commit only.
+    m_headProc.setValue(u"ALATE_NUMBER"_s, m_headStatus == EditStatus::Inserted ? u"Y"_s : QString());
     m_headProc.exec();
     QString rentNo = edtRentNo->text().trimmed();
-    if (m_headStatus == EditStatus::Inserted) {
-        // The number reaches the screen only once the save has committed.
+    if (m_headStatus == EditStatus::Inserted)
         rentNo = m_headProc.output(u"ANEW_RENT_NO"_s);
-        saved.issued.insert(u"RENT_NO"_s, rentNo);
-    }
     prcSaveData.setValue(u"ARENT_NO"_s, rentNo);
+    m_provisionalNo = rentNo;
+}
+
+void TfrmEBI040::Committed(SavedRows &saved)
+{
+    if (m_headStatus != EditStatus::Inserted)
+        return;
+    try {
+        m_numberProc.clearValues();
+        PassSearchValues(m_numberProc);
+        m_numberProc.setValue(u"ARENT_NO"_s, m_provisionalNo);
+        m_numberProc.exec();
+        // The number reaches the screen only once the save has committed.
+        saved.issued.insert(u"RENT_NO"_s, m_numberProc.output(u"ANEW_RENT_NO"_s));
+    } catch (const ServerError &error) {
+        // The rental is stored; its number is found again by searching the day's rentals.
+        ErrorBox(u"자료를 저장했으나 대여번호를 읽지 못했습니다.\r조회하여 대여번호를 확인하십시오.\r\r에러내용:\r"_s
+                 + error.message());
+    }
 }
 
 void TfrmEBI040::Saved(const SavedRows &saved)

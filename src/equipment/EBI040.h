@@ -54,6 +54,7 @@ protected:
     bool BeforeSearch() override;
     void Searched() override;
     void SaveHead(SavedRows &saved) override;
+    void Committed(SavedRows &saved) override;
     void Saved(const SavedRows &saved) override;
     void Cancelled() override;
 
@@ -103,6 +104,8 @@ private:
     GridModel *m_free = nullptr;
     TicketPrinter *m_printer = nullptr;
     StoredProc m_headProc;
+    StoredProc m_numberProc;
+    QString m_provisionalNo; // the number a new head is saved under until its commit numbers it
     StoredProc m_holdProc;
     StateButtons *m_states = nullptr;
     EditStatus m_headStatus = EditStatus::Inserted;

@@ -777,6 +777,7 @@ bool TfrmEZI000::bbtSaveClick()
                 restoreRefusedDelete();
             throw;
         }
+        Committed(saved);
         showIssued(saved.issued);
         // Committed: what the grid holds is what the server holds, even if
         // the re-read below fails.

@@ -126,6 +126,10 @@ protected:
     // Inside the transaction: one call of prcSaveData per logged row
     // (deletes, changes, then new rows), each new row recorded in `saved`.
     virtual void SaveRows(SavedRows &saved);
+    // Once the save committed, before the search bar shows `saved.issued`:
+    // where a number the server gave at the commit is asked for. It must
+    // not throw: what it could not learn, it leaves out.
+    virtual void Committed(SavedRows & /*saved*/) {}
 
     // The row check, run before a row is posted, on Add and on Save: the
     // required head and body fields in declared order, then RowChecks();

@@ -47,6 +47,9 @@ TfrmEZS000::TfrmEZS000(const Def &def, QWidget *parent)
                          .cellBackground = QColor(0xCC, 0xCC, 0xFF),
                          .readOnlyBackground = {}});
     rgrGrid->setFooterVisible(true);
+    // The footer is read where the list is, so that they agree.
+    qryFooter.setStreamed(true);
+    qryFooter.setServer(DataModule::Server::Replica);
 }
 
 void TfrmEZS000::ResetFooters()

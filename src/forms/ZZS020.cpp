@@ -124,6 +124,7 @@ void TfrmZZS020::OpenList()
     // Rows come as the grid needs them, over a connection of their own:
     // footers and lookups run while the grid still fetches.
     query->setStreamed(true);
+    query->setServer(DataModule::Server::Replica);
     const QHash<QString, QString> &binds = qryQuery.binds();
     for (auto it = binds.begin(); it != binds.end(); ++it)
         query->bind(it.key(), it.value());
@@ -142,6 +143,10 @@ bool TfrmZZS020::bbtSearchClick()
     if (!TfrmZZS010::bbtSearchClick())
         return false;
     RebuildColumnMenu();
+    // Read on the primary instead of the replica, or from a replica some
+    // seconds behind.
+    if (const DataModule *module = DataModule::instance(); module && module->hasReplica())
+        ShowStatus(module->readNote());
     return true;
 }
 
@@ -301,6 +306,7 @@ TfrmZZS020::Written TfrmZZS020::writeWorkbook(const QString &fileName, QString &
     // written as it comes, so that memory does not grow with its length.
     SqlQuery query(qryQuery.sql());
     query.setStreamed(true, ExportBatch);
+    query.setServer(DataModule::Server::Replica); // where the list itself was read
     const QHash<QString, QString> &binds = qryQuery.binds();
     for (auto it = binds.begin(); it != binds.end(); ++it)
         query.bind(it.key(), it.value());

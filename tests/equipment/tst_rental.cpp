@@ -12,6 +12,7 @@
 #include "TicketStream.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -673,12 +675,29 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb020tm"_s), u"1"_s);
     }
 
-    void concurrentNewRentalsGetDistinctNumbers()
+    // Eight counters saving new rentals of one date and area at once: the
+    // number given by the commit and asked for after it (as the screen
+    // does), taken inside the save, taken with the head, or taken and then
+    // rolled back. The numbers stored are unique, run on without a gap, are
+    // the ones each counter was told, and follow the order of the commits.
+    void concurrentNewRentalsNumberedWithoutGaps()
     {
-        constexpr int Counters = 4;
+        constexpr int Counters = 8;
         constexpr int Rentals = 8;
+        enum Mode { AtCommit, InSave, RolledBack, WithHead };
+        struct Commit
+        {
+            qint64 no;
+            qint64 before; // ns on one clock, around the commit
+            qint64 after;
+        };
         std::atomic<int> failures{0};
+        std::atomic<int> committed{0};
         std::atomic<bool> go{false};
+        std::mutex lock;
+        QList<Commit> commits;
+        QElapsedTimer clock;
+        clock.start();
         std::vector<std::thread> counters;
         for (int c = 0; c < Counters; ++c) {
             counters.emplace_back([&, c] {
@@ -688,17 +707,41 @@ private slots:
                     while (!go)
                         std::this_thread::yield();
                     for (int i = 0; i < Rentals; ++i) {
+                        const auto mode = Mode((c + i) % 4);
                         db.transaction();
                         QSqlQuery q(db);
-                        const bool ok = q.exec(u"SELECT anew_rent_no FROM pr_ebi040_01(arent_date => '%1', "
-                                               "aarea_gubun => 'M', adeal_name => '동시', akeep_kind_gubun => '01', "
-                                               "akeep_box_no => '1', au_emp_no => 'E%2', au_ip => '10.0.0.%2', "
-                                               "aeditstatus => '2')"_s.arg(Today).arg(c));
-                        if (!ok || !q.next() || q.value(0).toString().isEmpty())
-                            failures++;
+                        bool ok = q.exec(u"SELECT anew_rent_no FROM pr_ebi040_01(arent_date => '%1', "
+                                         "aarea_gubun => 'M', adeal_name => '동시', akeep_kind_gubun => '01', "
+                                         "akeep_box_no => '1', au_emp_no => 'E%2', au_ip => '10.0.0.%2', "
+                                         "aeditstatus => '2', alate_number => '%3')"_s.arg(Today).arg(c)
+                                         .arg(mode == WithHead ? u"N"_s : u"Y"_s))
+                                  && q.next();
+                        qint64 no = q.value(0).toLongLong();
+                        const auto askNumber = [&] {
+                            ok = ok && q.exec(u"SELECT anew_rent_no FROM pr_ebi040_05(arent_date => '%1', "
+                                              "aarea_gubun => 'M', arent_no => '%2')"_s.arg(Today).arg(no))
+                                 && q.next();
+                            no = q.value(0).toLongLong();
+                            q.finish();
+                        };
+                        if (mode == InSave || mode == RolledBack)
+                            askNumber();
                         q.finish();
+                        if (mode == RolledBack) {
+                            db.rollback();
+                            continue;
+                        }
+                        const qint64 before = clock.nsecsElapsed();
                         if (!db.commit())
                             failures++;
+                        const qint64 after = clock.nsecsElapsed();
+                        committed++;
+                        if (mode == AtCommit)
+                            askNumber();
+                        if (!ok || no <= 0)
+                            failures++;
+                        const std::lock_guard guard(lock);
+                        commits.append({no, before, after});
                     }
                 }
                 QSqlDatabase::removeDatabase(name);
@@ -708,8 +751,20 @@ private slots:
         for (std::thread &t : counters)
             t.join();
         QCOMPARE(failures.load(), 0);
-        QCOMPARE(m_db->adminScalar(u"SELECT count(DISTINCT rent_no) || '/' || count(*) FROM ktuser.eb040ms"_s),
-                 u"%1/%1"_s.arg(Counters * Rentals));
+        // The series carries on from the numbers earlier tests took.
+        QCOMPARE(m_db->adminScalar(u"SELECT count(DISTINCT rent_no) || '/' || count(*) || '/' || (max(rent_no) - min(rent_no) + 1)"
+                                   " || '/' || (min(rent_no) > 0) FROM ktuser.eb040ms WHERE rent_date = '%1'"_s.arg(Today)),
+                 u"%1/%1/%1/true"_s.arg(committed.load()));
+        // Each number the caller was told is the one stored, and a commit
+        // that ended before another began holds the lower number.
+        for (const Commit &a : std::as_const(commits)) {
+            QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.eb040ms WHERE rent_date = '%1' AND rent_no = %2"_s
+                                           .arg(Today).arg(a.no)),
+                     u"1"_s);
+            for (const Commit &b : std::as_const(commits))
+                if (a.after < b.before)
+                    QVERIFY2(a.no < b.no, qPrintable(u"%1 committed before %2"_s.arg(a.no).arg(b.no)));
+        }
     }
 
     // Two counters renting one item at the same moment in sessions at
