@@ -60,7 +60,10 @@ private slots:
         admin.setPort(TestDatabase::port() + 1);
         admin.setUserName(u"postgres"_s);
         admin.setDatabaseName(m_db->name());
-        QTRY_VERIFY_WITH_TIMEOUT(admin.open(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(admin.open(), 60000);
+        // What other tests wrote before is replayed first.
+        QTRY_COMPARE_WITH_TIMEOUT(replicaScalar(u"SELECT pg_last_wal_receive_lsn() = pg_last_wal_replay_lsn()"_s),
+                                  u"true"_s, 120000);
     }
     void cleanupTestCase()
     {
@@ -134,7 +137,7 @@ private slots:
             QCOMPARE(status, u"주 서버에서 조회"_s);
         }
         resumeReplay();
-        QTRY_VERIFY_WITH_TIMEOUT(std::get<0>(search()) == m_replicaPort, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(std::get<0>(search()) == m_replicaPort, 60000);
         m_db->adminExec(u"DELETE FROM zx030ms WHERE zip_code = '999002'"_s);
     }
 
