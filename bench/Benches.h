@@ -24,6 +24,7 @@ struct BenchRun
 void BenchEntryLoad(BenchRun &run); // an entry screen's load against a plain read loop
 void BenchFirstRows(BenchRun &run); // first rows of a long result against a short one
 void BenchExport(BenchRun &run);    // the worksheet export against one raw write
+void BenchExportXlsx(BenchRun &run); // the .xlsx export against the library's own write, and its memory
 void BenchPersonal(BenchRun &run);  // personal columns through the reading function
 void BenchCounters(BenchRun &run);  // rentals saved by eight counters at once
 void BenchStartup(BenchRun &run);   // start-up to the menu against a bare window
@@ -33,3 +34,4 @@ void BenchReports(BenchRun &run);   // report preview and a long PDF
 int FirstRowsChild(const QStringList &args);
 int CounterChild(const QStringList &args);
 int StartupChild(const QStringList &args);
+int ExportXlsxChild(const QStringList &args);

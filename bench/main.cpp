@@ -24,6 +24,8 @@ int main(int argc, char **argv)
             args.append(QString::fromLocal8Bit(argv[i]));
         if (kind == u"startup"_s)
             return StartupChild(args);
+        if (kind == u"xlsx"_s)
+            return ExportXlsxChild(args);
         if (kind == u"first-rows"_s) {
             // A search screen of its own, painted offscreen.
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -49,6 +51,7 @@ int main(int argc, char **argv)
     const std::pair<const char *, void (*)(BenchRun &)> benches[] = {
         {"P1", BenchEntryLoad}, {"P2", BenchFirstRows}, {"P3", BenchExport},  {"P4", BenchPersonal},
         {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
+        {"P3", BenchExportXlsx},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {

@@ -40,9 +40,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kest_E developers <kest-e@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries the client links come from dpkg-shlibdeps; what it loads at run
-# time is named here: the PostgreSQL driver, the window-system plugins and
-# the Korean font of the screens and Qt's own texts in Korean.
+# Libraries the client links (Qt, libpq, libxlsxwriter) come from
+# dpkg-shlibdeps; what it loads at run time is named here: the PostgreSQL
+# driver, the window-system plugins and the Korean font of the screens and
+# Qt's own texts in Korean.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-psql, qt6-qpa-plugins, fonts-nanum, qt6-translations-l10n")
 # Hangul typed through the desktop's input method, one that works with Qt 6.

@@ -74,7 +74,7 @@ public:
         boxes.append({kind, text});
         return false;
     }
-    QString askSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString askSaveFileName(QWidget *, const QString &, const QString &, QString *) override { return {}; }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
     bool askPrinter(QPrinter &, QWidget *) override { return false; }
     bool openWithDesktop(const QString &) override { return true; }

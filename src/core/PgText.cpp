@@ -4,10 +4,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-constexpr Oid BoolOid = 16;
-}
-
 PgParameters::PgParameters(const QStringList &values)
 {
     m_texts.reserve(size_t(values.size()));
@@ -29,7 +25,7 @@ QString PgText(const pg_result *result, int row, int column)
         || PQgetisnull(result, row, column))
         return {};
     const char *text = PQgetvalue(result, row, column);
-    if (PQftype(result, column) == BoolOid)
+    if (PQftype(result, column) == PgBoolOid)
         return text[0] == 't' ? u"true"_s : u"false"_s;
     return QString::fromUtf8(text);
 }

@@ -25,6 +25,9 @@ private:
 // The command or its rows came back.
 bool PgSucceeded(const pg_result *result);
 
+// The type of booleans, which the driver shows as words.
+constexpr unsigned PgBoolOid = 16;
+
 // A value's text as the main connection's driver shows it (booleans as
 // "true"/"false"); empty for NULL or a place outside the result.
 QString PgText(const pg_result *result, int row, int column);

@@ -13,8 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray Fetch = "FETCH FORWARD " + QByteArray::number(ResultStream::BatchSize) + " FROM kest_stream";
-
 // The failure of a result (or of the connection when there is none).
 QString failureOf(pg_conn *connection, PGresult *result, bool &lost)
 {
@@ -51,7 +49,8 @@ PGresult *execWaiting(pg_conn *connection, const QByteArray &sql, const PgParame
 
 } // namespace
 
-ResultStream::ResultStream(const QString &sql, const QStringList &values, DataModule::Server server)
+ResultStream::ResultStream(const QString &sql, const QStringList &values, DataModule::Server server, int batchSize)
+    : m_batchSize(batchSize), m_fetch("FETCH FORWARD " + QByteArray::number(batchSize) + " FROM kest_stream")
 {
     QString error;
     bool lost = false;
@@ -117,7 +116,7 @@ bool ResultStream::fetch(QString &error, bool &lost)
 {
     PQclear(m_batch);
     // Later batches are read while a grid paints: no events may run then.
-    m_batch = m_fields.isEmpty() ? execWaiting(m_connection, Fetch) : PQexec(m_connection, Fetch.constData());
+    m_batch = m_fields.isEmpty() ? execWaiting(m_connection, m_fetch) : PQexec(m_connection, m_fetch.constData());
     m_row = -1;
     if (PQresultStatus(m_batch) != PGRES_TUPLES_OK) {
         error = failureOf(m_connection, m_batch, lost);
@@ -125,7 +124,7 @@ bool ResultStream::fetch(QString &error, bool &lost)
         m_batch = nullptr;
         return false;
     }
-    m_last = PQntuples(m_batch) < BatchSize;
+    m_last = PQntuples(m_batch) < m_batchSize;
     // Every row is here: the connection may serve the next search.
     if (m_last)
         release();
@@ -153,6 +152,15 @@ bool ResultStream::next()
 QString ResultStream::value(int column) const
 {
     return PgText(m_batch, m_row, column);
+}
+
+QByteArrayView ResultStream::bytes(int column) const
+{
+    if (!m_batch || m_row < 0 || column < 0 || column >= PQnfields(m_batch) || PQgetisnull(m_batch, m_row, column))
+        return {};
+    if (PQftype(m_batch, column) == PgBoolOid)
+        return PQgetvalue(m_batch, m_row, column)[0] == 't' ? QByteArrayView("true") : QByteArrayView("false");
+    return QByteArrayView(PQgetvalue(m_batch, m_row, column), PQgetlength(m_batch, m_row, column));
 }
 
 void ResultStream::release()

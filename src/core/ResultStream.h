@@ -2,6 +2,7 @@
 
 #include "DataModule.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -20,9 +21,10 @@ public:
 
     // `sql` with $1..$n placeholders; an empty value is bound as NULL. Reads
     // the first batch; throws ServerError (a lost connection is retried once,
-    // a failed read on the replica once on the primary).
+    // a failed read on the replica once on the primary). A reader that takes
+    // every row (an export) asks for larger batches.
     ResultStream(const QString &sql, const QStringList &values,
-                 DataModule::Server server = DataModule::Server::Primary);
+                 DataModule::Server server = DataModule::Server::Primary, int batchSize = BatchSize);
     ~ResultStream();
     ResultStream(const ResultStream &) = delete;
     ResultStream &operator=(const ResultStream &) = delete;
@@ -32,6 +34,9 @@ public:
     // (failure() says why). Never throws: a grid calls it while painting.
     bool next();
     QString value(int column) const;
+    // The same as UTF-8 as it came, ending in a NUL byte; empty for NULL.
+    // Valid until the next call of next().
+    QByteArrayView bytes(int column) const;
     const QString &failure() const { return m_failure; }
 
 private:
@@ -41,6 +46,8 @@ private:
 
     pg_conn *m_connection = nullptr;
     pg_result *m_batch = nullptr;
+    int m_batchSize;
+    QByteArray m_fetch;
     QStringList m_fields;
     int m_row = -1;
     bool m_last = false; // the batch in hand is the last one

@@ -119,7 +119,7 @@ void SqlQuery::exec()
         QStringList values;
         for (const QString &name : std::as_const(names))
             values.append(m_binds.value(name));
-        m_stream = std::make_unique<ResultStream>(numbered, values, m_server);
+        m_stream = std::make_unique<ResultStream>(numbered, values, m_server, m_batchRows);
         return;
     }
     if (DataModule *module = DataModule::instance(); module && module->busy())

@@ -43,8 +43,15 @@ public:
     void setBuffered(bool on) { m_buffered = on; }
     // Streamed: rows come from the server a batch at a time over a
     // connection of their own (ResultStream), for result lists that may be
-    // long; other statements and saves go on while they are half read.
-    void setStreamed(bool on) { m_streamed = on; }
+    // long; other statements and saves go on while they are half read. A
+    // reader that takes every row (an export) asks for larger batches.
+    void setStreamed(bool on, int batchRows = 100)
+    {
+        m_streamed = on;
+        m_batchRows = batchRows;
+    }
+    // The rows of a streamed read as they came (null otherwise).
+    ResultStream *stream() const { return m_stream.get(); }
     // A streamed read of a screen whose job is to read goes to the replica
     // when there is one (Main.ini [REPLICA]); everything else to the primary.
     void setServer(DataModule::Server server) { m_server = server; }
@@ -75,6 +82,7 @@ private:
     std::unique_ptr<ResultStream> m_stream;
     bool m_buffered = false;
     bool m_streamed = false;
+    int m_batchRows = 100;
     DataModule::Server m_server = DataModule::Server::Primary;
 
     bool run(QSqlDatabase db);

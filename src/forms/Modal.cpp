@@ -88,7 +88,8 @@ public:
         return false;
     }
 
-    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override
+    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter,
+                            QString *chosenFilter) override
     {
         const FocusReturn focusReturn;
         QFileDialog dialog(parent, QString(), SaveDialogStart(fileName), filter);
@@ -96,6 +97,8 @@ public:
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
+        if (chosenFilter)
+            *chosenFilter = dialog.selectedNameFilter();
         RememberSaveFolder(dialog.selectedFiles().constFirst());
         return dialog.selectedFiles().constFirst();
     }
@@ -135,7 +138,7 @@ public:
         std::fflush(stderr);
         return kind == BoxKind::Confirmation ? m_answer : true;
     }
-    QString askSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString askSaveFileName(QWidget *, const QString &, const QString &, QString *) override { return {}; }
     int runDialog(QDialog &) override { return QDialog::Rejected; }
     bool askPrinter(QPrinter &, QWidget *) override { return false; }
     bool openWithDesktop(const QString &path) override

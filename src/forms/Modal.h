@@ -17,8 +17,10 @@ public:
 
     // Shows a message box; returns true for OK or Yes.
     virtual bool showBox(BoxKind kind, const QString &text) = 0;
-    // Asks for a file name to save to; empty when cancelled.
-    virtual QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) = 0;
+    // Asks for a file name to save to; empty when cancelled. Filters are
+    // split by ";;"; `chosenFilter`, when given, gets the one in force.
+    virtual QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter,
+                                    QString *chosenFilter = nullptr) = 0;
     // Runs a modal dialog and returns its result code.
     virtual int runDialog(QDialog &dialog) = 0;
     // Lets the operator choose and set up a printer; false when cancelled.

@@ -1,12 +1,16 @@
 #include "ZZS020.h"
 
 #include "CancelKeys.h"
+#include "ExportProgress.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "Modal.h"
 #include "Routines.h"
+#include "ResultStream.h"
+#include "SqlQuery.h"
 #include "ZZP010.h"
 #include "XlsWriter.h"
+#include "XlsxWriter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,6 +33,15 @@ namespace {
 // Cell rows and columns are 16-bit words; the first record row is 3.
 constexpr int FirstRecordRow = 3;
 constexpr int MaxRows = 0x10000;
+static_assert(TfrmZZS020::XlsRecords == MaxRows - FirstRecordRow);
+
+const QString XlsFilter = u"Excel 파일(*.xls)"_s;
+const QString XlsxFilter = u"Excel 통합 문서(*.xlsx)"_s;
+// Rows an export asks the server for at a time, and between two looks at
+// the Cancel button.
+constexpr int ExportBatch = 2000;
+// The stored date key a grid shows as a date.
+const QString DateKeyMask = u"9999-99-99"_s;
 
 } // namespace
 
@@ -216,16 +229,16 @@ bool TfrmZZS020::bbtExcelClick()
     return true;
 }
 
-QString TfrmZZS020::WithXlsExtension(const QString &fileName)
+QString TfrmZZS020::WithExtension(const QString &fileName, const QString &extension)
 {
     const qsizetype slash = fileName.lastIndexOf(u'/');
     const qsizetype dot = fileName.lastIndexOf(u'.');
     if (dot > slash) {
-        if (fileName.mid(dot).compare(u".xls"_s, Qt::CaseInsensitive) == 0)
+        if (fileName.mid(dot).compare(extension, Qt::CaseInsensitive) == 0)
             return fileName;
-        return fileName.left(dot) + u".xls"_s;
+        return fileName.left(dot) + extension;
     }
-    return fileName + u".xls"_s;
+    return fileName + extension;
 }
 
 QString TfrmZZS020::ExportToExcel()
@@ -234,19 +247,127 @@ QString TfrmZZS020::ExportToExcel()
         ShowStatus(u"조회 결과가 없습니다. 조회를 먼저 하십시오."_s);
         return {};
     }
-    QString fileName = modal().askSaveFileName(this, ScreenId(), u"Excel 파일(*.xls)"_s);
+    QString filter;
+    QString fileName = modal().askSaveFileName(this, ScreenId(), XlsFilter + u";;"_s + XlsxFilter, &filter);
     if (fileName.isEmpty()) {
         ShowStatus(u"저장할 파일 이름을 지정하지 않았습니다."_s);
         return {};
     }
-    fileName = WithXlsExtension(fileName);
+    // A typed extension of either kind wins over the filter in force.
+    bool workbook = fileName.endsWith(u".xlsx"_s, Qt::CaseInsensitive)
+                    || (filter == XlsxFilter && !fileName.endsWith(u".xls"_s, Qt::CaseInsensitive));
+    if (!workbook && !fitsWorksheet()) {
+        workbook = true;
+        ShowStatus(u"자료가 %L1행을 넘어 Excel 통합 문서(*.xlsx)로 저장합니다."_s.arg(XlsRecords));
+    }
+    fileName = WithExtension(fileName, workbook ? u".xlsx"_s : u".xls"_s);
     if (QFileInfo::exists(fileName) && !ConfirmBox(u"이미 존재하는 파일입니다.\r새 내용으로 덮어쓸까요?"_s))
         return {};
-    if (!writeWorksheet(fileName)) {
-        ErrorBox(u"Excel 파일로 저장할 수 없습니다."_s);
-        return {};
+    if (!workbook) {
+        if (!writeWorksheet(fileName)) {
+            ErrorBox(u"Excel 파일로 저장할 수 없습니다."_s);
+            return {};
+        }
+        return fileName;
     }
-    return fileName;
+    QString reason;
+    switch (writeWorkbook(fileName, reason)) {
+    case Written::Done:
+        return fileName;
+    case Written::Cancelled:
+        ShowStatus(u"Excel 파일 저장을 취소했습니다."_s);
+        return {};
+    case Written::Failed:
+        break;
+    }
+    ErrorBox(reason.isEmpty() ? u"Excel 파일로 저장할 수 없습니다."_s : u"Excel 파일로 저장할 수 없습니다.\r"_s + reason);
+    return {};
+}
+
+bool TfrmZZS020::fitsWorksheet()
+{
+    const int current = rgrGrid->currentRow();
+    rgrGrid->setUpdatesEnabled(false);
+    while (cdsQuery->canFetchMore() && cdsQuery->rowCount() <= XlsRecords)
+        cdsQuery->fetchMore();
+    if (current >= 0)
+        rgrGrid->setCurrentRow(current);
+    rgrGrid->setUpdatesEnabled(true);
+    return cdsQuery->rowCount() <= XlsRecords;
+}
+
+TfrmZZS020::Written TfrmZZS020::writeWorkbook(const QString &fileName, QString &reason)
+{
+    const int columns = cdsQuery->columnCount();
+    if (columns > XlsxWriter::MaxColumns)
+        return Written::Failed;
+    // The rows the grid has not read stay on the server until written: the
+    // list is read again (as a print reads it), in large batches, and
+    // written as it comes, so that memory does not grow with its length.
+    SqlQuery query(qryQuery.sql());
+    query.setStreamed(true, ExportBatch);
+    query.setServer(DataModule::Server::Replica); // where the list itself was read
+    const QHash<QString, QString> &binds = qryQuery.binds();
+    for (auto it = binds.begin(); it != binds.end(); ++it)
+        query.bind(it.key(), it.value());
+    {
+        const ServerWait wait(this);
+        const CancelKeys cancelKeys(this);
+        query.exec();
+    }
+    ResultStream &rows = *query.stream();
+
+    XlsxWriter out(fileName);
+    out.text(0, 0, windowTitle());
+    // Columns by their place in the grid, which the operator may have
+    // changed; hidden ones too, hidden in the sheet as well.
+    const QHeaderView *header = rgrGrid->horizontalHeader();
+    struct Cell
+    {
+        int field;
+        XlsxWriter::Column kind;
+    };
+    QList<Cell> cells;
+    for (int position = 0; position < columns; ++position) {
+        const int column = header->logicalIndex(position);
+        const ColumnDef &def = cdsQuery->column(column);
+        const bool hidden = rgrGrid->isColumnHidden(column);
+        out.setColumn(position, hidden ? def.width : rgrGrid->columnWidth(column), hidden);
+        out.title(2, position, def.title);
+        int field = -1;
+        for (int i = 0; i < rows.fields().size() && field < 0 && !def.field.isEmpty(); ++i)
+            if (rows.fields().at(i).compare(def.field, Qt::CaseInsensitive) == 0)
+                field = i;
+        const auto kind = def.alignment & Qt::AlignRight ? XlsxWriter::Column::Number
+                          : def.displayMask == DateKeyMask ? XlsxWriter::Column::DateKey
+                                                           : XlsxWriter::Column::Text;
+        cells.append({field, kind});
+    }
+    out.freezeRows(FirstRecordRow);
+
+    ExportProgress progress(this);
+    int row = FirstRecordRow;
+    while (out.ok() && rows.next()) {
+        if (row == XlsxWriter::MaxRows) {
+            reason = u"자료가 %L1행을 넘습니다."_s.arg(XlsxWriter::MaxRows - FirstRecordRow);
+            return Written::Failed;
+        }
+        for (int position = 0; position < columns; ++position) {
+            const Cell &cell = cells.at(position);
+            if (cell.field >= 0)
+                out.record(row, position, rows.bytes(cell.field), cell.kind);
+        }
+        ++row;
+        if ((row - FirstRecordRow) % ExportBatch == 0 && !progress.rows(row - FirstRecordRow))
+            return Written::Cancelled;
+    }
+    // A list the server stopped sending would be written short.
+    if (!rows.failure().isEmpty()) {
+        reason = rows.failure();
+        return Written::Failed;
+    }
+    progress.finishing();
+    return out.close() ? Written::Done : Written::Failed;
 }
 
 bool TfrmZZS020::writeWorksheet(const QString &fileName)

@@ -41,12 +41,18 @@ public:
     bool bbtPrintClick() override;
     bool bbtPreviewClick() override;
 
-    // Writes the whole result list to a worksheet file; the file name, or
-    // empty when nothing was written (the reason was shown).
+    // Writes the whole result list to a worksheet file: the binary .xls, or
+    // the .xlsx workbook when the operator chose it or the list is longer
+    // than the .xls holds; the file name, or empty when nothing was written
+    // (the reason was shown).
     QString ExportToExcel();
 
-    // The name with the extension ".xls" unless it has it in any case.
-    static QString WithXlsExtension(const QString &fileName);
+    // The most records the .xls holds below its title and column captions.
+    static constexpr int XlsRecords = 65533;
+
+    // The name with the extension `extension` (".xls") unless it has it in any case.
+    static QString WithExtension(const QString &fileName, const QString &extension);
+    static QString WithXlsExtension(const QString &fileName) { return WithExtension(fileName, QStringLiteral(".xls")); }
 
 protected:
     // The layout's condition lines from the search bar.
@@ -77,6 +83,12 @@ protected:
 
 private:
     bool writeWorksheet(const QString &fileName);
+    // Whether the list fits the .xls, read that far into the grid.
+    bool fitsWorksheet();
+    enum class Written { Done, Cancelled, Failed };
+    // The list read again from the server and written as it comes, with the
+    // progress window; `reason` is what the failure box adds.
+    Written writeWorkbook(const QString &fileName, QString &reason);
 
     ReportFactory m_report;
 };

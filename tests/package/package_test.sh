@@ -40,8 +40,8 @@ desktop-file-validate "$root/usr/share/applications/kest-e.desktop" || fail "the
 
 control=$(dpkg-deb -f "$deb")
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6sql6 libqt6serialport6 libpq5 libqt6sql6-psql qt6-qpa-plugins fonts-nanum \
-         qt6-translations-l10n; do
+for p in libqt6widgets6 libqt6sql6 libqt6serialport6 libpq5 libxlsxwriter4 libqt6sql6-psql qt6-qpa-plugins \
+         fonts-nanum qt6-translations-l10n; do
   grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

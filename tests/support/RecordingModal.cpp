@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+using namespace Qt::StringLiterals;
+
 RecordingModal::RecordingModal() : m_scope(*this) {}
 
 RecordingModal::~RecordingModal() = default;
@@ -33,8 +35,12 @@ bool RecordingModal::showBox(BoxKind kind, const QString &text)
     return confirmAnswers.isEmpty() ? true : confirmAnswers.takeFirst();
 }
 
-QString RecordingModal::askSaveFileName(QWidget *, const QString &, const QString &)
+QString RecordingModal::askSaveFileName(QWidget *, const QString &, const QString &filter, QString *chosenFilter)
 {
+    offeredFilters.append(filter);
+    const QString chosen = chosenFilters.isEmpty() ? filter.section(u";;"_s, 0, 0) : chosenFilters.takeFirst();
+    if (chosenFilter)
+        *chosenFilter = chosen;
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 

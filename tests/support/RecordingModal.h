@@ -29,6 +29,10 @@ public:
     QList<bool> confirmAnswers;
     // Answers for file-name questions, taken in order; cancelled when none is left.
     QStringList fileNames;
+    // The filter chosen with each name, taken in order; the first offered
+    // when none is left. The filters offered, one entry per question.
+    QStringList chosenFilters;
+    QStringList offeredFilters;
     // Drives a modal dialog (types, presses keys) and returns its result;
     // Rejected when none is set.
     std::function<int(QDialog &)> dialogScript;
@@ -41,7 +45,8 @@ public:
     void clear();
 
     bool showBox(BoxKind kind, const QString &text) override;
-    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter) override;
+    QString askSaveFileName(QWidget *parent, const QString &fileName, const QString &filter,
+                            QString *chosenFilter = nullptr) override;
     int runDialog(QDialog &dialog) override;
     bool askPrinter(QPrinter &printer, QWidget *parent) override;
     bool openWithDesktop(const QString &path) override;
