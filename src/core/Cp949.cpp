@@ -3,6 +3,8 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
+#include <memory>
 
 #include <cerrno>
 
@@ -65,6 +67,38 @@ Converter &decoder()
     return c;
 }
 
+// The CP949 bytes of one UTF-16 unit, learnt from the converter the first
+// time the unit is met: CP949 is stateless, a character at a time, so a
+// text's bytes are its units' bytes one after the other (a cell export
+// would otherwise cost a converter reset and a UTF-8 copy per cell).
+struct UnitBytes
+{
+    quint8 size = 0; // 0: not learnt yet
+    char bytes[2] = {};
+};
+
+using UnitTable = std::array<UnitBytes, 0x10000>;
+
+UnitTable &unitTable()
+{
+    thread_local std::unique_ptr<UnitTable> learnt;
+    if (!learnt)
+        learnt = std::make_unique<UnitTable>();
+    return *learnt;
+}
+
+const UnitBytes &unitBytes(UnitTable &table, char16_t unit)
+{
+    UnitBytes &entry = table[unit];
+    if (entry.size == 0) [[unlikely]] {
+        const QByteArray bytes = QChar::isSurrogate(unit) ? QByteArray("?")
+                                                          : encoder().convert(QString(QChar(unit)).toUtf8(), true);
+        entry.size = quint8(std::clamp(int(bytes.size()), 1, 2));
+        std::copy_n(bytes.isEmpty() ? "?" : bytes.constData(), entry.size, entry.bytes);
+    }
+    return entry;
+}
+
 } // namespace
 
 QByteArray ToCp949(const QString &text)
@@ -73,7 +107,24 @@ QByteArray ToCp949(const QString &text)
     const auto ascii = [](QChar c) { return c.unicode() < 0x80; };
     if (std::all_of(text.cbegin(), text.cend(), ascii))
         return text.toLatin1();
-    return encoder().convert(text.toUtf8(), true);
+    UnitTable &table = unitTable();
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    char *o = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        // A character beyond the first plane has no CP949 form: one '?'.
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            *o++ = '?';
+            ++i;
+            continue;
+        }
+        const UnitBytes &bytes = unitBytes(table, unit);
+        *o++ = bytes.bytes[0];
+        if (bytes.size == 2)
+            *o++ = bytes.bytes[1];
+    }
+    out.truncate(o - out.constData());
+    return out;
 }
 
 QString FromCp949(const QByteArray &bytes)

@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cerrno>
+#include <iconv.h>
+
 using namespace Qt::StringLiterals;
 
 class TestRoutines : public QObject
@@ -179,6 +182,49 @@ private slots:
     {
         QCOMPARE(ToCp949(u"가"_s), QByteArray("\xB0\xA1"));
         QCOMPARE(ToCp949(u"€x"_s).right(1), QByteArray("x"));
+    }
+
+    // Unit by unit, the bytes are the converter's for the whole text: every
+    // character of the first plane in one text, characters CP949 lacks,
+    // beyond the first plane and lone halves of a pair among them.
+    void cp949UnitsAreTheWholeTextsBytes()
+    {
+        QString every;
+        for (char32_t c = 1; c < 0x10000; ++c)
+            if (!QChar::isSurrogate(c))
+                every.append(QChar(char16_t(c)));
+        QCOMPARE(ToCp949(every), wholeText(every));
+        const QString odd = u"가"_s + QChar(0xD83D) + QChar(0xDE00) + u"나"_s + QChar(0xDC00) + u"x"_s + QChar(0xD800);
+        QCOMPARE(ToCp949(odd), QByteArray("\xB0\xA1?\xB3\xAA?x?"));
+        QCOMPARE(ToCp949(odd), wholeText(odd));
+    }
+
+private:
+    // The text through iconv at once, an unconvertible character as '?'.
+    static QByteArray wholeText(const QString &text)
+    {
+        iconv_t cd = iconv_open("CP949", "UTF-8");
+        QByteArray input = text.toUtf8();
+        QByteArray out;
+        char *in = input.data();
+        size_t inLeft = size_t(input.size());
+        while (inLeft > 0) {
+            char buffer[4096];
+            char *o = buffer;
+            size_t outLeft = sizeof buffer;
+            const size_t r = iconv(cd, &in, &inLeft, &o, &outLeft);
+            out.append(buffer, qsizetype(sizeof buffer - outLeft));
+            if (r != size_t(-1) || errno == E2BIG)
+                continue;
+            out.append('?');
+            size_t skip = 1;
+            while (skip < inLeft && (quint8(in[skip]) & 0xC0) == 0x80)
+                ++skip;
+            in += skip;
+            inLeft -= skip;
+        }
+        iconv_close(cd);
+        return out;
     }
 };
 
