@@ -1,6 +1,7 @@
 #include "Bench.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -191,4 +192,16 @@ void BenchTable::printGrowth()
                     points.join(u", "_s).leftJustified(44).toUtf8().constData(), verdict.toUtf8().constData());
     }
     std::fflush(stdout);
+}
+
+long PeakKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    // Read whole: the file's size is 0 until read.
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
 }

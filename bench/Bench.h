@@ -25,6 +25,9 @@ Sample Repeat(int runs, const std::function<double()> &once);
 QList<Sample> Interleave(int runs, const QList<std::function<double()>> &each);
 // Milliseconds `work` took.
 double TimeMs(const std::function<void()> &work);
+// This process's peak resident memory so far in kB, from VmHWM (ru_maxrss of
+// a forked child would start from its parent's).
+long PeakKb();
 
 // One table for every benchmark of the run.
 class BenchTable

@@ -5,10 +5,9 @@
 #include "Bench.h"
 #include "Benches.h"
 #include "Cp949.h"
-#include "EZS000.h"
-#include "GridModel.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
+#include "WorksheetScreen.h"
 #include "XlsWriter.h"
 
 #include <QFile>
@@ -24,52 +23,7 @@ namespace {
 
 // The most rows a worksheet holds below its title and column captions.
 constexpr int MostRows = 65533;
-constexpr int Columns = 10;
-
-class TfrmBXS010 : public TfrmEZS000
-{
-public:
-    explicit TfrmBXS010(int rows) : TfrmEZS000(u"frmBXS010"_s, u"내보내기 벤치"_s)
-    {
-        QList<ColumnDef> columns;
-        QStringList fields;
-        for (int c = 1; c <= Columns; ++c) {
-            const bool number = c % 3 == 0;
-            columns.append({.title = u"열%1"_s.arg(c), .field = u"C%1"_s.arg(c), .width = 80,
-                            .alignment = number ? Qt::AlignRight : Qt::AlignLeft});
-            fields.append(number ? u"g * %1 AS c%1"_s.arg(c) : u"'값 ' || g || '-%1' AS c%1"_s.arg(c));
-        }
-        cdsQuery->setColumns(columns);
-        qryQuery.setSql(u"SELECT %1 FROM (SELECT generate_series(1, %2) AS g) s"_s.arg(fields.join(u", "_s)).arg(rows));
-    }
-
-    void readAll() { cdsQuery->fetchAll(); }
-
-    // What the export writes: the title, the captions, then every cell's
-    // text with whether its column is right-aligned.
-    struct Cells
-    {
-        QString title;
-        QStringList captions;
-        QList<QStringList> rows;
-        QList<bool> rightAligned;
-    };
-    Cells cells() const
-    {
-        Cells cells{.title = windowTitle()};
-        for (int c = 0; c < cdsQuery->columnCount(); ++c) {
-            cells.captions.append(cdsQuery->column(c).title);
-            cells.rightAligned.append(bool(cdsQuery->column(c).alignment & Qt::AlignRight));
-        }
-        for (int row = 0; row < cdsQuery->rowCount(); ++row) {
-            QStringList values;
-            for (int c = 0; c < cdsQuery->columnCount(); ++c)
-                values.append(cdsQuery->value(row, cdsQuery->fieldIndex(cdsQuery->column(c).field)));
-            cells.rows.append(values);
-        }
-        return cells;
-    }
-};
+constexpr int Columns = TfrmBXS010::Columns;
 
 // The floor's encoder: every UTF-16 unit's CP949 bytes looked up in a table
 // made once (outside the clock), the records gathered in one buffer.

@@ -5,11 +5,10 @@
 // from VmHWM after the work.
 #include "Bench.h"
 #include "Benches.h"
-#include "EZS000.h"
-#include "GridModel.h"
 #include "RecordingModal.h"
 #include "ShownScreen.h"
 #include "TestDatabase.h"
+#include "WorksheetScreen.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,55 +24,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int Columns = 10;
+constexpr int Columns = TfrmBXS010::Columns;
 const QString LongRows = u"1000000"_s;
 const QString ShortRows = u"10000"_s;
-
-bool isNumberColumn(int c)
-{
-    return c % 3 == 0;
-}
-
-QString titleOf(int c)
-{
-    return u"열%1"_s.arg(c);
-}
-
-class TfrmBXS020 : public TfrmEZS000
-{
-public:
-    explicit TfrmBXS020(int rows) : TfrmEZS000(u"frmBXS020"_s, u"내보내기 벤치"_s)
-    {
-        QList<ColumnDef> columns;
-        QStringList fields;
-        for (int c = 1; c <= Columns; ++c) {
-            columns.append({.title = titleOf(c), .field = u"C%1"_s.arg(c), .width = 80,
-                            .alignment = isNumberColumn(c) ? Qt::AlignRight : Qt::AlignLeft});
-            fields.append(isNumberColumn(c) ? u"g * %1 AS c%1"_s.arg(c) : u"'값 ' || g || '-%1' AS c%1"_s.arg(c));
-        }
-        cdsQuery->setColumns(columns);
-        qryQuery.setSql(u"SELECT %1 FROM (SELECT generate_series(1, %2) AS g) s"_s.arg(fields.join(u", "_s)).arg(rows));
-    }
-};
-
-// The peak resident memory of this process so far, in kB.
-long peakKb()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    // Read whole: the file's size is 0 until read.
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
 
 // The export as the operator runs it: search, Ctrl+F11 with .xlsx chosen.
 double exportThroughTheScreen(int rows, const QString &file)
 {
     RecordingModal modal;
-    ShownScreen<TfrmBXS020> screen(rows);
+    ShownScreen<TfrmBXS010> screen(rows);
     screen.press(Qt::Key_F3);
     modal.fileNames = {file};
     modal.chosenFilters = {u"Excel 통합 문서(*.xlsx)"_s};
@@ -98,14 +57,14 @@ double libraryWrite(int rows, const QString &file)
         worksheet_write_string(sheet, 0, 0, "내보내기 벤치", nullptr);
         for (int c = 1; c <= Columns; ++c) {
             worksheet_set_column_pixels(sheet, lxw_col_t(c - 1), lxw_col_t(c - 1), 80, nullptr);
-            worksheet_write_string(sheet, 2, lxw_col_t(c - 1), titleOf(c).toUtf8().constData(), bold);
+            worksheet_write_string(sheet, 2, lxw_col_t(c - 1), TfrmBXS010::TitleOf(c).toUtf8().constData(), bold);
         }
         worksheet_freeze_panes(sheet, 3, 0);
         char text[64];
         for (int g = 1; g <= rows; ++g) {
             const auto row = lxw_row_t(g + 2);
             for (int c = 1; c <= Columns; ++c) {
-                if (isNumberColumn(c)) {
+                if (TfrmBXS010::IsNumberColumn(c)) {
                     worksheet_write_number(sheet, row, lxw_col_t(c - 1), double(g) * c, nullptr);
                 } else {
                     std::snprintf(text, sizeof text, "값 %d-%d", g, c);
@@ -154,7 +113,7 @@ int ExportXlsxChild(const QStringList &args)
     } else {
         ms = libraryWrite(rows, file);
     }
-    std::printf("%.3f %ld %lld\n", ms, peakKb(), QFileInfo(file).size());
+    std::printf("%.3f %ld %lld\n", ms, PeakKb(), QFileInfo(file).size());
     return 0;
 }
 

@@ -56,19 +56,6 @@ public:
     }
 };
 
-// The process's peak resident memory in kB (ru_maxrss of a forked child
-// would start from its parent's).
-long peakKb()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
 FirstRows runChild(const QString &self, int rows)
 {
     QProcess child;
@@ -99,13 +86,13 @@ int FirstRowsChild(const QStringList &args)
         std::fprintf(stderr, "no rows shown: %s\n", qPrintable(modal.lastText()));
         return 1;
     }
-    const long first = peakKb();
+    const long first = PeakKb();
     screen->scrollToEnd();
     if (screen->rows() != args.value(0).toInt()) {
         std::fprintf(stderr, "%d rows read at the end: %s\n", screen->rows(), qPrintable(modal.lastText()));
         return 1;
     }
-    std::printf("%.3f %ld %ld\n", ms, first, peakKb());
+    std::printf("%.3f %ld %ld\n", ms, first, PeakKb());
     return 0;
 }
 

@@ -49,7 +49,7 @@ public:
             {.title = u"없는 필드"_s, .field = u"NOT_IN_QUERY"_s, .width = 60},
             {.title = u"짝수"_s, .field = u"EVEN"_s, .width = 40},
         });
-        qryQuery.setSql(uR"(
+        SetQuery(uR"(
 SELECT g AS n, '홍길동 ' || g AS name,
        to_char(date '2025-01-01' + g % 365, 'YYYY-MM-DD') AS rent_date,
        to_char(date '2025-01-01' + g % 365, 'YYYYMMDD') AS date_key,
