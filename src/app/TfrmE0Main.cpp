@@ -16,6 +16,11 @@
 #include "EBS110.h"
 #include "EBS120.h"
 #include "EBS130.h"
+#include "ECI010.h"
+#include "ECI020.h"
+#include "ECI030.h"
+#include "ECI040.h"
+#include "ECI050.h"
 #include "EEI020.h"
 #include "EEI021.h"
 #include "EES010.h"
@@ -50,6 +55,11 @@ const std::vector<ScreenEntry> &screens()
         {u"EBS110"_s, MakeScreen<TfrmEBS110>},
         {u"EBS120"_s, MakeScreen<TfrmEBS120>},
         {u"EBS130"_s, MakeScreen<TfrmEBS130>},
+        {u"ECI010"_s, MakeScreen<TfrmECI010>},
+        {u"ECI020"_s, MakeScreen<TfrmECI020>},
+        {u"ECI030"_s, MakeScreen<TfrmECI030>},
+        {u"ECI040"_s, MakeScreen<TfrmECI040>},
+        {u"ECI050"_s, MakeScreen<TfrmECI050>},
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},
