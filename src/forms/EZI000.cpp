@@ -403,9 +403,14 @@ void TfrmEZI000::LogRow(int row)
     m_rows->markChanged(row);
 }
 
+int TfrmEZI000::CheckedRow() const
+{
+    return m_leavingRow >= 0 ? m_leavingRow : rgrGrid->currentRow();
+}
+
 bool TfrmEZI000::HasDuplicateKey() const
 {
-    const int current = rgrGrid->currentRow();
+    const int current = CheckedRow();
     if (current < 0)
         return false;
     QList<int> keys;
@@ -536,6 +541,7 @@ void TfrmEZI000::SelectRow(int row)
 
 bool TfrmEZI000::RowExit(int row)
 {
+    const QScopedValueRollback leaving(m_leavingRow, row);
     // With the focus on Cancel, Delete or Save the row is left unchecked,
     // but a change made to it is still logged.
     QWidget *focus = QApplication::focusWidget();

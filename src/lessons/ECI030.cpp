@@ -1,7 +1,6 @@
 #include "ECI030.h"
 
 #include "CodeServices.h"
-#include "GridView.h"
 #include "InputEdits.h"
 #include "Lookups.h"
 
@@ -130,7 +129,7 @@ QList<RowCheck> TfrmECI030::RowChecks()
     return {
         {[this] { return !edtLecturerEmpNo->text().trimmed().isEmpty() && edtLecturerName->text().trimmed().isEmpty(); },
          edtLecturerEmpNo, u"*강사사번"_s + EnterCorrectly},
-        {[this] { return !IsStoredRow(Grid()->currentRow()) && HasDuplicateKey(); }, edtLecturerEmpNo,
+        {[this] { return !IsStoredRow(CheckedRow()) && HasDuplicateKey(); }, edtLecturerEmpNo,
          u"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."_s},
     };
 }

@@ -1,7 +1,6 @@
 #include "ECI040.h"
 
 #include "CodeCombo.h"
-#include "GridView.h"
 #include "InputEdits.h"
 
 #include <QLocale>
@@ -58,6 +57,6 @@ TfrmECI040::TfrmECI040(QWidget *parent) : TfrmEZI000(u"frmECI040"_s, u"직원예
 
 QList<RowCheck> TfrmECI040::RowChecks()
 {
-    return {{[this] { return !IsStoredRow(Grid()->currentRow()) && HasDuplicateKey(); }, cboLectureItem,
+    return {{[this] { return !IsStoredRow(CheckedRow()) && HasDuplicateKey(); }, cboLectureItem,
              u"기존 등록된 자료와 중복됩니다. 다시 입력하십시오."_s}};
 }

@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -204,7 +205,7 @@ private slots:
                 QTest::keyClick(&dialog, Qt::Key_Escape);
                 return dialog.result();
             }
-            QTest::keyClicks(dialog.findChild<TextEdit *>(u"edtCancelRemark"_s), u"출장"_s);
+            dialog.findChild<TextEdit *>(u"edtCancelRemark"_s)->insert(u"출장"_s); // as the input method commits it
             QTest::keyClick(&dialog, Qt::Key_F10);
             return dialog.result();
         };

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -141,7 +142,7 @@ private slots:
         QCOMPARE(rows.value(0, u"LECTURE_NO"_s), u"00000001"_s);
         QCOMPARE(rows.value(1, u"LECTURE_NO"_s), u"00000002"_s);
         QCOMPARE(rows.value(1, u"TRAINER_NAME"_s), u"이둘"_s);
-        QCOMPARE(m_club.find<QLabel>(u"wlbLectureNo"_s)->text(), u"00000001"_s);
+        QCOMPARE(m_club.find<QLabel>(u"wlbLectureNo"_s)->text(), u"00000002"_s); // the row saved last stays current
     }
 
     // Saving another field of a stored row leaves the personal columns as
@@ -204,8 +205,10 @@ private slots:
         QVERIFY(!m_school.find<QPushButton>(u"bbtDelete"_s)->isVisible());
         const QString name = QString(30, u'가');
         const QString memo = QString(500, u'한');
-        m_school.find<TextEdit>(u"edtTrainerName"_s)->setFocus();
-        QTest::keyClicks(m_school.find<TextEdit>(u"edtTrainerName"_s), name + u"더"_s);
+        auto *nameEdit = m_school.find<TextEdit>(u"edtTrainerName"_s);
+        nameEdit->setFocus();
+        nameEdit->insert(name + u"더"_s); // as the input method commits it
+        QCOMPARE(nameEdit->text(), name);
         Fill(m_school.get(), {{u"cboLectureItem"_s, u"01"_s}, {u"cboLectureRec"_s, u"02"_s},
                               {u"memTrainTest"_s, memo + u"넘침"_s}, {u"edtRemark"_s, memo}});
         QCOMPARE(m_school.find<QPlainTextEdit>(u"memTrainTest"_s)->toPlainText(), memo); // no more is taken
@@ -285,6 +288,7 @@ private slots:
         m_assign.press(Qt::Key_F4);
         typeLecturer(u"I001"_s);
         Fill(m_assign.get(), {{u"cboArea"_s, u"M"_s}, {u"cboLectureDetail"_s, u"01"_s}});
+        m_assign.find<TextEdit>(u"edtRemark"_s)->setFocus(); // F4 in a code list opens the list
         for (Qt::Key key : {Qt::Key_F4, Qt::Key_F2}) {
             m_boxes->clear();
             m_assign.press(key);
