@@ -81,7 +81,7 @@ int runSoak(int counters, int rounds)
                     if (!taken) {
                         static const QRegularExpression left(u"\\[(-?[0-9]+) 명\\]"_s);
                         const QRegularExpressionMatch match = left.match(error);
-                        const bool over = match.hasMatch() && error == Over.arg(match.captured(1));
+                        const bool over = match.hasMatch() && error.endsWith(Over.arg(match.captured(1)));
                         std::lock_guard guard(lock);
                         refusals.push_back({round, asked, over ? match.captured(1).toInt() : -1, error});
                     }

@@ -305,7 +305,8 @@ private slots:
         m_assign.press(Qt::Key_F2);
         QVERIFY2(m_boxes->boxes.size() == 1, qPrintable(m_boxes->texts().join(u" | "_s)));
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(lecturer_emp_no || area_gubun || lecture_detail_gubun || "
-                                   "COALESCE(team, '-') || COALESCE(remark, '-'), ' ' ORDER BY 1) FROM ktuser.ec030ms"_s),
+                                   "COALESCE(team, '-') || COALESCE(remark, '-'), ' ' ORDER BY lecturer_emp_no, area_gubun, "
+                                   "lecture_detail_gubun) FROM ktuser.ec030ms"_s),
                  u"I001M0101오전반 I001M0201- L001M02--"_s);
         // The remark comes back with the row.
         m_assign->Grid()->setCurrentRow(0);
@@ -350,7 +351,7 @@ private slots:
         m_boxes->clear();
         m_places.press(Qt::Key_F2);
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(lecture_detail_gubun || ':' || yaeyak_ability_cnt || ':' || "
-                                   "COALESCE(length(remark), 0), ' ' ORDER BY 1) FROM ktuser.ec040ms"_s),
+                                   "COALESCE(length(remark), 0), ' ' ORDER BY lecture_detail_gubun) FROM ktuser.ec040ms"_s),
                  u"01:4:0 02:0:500"_s);
     }
 
@@ -364,11 +365,11 @@ private slots:
             << u"SELECT pr_eci010_01(aseason_gubun => '26', atrainer_name => '동시', aenter_date => '20261201', "
                "asex => '1', aage => '30', aid_no => '9001011234567', atel_no => '02', au_emp_no => 'T1', "
                "aeditstatus => '2')"_s
-            << u"SELECT string_agg(lecture_no::text, ' ' ORDER BY 1) FROM ktuser.ec010ms"_s;
+            << u"SELECT string_agg(lecture_no::text, ' ' ORDER BY lecture_no) FROM ktuser.ec010ms"_s;
         QTest::newRow("trainees of a receipt")
             << u"SELECT pr_eci020_01(aseason_gubun => '26', areceipt_no => '1', atrainer_name => '동시', "
                "alecture_item_gubun => '01', alecture_rec_gubun => '01', au_emp_no => 'T1', aeditstatus => '2')"_s
-            << u"SELECT string_agg(receipt_seq::text, ' ' ORDER BY 1) FROM ktuser.ec020dt"_s;
+            << u"SELECT string_agg(receipt_seq::text, ' ' ORDER BY receipt_seq) FROM ktuser.ec020dt"_s;
     }
     void concurrentNumbers()
     {
