@@ -68,13 +68,18 @@ QString CrossTableSql(const CrossTableDef &def)
 QList<ColumnDef> CrossTableColumns(const CrossTableDef &def)
 {
     using namespace crosstable;
-    const int printWidth = def.columns.size() > 7 ? 17 : 24;
+    // Millimetres on a landscape page: twelve months still leave room for the total.
+    const auto printWidth = [&](const CrossColumn &column) {
+        if (def.columns.size() > 7)
+            return column.width < 83 ? 14.0 : 18.0;
+        return def.columns.size() > 2 ? 24.0 : 40.0;
+    };
     QList<ColumnDef> columns{{.title = def.rowTitle, .field = RowName, .width = 120, .print = {36}}};
     for (int i = 0; i < def.columns.size(); ++i) {
         const CrossColumn &column = def.columns.at(i);
         columns.append({.title = column.title, .field = CountField(i), .width = column.width,
                         .alignment = Qt::AlignRight | Qt::AlignVCenter, .footer = true,
-                        .print = {.width = double(column.width < 83 ? printWidth * 0.8 : printWidth),
+                        .print = {.width = printWidth(column),
                                   .alignment = Qt::AlignRight | Qt::AlignVCenter}});
     }
     columns.append({.title = u"계 (%)"_s, .field = TotalText, .width = 130,

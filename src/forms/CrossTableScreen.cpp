@@ -96,7 +96,12 @@ CrossTableLayout::CrossTableLayout(const QString &formName, const QString &title
     for (int i = 0; i < columns.size(); ++i)
         if (columns.at(i).footer)
             m_footerItems.append({crosstable::FooterPrefix + columns.at(i).field.toUpper(), i});
-    SetSummary(LabelledSummary(u"계( %)"_s, 0, m_footerItems));
+    // The footer's "count(share%)" in a smaller face, to fit the month columns.
+    QList<report::Item> summary = LabelledSummary(u"계( %)"_s, 0, m_footerItems);
+    for (report::Item &item : summary)
+        if (!item.name.isEmpty())
+            item.font = {.pointSize = 7};
+    SetSummary(summary);
     SetHighlight([columns](const report::Scope &record) {
         for (const ColumnDef &column : columns)
             if (column.field.startsWith(u"CNT_"_s) && record.value(column.field).toLongLong() > 0)
