@@ -19,6 +19,7 @@
 #include "EEI020.h"
 #include "EEI021.h"
 #include "EES010.h"
+#include "EES020.h"
 #include "EES030.h"
 #include "EES040.h"
 #include "EES050.h"
@@ -26,6 +27,7 @@
 #include "EES070.h"
 #include "EES080.h"
 #include "EES090.h"
+#include "EES120.h"
 #include "EES140.h"
 #include "ZZI000.h"
 
@@ -61,6 +63,7 @@ const std::vector<ScreenEntry> &screens()
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},
+        {u"EES020"_s, MakeScreen<TfrmEES020>},
         {u"EES030"_s, MakeScreen<TfrmEES030>},
         {u"EES040"_s, MakeScreen<TfrmEES040>},
         {u"EES140"_s, MakeScreen<TfrmEES140>},
@@ -69,6 +72,7 @@ const std::vector<ScreenEntry> &screens()
         {u"EES070"_s, MakeScreen<TfrmEES070>},
         {u"EES080"_s, MakeScreen<TfrmEES080>},
         {u"EES090"_s, MakeScreen<TfrmEES090>},
+        {u"EES120"_s, MakeScreen<TfrmEES120>},
     };
     return table;
 }

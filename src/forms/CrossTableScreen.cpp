@@ -46,7 +46,8 @@ CrossTableScreen::CrossTableScreen(const TfrmEZS000::Def &screen, const CrossTab
     chtChart = new ChartView(splGrid);
     chtChart->setObjectName(u"chtChart"_s);
     splGrid->addWidget(chtChart);
-    splGrid->setStretchFactor(splGrid->indexOf(chtChart), 1);
+    splGrid->setStretchFactor(0, 3);
+    splGrid->setStretchFactor(splGrid->indexOf(chtChart), 2);
     chtChart->setChart(CrossTableChart(GridRows(*cdsQuery), cdsQuery->columns()));
 }
 

@@ -1,5 +1,7 @@
 #include "ChartView.h"
 #include "CrossTableScreen.h"
+#include "CodeCombo.h"
+#include "EES020.h"
 #include "EES030.h"
 #include "EES040.h"
 #include "EES050.h"
@@ -7,6 +9,7 @@
 #include "EES070.h"
 #include "EES080.h"
 #include "EES090.h"
+#include "EES120.h"
 #include "EES140.h"
 #include "GridModel.h"
 #include "GridView.h"
@@ -18,7 +21,9 @@
 #include "TestDatabase.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <functional>
@@ -333,6 +338,65 @@ private slots:
             QVERIFY(saver.waitForFinished(120000));
         QCOMPARE(saver.exitCode(), 0);
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ee010ms WHERE trob_no > 100"_s), u"3000"_s);
+    }
+
+    // The daily lists: one date or a period, every place class or one;
+    // labels from their groups, the stacked cells, the resident number as
+    // the server reads it out.
+    void dailyLists_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("EES020 all") << u"EES020"_s << QString() << QStringList{u"0001"_s, u"0002"_s};
+        QTest::newRow("EES020 P2") << u"EES020"_s << u"P2"_s << QStringList{u"0001"_s};
+        QTest::newRow("EES120 all") << u"EES120"_s << QString() << QStringList{u"0001"_s, u"0002"_s};
+        QTest::newRow("EES120 P1") << u"EES120"_s << u"P1"_s << QStringList{u"0002"_s};
+    }
+    void dailyLists()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, place);
+        QFETCH(QStringList, numbers);
+        m_db->adminRunFile(QStringLiteral(DAILY_FIXTURE));
+        const auto removed = qScopeGuard([this] { m_db->adminExec(u"DELETE FROM ee010ms WHERE trob_date = '20250110'"_s); });
+        std::unique_ptr<TfrmEZS000> made;
+        if (id == u"EES020"_s)
+            made = std::make_unique<TfrmEES020>();
+        else
+            made = std::make_unique<TfrmEES120>();
+        auto shown = std::make_shared<ShownScreen<TfrmEZS000>>(openLater);
+        QVERIFY(shown->take(std::move(made)));
+        m_shown = shown;
+        TfrmEZS000 *screen = shown->get();
+        for (auto *date : screen->findChildren<QDateEdit *>())
+            if (date->objectName() != u"dtpTrobToDate"_s)
+                date->setDate(QDate(2025, 1, 10));
+        if (auto *to = screen->findChild<QDateEdit *>(u"dtpTrobToDate"_s))
+            to->setDate(QDate(2025, 1, 31));
+        auto *peak = screen->findChild<CodeCombo *>(u"cboPeakGubun"_s);
+        QCOMPARE(peak->itemText(0), u"[전체]"_s);
+        peak->setCode(place);
+        QTest::keyClick(screen, Qt::Key_F3);
+        auto &list = *screen->findChild<GridModel *>(u"cdsQuery"_s);
+        QStringList found;
+        for (int r = 0; r < list.rowCount(); ++r)
+            found << list.value(r, u"TROB_NO"_s);
+        QCOMPARE(found, numbers);
+        QCOMPARE(m_boxes->texts(), QStringList());
+        if (place == u"P1"_s)
+            return;
+        QCOMPARE(list.value(0, u"TROB_TIME"_s), u"10:15"_s);
+        QCOMPARE(list.value(0, u"WEATHER_STAT_NAME"_s), u"맑음"_s);
+        QCOMPARE(list.value(0, u"PLACE_NAME"_s), u"해오름(초급)\n곤도라"_s);
+        QCOMPARE(list.value(0, u"INJURED"_s), u"홍길동\n남\n34\n900101-1234567"_s);
+        QCOMPARE(list.value(0, u"INJURED_LINE"_s), u"홍길동 / 남 / 34 / 900101-1234567"_s);
+        QCOMPARE(list.value(0, u"TE_MEANS_NAME"_s), u"귀가(자가)"_s);
+        QCOMPARE(list.value(0, u"TE_OBJECT_NAME"_s), u"귀가"_s);
+        if (id == u"EES120"_s)
+            QCOMPARE(list.value(0, u"TROB_DATE"_s), u"20250110"_s);
+        if (numbers.size() > 1)
+            QCOMPARE(list.value(1, u"INJURED"_s), u"김영희\n여\n\n"_s);
     }
 
 private:
