@@ -51,6 +51,7 @@ AccidentList::AccidentList(const TfrmEZS000::Def &screen, const QString &dates, 
     });
     cdsQuery->setColumns(columns);
     rgrGrid->setRowLines(4);
+    rgrGrid->setFooterVisible(false);
 
     const QString course = CodeNameSql(u"GC_COURSE_CODE"_s, u"e.tp_course_gubun"_s);
     const QString lift = CodeNameSql(u"GC_LIFT_CODE"_s, u"e.tp_lift_gubun"_s);
