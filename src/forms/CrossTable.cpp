@@ -39,15 +39,12 @@ QString CrossTableSql(const CrossTableDef &def)
 {
     using namespace crosstable;
     QString counts;
-    QString footers;
     QString shown;
     QString footerShown;
     for (int i = 0; i < def.columns.size(); ++i) {
         const QString field = CountField(i).toLower();
-        const QString filter = u"count(*) FILTER (WHERE counted AND col_key = "_s + literal(def.columns.at(i).key)
-                               + u") AS "_s + field;
-        counts += u",\n              "_s + filter;
-        footers += u",\n              "_s + filter;
+        counts += u",\n                  count(*) FILTER (WHERE ("_s + def.counted + u") AND "_s + def.columnKey + u" = "_s
+                  + literal(def.columns.at(i).key) + u") AS "_s + field;
         shown += u",\n       coalesce(r."_s + field + u", 0) AS "_s + field;
         const ShareFormat format = def.columns.at(i).footerPercent ? def.footer : withoutPercent(def.footer);
         footerShown += u",\n       "_s + share(u"f."_s + field, u"f.counted"_s, format) + u" AS f_"_s + field;
@@ -55,12 +52,15 @@ QString CrossTableSql(const CrossTableDef &def)
     const QString rowCount = u"coalesce(r.counted, 0)"_s;
     const QString footerTotal = u"CASE WHEN f.counted = 0 THEN '0' || "_s + literal(def.footer.zero)
                                 + u" ELSE f.counted::text || "_s + literal(def.footerTotal) + u" END"_s;
-    return u"WITH a AS (SELECT "_s + def.rowKey + u" AS row_key, "_s + def.columnKey + u" AS col_key, ("_s
-           + def.counted + u") AS counted\n           "_s + def.from
-           + u"),\n     r AS (SELECT row_key, count(*) FILTER (WHERE counted) AS counted"_s + counts
-           + u"\n       FROM a GROUP BY row_key),\n     f AS (SELECT count(*) AS grand, count(*) FILTER (WHERE counted) AS counted"_s
-           + footers + u"\n       FROM a)\nSELECT l.detail_name AS row_name"_s + shown + u",\n       "_s
-           + share(rowCount, u"f.grand"_s, def.total) + u" AS total_text"_s + footerShown + u",\n       "_s + footerTotal
+    // One pass over the records: each row's counts and, as the grouping of
+    // all of them, the footer and the grand total.
+    return u"WITH g AS (SELECT GROUPING("_s + def.rowKey + u") AS whole, "_s + def.rowKey
+           + u" AS row_key,\n                  count(*) AS grand, count(*) FILTER (WHERE "_s + def.counted
+           + u") AS counted"_s + counts + u"\n           "_s + def.from + u"\n           GROUP  BY GROUPING SETS (("_s
+           + def.rowKey + u"), ())),\n     r AS (SELECT * FROM g WHERE whole = 0),\n     f AS (SELECT * FROM g WHERE whole = 1)\n"
+             u"SELECT l.detail_name AS row_name"_s
+           + shown + u",\n       "_s + share(rowCount, u"f.grand"_s, def.total) + u" AS total_text"_s + footerShown
+           + u",\n       "_s + footerTotal
            + u" AS f_total_text,\n       f.grand AS grand_total\nFROM   zx010ms l\nLEFT   JOIN r ON r.row_key = l.detail\nCROSS  JOIN f\nWHERE  l.head = :GC_ROW_CODE\nAND    trim(l.detail) <> ''\nORDER  BY "_s
            + (def.orderByLabel ? u"l.detail_name, l.detail"_s : u"l.detail"_s);
 }
