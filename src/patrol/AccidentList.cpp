@@ -77,7 +77,8 @@ AccidentList::AccidentList(const TfrmEZS000::Def &screen, const QString &dates, 
                  + CodeNameSql(u"GC_METHOD_CODE"_s, u"e.ev_method_gubun"_s) + u" AS ev_method_name,\n       "_s
                  + CodeNameSql(u"GC_MEANS_CODE"_s, u"e.te_means_gubun"_s) + u" AS te_means_name,\n       "_s
                  + CodeNameSql(u"GC_OBJECT_CODE"_s, u"e.te_object_gubun"_s)
-                 + u" AS te_object_name\nFROM   ee010ms e\nWHERE  "_s + dates + u"{filters}\nORDER  BY e.trob_date, e.trob_no"_s,
+                 + u" AS te_object_name,\n       e.peak_gubun, e.in_stat_gubun, e.trob_point_x, e.trob_point_y"
+                   u"\nFROM   ee010ms e\nWHERE  "_s + dates + u"{filters}\nORDER  BY e.trob_date, e.trob_no"_s,
              {{u"GC_WEATHER_CODE"_s, u"E0029"_s},
               {u"GC_COURSE_CODE"_s, u"E0006"_s},
               {u"GC_LIFT_CODE"_s, u"E0007"_s},

@@ -1,7 +1,12 @@
 #include "EES120.h"
 
+#include "AccidentMap.h"
 #include "EEP020.h"
-#include "Routines.h"
+#include "GridModel.h"
+#include "GridView.h"
+
+#include <QSplitter>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -14,6 +19,44 @@ TfrmEES120::TfrmEES120(QWidget *parent)
                      {.name = u"dtpTrobToDate"_s, .caption = u"~"_s, .kind = FieldKind::Date,
                       .field = u"TROB_TO_DATE"_s, .sameLine = true, .printLine = 0},
                      PlaceClassField()});
+
+    pgcMap = new QTabWidget(splGrid);
+    pgcMap->setObjectName(u"pgcMap"_s);
+    mapAccident = new AccidentMap(pgcMap);
+    mapAccident->setObjectName(u"mapAccident"_s);
+    pgcMap->addTab(mapAccident, u"지도"_s);
+    splGrid->addWidget(pgcMap);
+    splGrid->setStretchFactor(0, 3);
+    splGrid->setStretchFactor(splGrid->indexOf(pgcMap), 2);
+    // A point and its row select each other.
+    connect(rgrGrid, &GridView::currentRowChanged, mapAccident, [this](int row) { mapAccident->setCurrentRow(row); });
+    connect(mapAccident, &AccidentMap::rowPicked, rgrGrid, [this](int row) { rgrGrid->setCurrentRow(row); });
+}
+
+bool TfrmEES120::bbtSearchClick()
+{
+    const bool searched = AccidentList::bbtSearchClick();
+    showOnMap();
+    return searched;
+}
+
+bool TfrmEES120::bbtCancelClick()
+{
+    const bool cancelled = AccidentList::bbtCancelClick();
+    showOnMap();
+    return cancelled;
+}
+
+void TfrmEES120::showOnMap()
+{
+    cdsQuery->fetchAll();
+    // The legend: the kinds of injury the list holds, in code order.
+    QMap<QString, QString> injuries;
+    for (int row = 0; row < cdsQuery->rowCount(); ++row)
+        if (const QString code = cdsQuery->value(row, u"IN_STAT_GUBUN"_s); !code.isEmpty())
+            injuries.insert(code, cdsQuery->value(row, u"IN_STAT_NAME"_s));
+    mapAccident->setPoints(accidentmap::PointsOf(*cdsQuery), injuries.keys(), injuries.values());
+    mapAccident->setCurrentRow(rgrGrid->currentRow());
 }
 
 void TfrmEES120::FillConditions(TfrmZZP010 &report)

@@ -1,3 +1,4 @@
+#include "AccidentMap.h"
 #include "ChartView.h"
 #include "CrossTableScreen.h"
 #include "CodeCombo.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QProcess>
+#include <QTabWidget>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -397,6 +399,62 @@ private slots:
             QCOMPARE(list.value(0, u"TROB_DATE"_s), u"20250110"_s);
         if (numbers.size() > 1)
             QCOMPARE(list.value(1, u"INJURED"_s), u"김영희\n여\n\n"_s);
+    }
+
+    // A stored marker's top-left corner in the picture area's pixels: the
+    // point stands at the centre of its square, scaled to the map as shown.
+    void mapPosition_data()
+    {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<QSizeF>("shown");
+        QTest::addColumn<QPointF>("expected");
+        QTest::newRow("as entered") << QPoint(100, 200) << QSizeF(727, 516) << QPointF(107, 207);
+        QTest::newRow("half size") << QPoint(100, 200) << QSizeF(363.5, 258) << QPointF(53.5, 103.5);
+        QTest::newRow("corner, twice") << QPoint(0, 0) << QSizeF(1454, 1032) << QPointF(14, 14);
+    }
+    void mapPosition()
+    {
+        QFETCH(QPoint, stored);
+        QFETCH(QSizeF, shown);
+        QFETCH(QPointF, expected);
+        QCOMPARE(accidentmap::MapPosition(stored.x(), stored.y(), shown), expected);
+    }
+
+    // The period's list on the map: placed markers of both peak areas as
+    // points, "P3" and markers never moved counted under the map; a point
+    // and its row select each other.
+    void periodListOnTheMap()
+    {
+        m_db->adminExec(uR"sql(INSERT INTO ee010ms (trob_date, trob_no, trob_time, peak_gubun, in_stat_gubun, trob_point_x, trob_point_y) VALUES
+            ('20250120', 1, '1000', 'P1', '01', 100, 200),
+            ('20250120', 2, '1100', 'P2', '02', 300, 50),
+            ('20250120', 3, '1200', 'P3', '01', 40, 40),
+            ('20250120', 4, '1300', 'P1', '03', 0, 0))sql"_s);
+        const auto removed = qScopeGuard([this] { m_db->adminExec(u"DELETE FROM ee010ms WHERE trob_date = '20250120'"_s); });
+        auto shown = std::make_shared<ShownScreen<TfrmEES120>>();
+        m_shown = shown;
+        TfrmEES120 *screen = shown->get();
+        screen->findChild<QDateEdit *>(u"dtpTrobFromDate"_s)->setDate(QDate(2025, 1, 20));
+        screen->findChild<QDateEdit *>(u"dtpTrobToDate"_s)->setDate(QDate(2025, 1, 20));
+        QTest::keyClick(screen, Qt::Key_F3);
+        auto *map = screen->findChild<AccidentMap *>(u"mapAccident"_s);
+        QVERIFY(map);
+        const accidentmap::Points &points = map->points();
+        QCOMPARE(points.plotted.size(), 2);
+        QCOMPARE(points.left, 2);
+        QCOMPARE(points.plotted.at(0).map, 0);
+        QCOMPARE(points.plotted.at(1).map, 1);
+        QVERIFY(points.plotted.at(0).tip.startsWith(u"2025-01-20  0001  10:00"_s));
+        QVERIFY(map->leftText().contains(u"2건"_s));
+
+        auto *view = screen->findChild<GridView *>(u"rgrGrid"_s);
+        emit map->rowPicked(points.plotted.at(1).row);
+        QCOMPARE(view->currentRow(), points.plotted.at(1).row);
+        view->setCurrentRow(0);
+        // the point clicked picks its row
+        screen->findChild<QTabWidget *>(u"pgcMap"_s)->setCurrentWidget(map);
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->placeOf(points.plotted.at(1)).toPoint());
+        QCOMPARE(view->currentRow(), points.plotted.at(1).row);
     }
 
 private:
