@@ -1,17 +1,90 @@
--- Competitions and badge tests: the tables the shared services and lookups
--- read. The competition screens add their remaining columns.
+-- Competitions and badge tests.
 
--- Badge test entrants; RECV_NO is issued by the server. ID_NO holds the
--- encrypted resident number (13 digits when read).
+-- The competitions of a day; SEQ_NO is issued by the server per date.
+-- TEL_NO is stored encrypted.
+CREATE TABLE ed010ms (
+    game_date    varchar(8)  NOT NULL,
+    seq_no       integer     NOT NULL,
+    game_name    varchar(40) NOT NULL,
+    society_name varchar(40),
+    society_rep  varchar(30),
+    tel_no       text,
+    game_content varchar(80),
+    game_scale   varchar(80),
+    slope        varchar(2),
+    slope_amt    bigint      CHECK (slope_amt BETWEEN 0 AND 9999999999),
+    problem      varchar(80),
+    remark       varchar(80),
+    au_emp_no    varchar(20),
+    au_ip        varchar(60),
+    au_date      timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver      integer     NOT NULL DEFAULT 1,
+    PRIMARY KEY (game_date, seq_no)
+);
+
+-- Badge test entrants; RECV_NO is issued by the server per season. ID_NO,
+-- the telephone numbers and the address lines are stored encrypted.
 CREATE TABLE ed020ms (
-    season_gubun   varchar(2)  NOT NULL,
-    recv_no        integer     NOT NULL,
-    apply_date     varchar(8)  CHECK (apply_date <> ''),
-    entry_name_kor varchar(30),
-    id_no          text,
-    apply_class    varchar(2),
-    au_emp_no      varchar(20),
-    au_ip          varchar(60),
-    au_date        timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    season_gubun    varchar(2)  NOT NULL,
+    recv_no         integer     NOT NULL,
+    apply_date      varchar(8)  CHECK (apply_date <> ''),
+    entry_name_kor  varchar(30),
+    id_no           text,
+    apply_class     varchar(2),
+    au_emp_no       varchar(20),
+    au_ip           varchar(60),
+    au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    entry_name_chi  varchar(30),
+    entry_name_eng  varchar(30),
+    ski_skill       varchar(40),
+    home_tel_no     text,
+    home_fax_no     text,
+    home_zip_code   varchar(6),
+    home_addr1      text,
+    home_addr2      text,
+    office_tel_no   text,
+    office_fax_no   text,
+    office_zip_code varchar(6),
+    office_addr1    text,
+    office_addr2    text,
+    mobile_no       text,
+    email           varchar(40),
+    apply_amt       bigint      CHECK (apply_amt BETWEEN 0 AND 9999999999),
+    row_ver         integer     NOT NULL DEFAULT 1,
     PRIMARY KEY (season_gubun, recv_no)
+);
+
+-- The three judges' scores of an entrant on a test day: one row per
+-- entrant and day. The entrant cannot go while a row refers to it.
+CREATE TABLE ed020dt (
+    season_gubun    varchar(2)  NOT NULL,
+    examine_date    varchar(8)  NOT NULL,
+    recv_no         integer     NOT NULL,
+    examiner_a      varchar(30),
+    pflug_bogen_a   smallint    CHECK (pflug_bogen_a BETWEEN 0 AND 999),
+    stem_turn_a     smallint    CHECK (stem_turn_a BETWEEN 0 AND 999),
+    parallel_turn_a smallint    CHECK (parallel_turn_a BETWEEN 0 AND 999),
+    wedern_turn_a   smallint    CHECK (wedern_turn_a BETWEEN 0 AND 999),
+    middle_turn_a   smallint    CHECK (middle_turn_a BETWEEN 0 AND 999),
+    gen_descent_a   smallint    CHECK (gen_descent_a BETWEEN 0 AND 999),
+    examiner_b      varchar(30),
+    pflug_bogen_b   smallint    CHECK (pflug_bogen_b BETWEEN 0 AND 999),
+    stem_turn_b     smallint    CHECK (stem_turn_b BETWEEN 0 AND 999),
+    parallel_turn_b smallint    CHECK (parallel_turn_b BETWEEN 0 AND 999),
+    wedern_turn_b   smallint    CHECK (wedern_turn_b BETWEEN 0 AND 999),
+    middle_turn_b   smallint    CHECK (middle_turn_b BETWEEN 0 AND 999),
+    gen_descent_b   smallint    CHECK (gen_descent_b BETWEEN 0 AND 999),
+    examiner_c      varchar(30),
+    pflug_bogen_c   smallint    CHECK (pflug_bogen_c BETWEEN 0 AND 999),
+    stem_turn_c     smallint    CHECK (stem_turn_c BETWEEN 0 AND 999),
+    parallel_turn_c smallint    CHECK (parallel_turn_c BETWEEN 0 AND 999),
+    wedern_turn_c   smallint    CHECK (wedern_turn_c BETWEEN 0 AND 999),
+    middle_turn_c   smallint    CHECK (middle_turn_c BETWEEN 0 AND 999),
+    gen_descent_c   smallint    CHECK (gen_descent_c BETWEEN 0 AND 999),
+    au_emp_no       varchar(20),
+    au_ip           varchar(60),
+    au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
+    row_ver         integer     NOT NULL DEFAULT 1,
+    PRIMARY KEY (season_gubun, examine_date, recv_no),
+    CONSTRAINT ed020dt_entrant FOREIGN KEY (season_gubun, recv_no) REFERENCES ed020ms (season_gubun, recv_no)
 );
