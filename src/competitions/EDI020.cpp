@@ -16,7 +16,7 @@ namespace {
 const QList<ColumnDef> Columns = {
     {.title = u"접수번호"_s, .field = u"RECV_NO"_s, .width = 74, .dataWidth = 6, .alignment = Qt::AlignCenter,
      .readOnly = true},
-    {.title = u"신청일"_s, .field = u"APPLY_DATE"_s, .width = 78, .dataWidth = 16, .alignment = Qt::AlignCenter,
+    {.title = u"신청일"_s, .field = u"APPLY_DATE"_s, .width = 82, .dataWidth = 16, .alignment = Qt::AlignCenter,
      .displayMask = u"9999-99-99"_s},
     {.title = u"참가자명"_s, .field = u"ENTRY_NAME_KOR"_s, .width = 132, .dataWidth = 60},
     {.title = u"주민등록번호"_s, .field = u"ID_NO"_s, .width = 118, .dataWidth = 13, .alignment = Qt::AlignCenter,
@@ -59,10 +59,12 @@ QList<FieldDef> PlaceFields(const QString &place, const QString &prefix, const Q
 {
     return {
         {.name = u"edt%1TelNo"_s.arg(place), .caption = u"전화번호"_s, .field = prefix + u"TEL_NO"_s, .bytes = 40},
-        {.name = u"edt%1FaxNo"_s.arg(place), .caption = u"FAX번호"_s, .field = prefix + u"FAX_NO"_s, .bytes = 40},
+        {.name = u"edt%1FaxNo"_s.arg(place), .caption = u"FAX번호"_s, .field = prefix + u"FAX_NO"_s, .bytes = 40,
+         .sameLine = true},
         {.name = u"wme%1ZipCode"_s.arg(place), .caption = u"주소"_s, .kind = FieldKind::PostalCode,
          .field = prefix + u"ZIP_CODE"_s, .pick = PostalLookup()},
-        {.name = u"edt%1Addr1"_s.arg(place), .field = prefix + u"ADDR1"_s, .bytes = 120, .readOnly = true},
+        {.name = u"edt%1Addr1"_s.arg(place), .field = prefix + u"ADDR1"_s, .bytes = 120, .sameLine = true,
+         .readOnly = true},
         {.name = addr2Name, .field = prefix + u"ADDR2"_s, .bytes = 120},
     };
 }
@@ -90,7 +92,8 @@ TfrmEDI020::TfrmEDI020(QWidget *parent) : TfrmEZI000(u"frmEDI020"_s, u"뱃지테
           {{.name = u"edtEntryNameKor"_s, .caption = u"*한글"_s, .field = u"ENTRY_NAME_KOR"_s, .bytes = 60,
             .to = &edtEntryNameKor},
            {.name = u"edtEntryNameChi"_s, .caption = u"한문"_s, .field = u"ENTRY_NAME_CHI"_s, .bytes = 60},
-           {.name = u"edtEntryNameEng"_s, .caption = u"영문"_s, .field = u"ENTRY_NAME_ENG"_s, .bytes = 60}});
+           {.name = u"edtEntryNameEng"_s, .caption = u"영문"_s, .field = u"ENTRY_NAME_ENG"_s, .bytes = 60,
+            .sameLine = true}});
     AddFields({
         {.name = u"wmeIdNo"_s, .caption = u"*주민등록번호"_s, .kind = FieldKind::ResidentNo, .field = u"ID_NO"_s,
          .to = &wmeIdNo},

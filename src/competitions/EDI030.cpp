@@ -20,7 +20,7 @@ QList<ColumnDef> Columns()
         {.title = u"접수번호"_s, .field = u"RECV_NO"_s, .width = 64, .dataWidth = 6, .alignment = Qt::AlignCenter,
          .key = true},
         {.title = u"참가자명"_s, .field = u"ENTRY_NAME_KOR"_s, .width = 160, .dataWidth = 60, .readOnly = true},
-        {.title = u"신청일"_s, .field = u"APPLY_DATE"_s, .width = 75, .dataWidth = 16, .alignment = Qt::AlignCenter,
+        {.title = u"신청일"_s, .field = u"APPLY_DATE"_s, .width = 82, .dataWidth = 16, .alignment = Qt::AlignCenter,
          .readOnly = true, .displayMask = u"9999-99-99"_s},
         {.title = u"주민등록번호"_s, .field = u"ID_NO"_s, .width = 143, .dataWidth = 16, .alignment = Qt::AlignCenter,
          .readOnly = true, .displayMask = u"999999-9999999"_s},

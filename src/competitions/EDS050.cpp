@@ -112,7 +112,7 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
         auto *label = new QLabel(panInfo);
         label->setObjectName(name);
         label->setFrameShape(QFrame::StyledPanel);
-        label->setMinimumWidth(120);
+        label->setMinimumWidth(60);
         m_details.append({label, field});
         return label;
     };
@@ -122,7 +122,9 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
         form->addRow(u"전화번호"_s, detail(u"wlb%1TelNo"_s.arg(control), prefix + u"TEL_NO"_s));
         form->addRow(u"FAX번호"_s, detail(u"wlb%1FaxNo"_s.arg(control), prefix + u"FAX_NO"_s));
         auto *address = new QHBoxLayout;
-        address->addWidget(detail(u"wlb%1ZipCode"_s.arg(control), prefix + u"ZIP_CODE"_s));
+        QLabel *zip = detail(u"wlb%1ZipCode"_s.arg(control), prefix + u"ZIP_CODE"_s);
+        zip->setFixedWidth(64);
+        address->addWidget(zip);
         address->addWidget(detail(u"wlb%1Addr1"_s.arg(control), prefix + u"ADDR1"_s), 1);
         address->addWidget(detail(u"wlb%1Addr2"_s.arg(control), prefix + u"ADDR2"_s), 1);
         form->addRow(u"주소"_s, address);
