@@ -3,25 +3,6 @@
 -- what the lookups read). Texts hold twice the characters the screens'
 -- edits take, in CP949 bytes: a name typed in Hangul is kept whole.
 SET search_path = ktuser, public;
-CREATE TABLE IF NOT EXISTS ed010ms (
-    game_date    varchar(8)  NOT NULL,
-    seq_no       integer     NOT NULL,
-    game_name    varchar(80) NOT NULL,
-    society_name varchar(80),
-    society_rep  varchar(60),
-    tel_no       text,
-    game_content varchar(160),
-    game_scale   varchar(160),
-    slope        varchar(2),
-    slope_amt    bigint      CHECK (slope_amt BETWEEN 0 AND 9999999999),
-    problem      varchar(160),
-    remark       varchar(160),
-    au_emp_no    varchar(20),
-    au_ip        varchar(60),
-    au_date      timestamp(0) DEFAULT LOCALTIMESTAMP(0),
-    row_ver      integer     NOT NULL DEFAULT 1,
-    PRIMARY KEY (game_date, seq_no)
-);
 ALTER TABLE ed020ms
     ALTER COLUMN entry_name_kor TYPE varchar(60),
     ADD COLUMN IF NOT EXISTS entry_name_chi  varchar(60),
@@ -41,36 +22,5 @@ ALTER TABLE ed020ms
     ADD COLUMN IF NOT EXISTS email           varchar(80),
     ADD COLUMN IF NOT EXISTS apply_amt       bigint CHECK (apply_amt BETWEEN 0 AND 9999999999),
     ADD COLUMN IF NOT EXISTS row_ver         integer NOT NULL DEFAULT 1;
-CREATE TABLE IF NOT EXISTS ed020dt (
-    season_gubun    varchar(2)  NOT NULL,
-    examine_date    varchar(8)  NOT NULL,
-    recv_no         integer     NOT NULL,
-    examiner_a      varchar(60),
-    pflug_bogen_a   smallint    CHECK (pflug_bogen_a BETWEEN 0 AND 999),
-    stem_turn_a     smallint    CHECK (stem_turn_a BETWEEN 0 AND 999),
-    parallel_turn_a smallint    CHECK (parallel_turn_a BETWEEN 0 AND 999),
-    wedern_turn_a   smallint    CHECK (wedern_turn_a BETWEEN 0 AND 999),
-    middle_turn_a   smallint    CHECK (middle_turn_a BETWEEN 0 AND 999),
-    gen_descent_a   smallint    CHECK (gen_descent_a BETWEEN 0 AND 999),
-    examiner_b      varchar(60),
-    pflug_bogen_b   smallint    CHECK (pflug_bogen_b BETWEEN 0 AND 999),
-    stem_turn_b     smallint    CHECK (stem_turn_b BETWEEN 0 AND 999),
-    parallel_turn_b smallint    CHECK (parallel_turn_b BETWEEN 0 AND 999),
-    wedern_turn_b   smallint    CHECK (wedern_turn_b BETWEEN 0 AND 999),
-    middle_turn_b   smallint    CHECK (middle_turn_b BETWEEN 0 AND 999),
-    gen_descent_b   smallint    CHECK (gen_descent_b BETWEEN 0 AND 999),
-    examiner_c      varchar(60),
-    pflug_bogen_c   smallint    CHECK (pflug_bogen_c BETWEEN 0 AND 999),
-    stem_turn_c     smallint    CHECK (stem_turn_c BETWEEN 0 AND 999),
-    parallel_turn_c smallint    CHECK (parallel_turn_c BETWEEN 0 AND 999),
-    wedern_turn_c   smallint    CHECK (wedern_turn_c BETWEEN 0 AND 999),
-    middle_turn_c   smallint    CHECK (middle_turn_c BETWEEN 0 AND 999),
-    gen_descent_c   smallint    CHECK (gen_descent_c BETWEEN 0 AND 999),
-    au_emp_no       varchar(20),
-    au_ip           varchar(60),
-    au_date         timestamp(0) DEFAULT LOCALTIMESTAMP(0),
-    row_ver         integer     NOT NULL DEFAULT 1,
-    PRIMARY KEY (season_gubun, examine_date, recv_no),
-    CONSTRAINT ed020dt_entrant FOREIGN KEY (season_gubun, recv_no) REFERENCES ed020ms (season_gubun, recv_no)
-);
+\ir ../schema/41_competition_records.sql
 RESET search_path;
