@@ -77,6 +77,12 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
         panCondition->addWidget(widget);
         AddSearchFields(fields, widget);
         static_cast<QBoxLayout *>(widget->layout())->addStretch();
+        QList<QWidget *> controls;
+        for (qsizetype i = SearchFields().size() - fields.size(); i < SearchFields().size(); ++i)
+            for (QWidget *control : {SearchFields().at(i).control, SearchFields().at(i).second})
+                if (control)
+                    controls.append(control);
+        m_pages.append(controls);
     };
     page({});
     page({{.name = u"edtRecvNoFrom"_s, .caption = u"접수번호"_s, .field = u"RECV_NO_FROM"_s, .bytes = 6,
@@ -87,7 +93,14 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
            .width = 140, .to = &edtEntryNameKor, .bound = LikeAnywhere, .printLine = 0}});
     page({{.name = u"wmeApplyDateFrom"_s, .caption = u"신청일"_s, .kind = FieldKind::DateRange,
            .field = u"APPLY_DATE_FROM"_s, .printLine = 0}});
-    connect(cboCondition, &QComboBox::currentIndexChanged, panCondition, &QStackedWidget::setCurrentIndex);
+    // A page left behind is emptied: what it held neither filters nor is checked.
+    connect(cboCondition, &QComboBox::currentIndexChanged, this, [this](int shown) {
+        panCondition->setCurrentIndex(shown);
+        for (int p = 0; p < m_pages.size(); ++p)
+            if (p != shown)
+                for (QWidget *control : std::as_const(m_pages.at(p)))
+                    ClearControl(control);
+    });
 
     cdsQuery->setColumns({
         {.title = u"접수번호"_s, .field = u"RECV_NO"_s, .width = 70, .alignment = Qt::AlignCenter, .print = {15}},

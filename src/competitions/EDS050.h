@@ -35,4 +35,5 @@ private:
     QLineEdit *edtRecvNoTo = nullptr;
     QLineEdit *edtEntryNameKor = nullptr;
     QList<std::pair<QLabel *, QString>> m_details; // and the field each shows
+    QList<QList<QWidget *>> m_pages;               // the controls of each page of the condition list
 };
