@@ -18,6 +18,9 @@
 #include "EBS130.h"
 #include "EEI020.h"
 #include "EEI021.h"
+#include "EES001.h"
+#include "EES003.h"
+#include "EES004.h"
 #include "EES010.h"
 #include "ZZI000.h"
 
@@ -53,6 +56,9 @@ const std::vector<ScreenEntry> &screens()
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},
+        {u"EES001"_s, MakeScreen<TfrmEES001>},
+        {u"EES003"_s, MakeScreen<TfrmEES003>},
+        {u"EES004"_s, MakeScreen<TfrmEES004>},
     };
     return table;
 }
