@@ -1,6 +1,8 @@
 #include "ReportDefinition.h"
 
 #include "ListLayout.h"
+#include "ReportDocument.h"
+#include "RowSource.h"
 #include "ReportLocation.h"
 #include "SqlQuery.h"
 

@@ -3,10 +3,12 @@
 #include "ReportLocation.h"
 #include "ReportPreview.h"
 #include "ResultStream.h"
+#include "RowSource.h"
 #include "ServerError.h"
 #include "StartupValues.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QNetworkAccessManager>
@@ -196,6 +198,7 @@ void ReportViewer::show(const QByteArray &text)
     m_preview = new report::ReportPreview(document, m_stack);
     m_preview->setObjectName(u"frmPreview"_s);
     m_preview->setWindowFlags(Qt::Widget);
+    m_preview->installEventFilter(this);
     if (auto *close = m_preview->findChild<QToolButton *>(u"sbtClose"_s))
         close->hide();
     connect(m_preview, &report::ReportPreview::printRequested, this, &ReportViewer::printRequested);
@@ -215,6 +218,16 @@ report::Document ReportViewer::Pages(const viewer::Definition &definition, const
     for (qsizetype i = 0; i < lines.size() && i < 3; ++i)
         inputs.texts.insert(names[i], lines.at(i));
     return report::Paginate(definition.layout, rows, inputs);
+}
+
+bool ReportViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_preview && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReportViewer::applyZoom()

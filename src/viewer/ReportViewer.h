@@ -2,18 +2,15 @@
 
 #include "ReportDefinition.h"
 #include "ReportDocument.h"
+#include "ReportPreview.h"
 
+#include <QNetworkReply>
 #include <QPointer>
 #include <QWidget>
 
 class QLabel;
 class QNetworkAccessManager;
-class QNetworkReply;
 class QStackedWidget;
-
-namespace report {
-class ReportPreview;
-}
 
 // The report viewer a report screen fills its area with. The screen makes
 // three calls every time it shows a report: setAutoAdjust(0),
@@ -68,6 +65,10 @@ signals:
     // The preview's Print and PDF: the host sends document() to its output.
     void printRequested();
     void pdfRequested();
+
+protected:
+    // Esc would close the embedded preview as it closes a dialog.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showMessage(const QString &message);

@@ -281,6 +281,19 @@ private slots:
                               u"Open "_s + viewer::ReportLocation(server.base(), file) + u' ' + Period}));
     }
 
+    // The pages are part of the viewer, not a dialog of their own: Esc
+    // in them leaves them where they are.
+    void escapeKeepsThePages()
+    {
+        ReportViewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QVERIFY(viewer.open(viewer::ReportLocation(QStringLiteral(REPORTS_ROOT), u"03.부상자의성별현황.mrd"_s), Period));
+        QTest::keyClick(viewer.preview(), Qt::Key_Escape);
+        QVERIFY(viewer.preview()->isVisible());
+        QVERIFY(viewer.document());
+    }
+
     // A later open wins over an answer still on its way.
     void laterOpenWins()
     {
