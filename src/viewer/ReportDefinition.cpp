@@ -107,10 +107,15 @@ report::Band sumBand(report::BandKind kind, const QList<report::Column> &columns
         band.items.append({.kind = report::ItemKind::Line, .rect = QRectF(QPointF(0, 0), QPointF(right, 0)),
                            .penWidth = 0.3});
     const report::Font bold{.bold = true};
-    band.items.append({.rect = report::CellRect(columns, 0, report::DetailHeight), .text = label,
-                       .field = label.contains(u"%1"_s) && !count ? labelField : QString(),
-                       .source = count ? report::Source::Count : report::Source::Auto, .font = bold,
-                       .alignment = Qt::AlignLeft | Qt::AlignVCenter});
+    report::Item caption{.rect = report::CellRect(columns, 0, report::DetailHeight), .text = label, .font = bold,
+                         .alignment = Qt::AlignLeft | Qt::AlignVCenter};
+    if (count) {
+        caption.source = report::Source::Count;
+    } else if (label.contains(u"%1"_s) && !labelField.isEmpty()) {
+        caption.source = report::Source::Computed;
+        caption.compute = [labelField](const report::Scope &scope) { return scope.value(labelField); };
+    }
+    band.items.append(caption);
     for (int i = 0; i < columns.size(); ++i) {
         const report::Column &c = columns.at(i);
         if (c.sum)

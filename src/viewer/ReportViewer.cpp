@@ -130,7 +130,7 @@ bool ReportViewer::open(const QString &location, const QString &parameters)
             fail(BadDefinition, file.errorString());
             return false;
         }
-        show(file.readAll());
+        display(file.readAll());
         return m_stack->currentWidget() == m_preview;
     }
     QNetworkRequest request{QUrl::fromEncoded(location.toUtf8())};
@@ -161,10 +161,10 @@ void ReportViewer::fetched(QNetworkReply *reply)
         fail(ServerUnreachable, reply->errorString());
         return;
     }
-    show(reply->readAll());
+    display(reply->readAll());
 }
 
-void ReportViewer::show(const QByteArray &text)
+void ReportViewer::display(const QByteArray &text)
 {
     QString problem;
     const std::optional<viewer::Definition> definition = viewer::ReadDefinition(text, &problem);

@@ -74,7 +74,7 @@ private:
     void showMessage(const QString &message);
     void fail(const QString &headline, const QString &cause);
     void fetched(QNetworkReply *reply);
-    void show(const QByteArray &text);
+    void display(const QByteArray &text);
     void applyZoom();
 
     QStackedWidget *m_stack = nullptr;

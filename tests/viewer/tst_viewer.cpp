@@ -237,7 +237,7 @@ private slots:
     {
         writeFile(m_folder.filePath(u"writes.mrd"_s),
                   definitionWith(u"SELECT 1 AS n FROM pr_ebi010_01(arun_date => :D1, au_emp_no => 'T0001', "
-                                 u"au_ip => '10.1.2.3') WHERE :D2 IS NOT NULL"_s));
+                                 u"au_ip => '10.1.2.3') WHERE :D2 <> ''"_s));
         ReportViewer viewer;
         viewer.open(viewer::ReportLocation(m_folder.path(), u"writes.mrd"_s), Period);
         QVERIFY2(viewer.message().startsWith(u"자료를 변경하는 보고서는 열 수 없습니다.\n파일: writes.mrd\n"_s),
