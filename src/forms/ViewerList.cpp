@@ -37,9 +37,14 @@ ORDER  BY detail)sql"_s,
 
     Rdviewer401 = new ReportViewer(splGrid);
     splGrid->addWidget(Rdviewer401);
+    // The list keeps its width; the report takes the rest (the hidden
+    // information panel stands between them).
     splGrid->setStretchFactor(0, 0);
     splGrid->setStretchFactor(splGrid->indexOf(Rdviewer401), 1);
-    splGrid->setSizes({300, 700});
+    QList<int> sizes(splGrid->count(), 0);
+    sizes.first() = 300;
+    sizes.last() = 700;
+    splGrid->setSizes(sizes);
     for (QPushButton *button : {bbtPrint, bbtPreview, bbtExcel})
         button->hide();
 
