@@ -159,6 +159,7 @@ private:
                 .fill = item.fill,
                 .penWidth = item.penWidth,
                 .image = item.image,
+                .draw = item.draw,
             };
             if (item.kind == ItemKind::Text) {
                 const auto named = m_inputs.texts.constFind(item.name);

@@ -27,6 +27,7 @@ struct PageItem
     QColor fill;
     qreal penWidth = 0;
     QImage image;
+    Draw draw;
 };
 
 struct Page

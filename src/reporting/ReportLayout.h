@@ -11,6 +11,8 @@
 
 #include <functional>
 
+class QPainter;
+
 // A printed report declared as data: the page, its bands, and in each band
 // the items drawn at positions in millimetres from the band's top-left
 // corner (inside the left margin). Layouts are written with designated
@@ -55,7 +57,11 @@ enum class Source {
     Computed,      // .compute(scope)
 };
 
-enum class ItemKind { Text, Line, Box, Fill, Picture };
+enum class ItemKind { Text, Line, Box, Fill, Picture, Drawing };
+
+// A Drawing item's painter: the item's rectangle in device pixels and the
+// device's pixels per millimetre (text sized in points of paper).
+using Draw = std::function<void(QPainter &painter, const QRectF &rect, qreal dotsPerMm)>;
 
 struct Item
 {
@@ -76,6 +82,7 @@ struct Item
     // Drawn only where this holds (a yellow fill behind subtotal rows); empty: always.
     std::function<bool(const Scope &)> when;
     std::function<QString(const Scope &)> compute;
+    Draw draw; // Drawing
 };
 
 enum class BandKind {

@@ -184,6 +184,13 @@ void PaintPage(QPainter &painter, const Page &page, qreal dotsPerMm)
         case ItemKind::Picture:
             painter.drawImage(rect, item.image);
             break;
+        case ItemKind::Drawing:
+            if (item.draw) {
+                painter.save();
+                item.draw(painter, rect, dotsPerMm);
+                painter.restore();
+            }
+            break;
         case ItemKind::Text: {
             if (item.fill.isValid())
                 painter.fillRect(rect, item.fill);

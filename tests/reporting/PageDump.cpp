@@ -227,6 +227,9 @@ QString DumpDocument(const Document &document)
                 out += u"picture "_s + point(r.topLeft()) + u' ' + size(r.size()) + u' '
                     + u"%1x%2"_s.arg(item.image.width()).arg(item.image.height()) + u'\n';
                 break;
+            case ItemKind::Drawing:
+                out += u"drawing "_s + point(r.topLeft()) + u' ' + size(r.size()) + u'\n';
+                break;
             }
         }
     }
