@@ -1,5 +1,6 @@
 #include "ReportDefinition.h"
 
+#include "Chart.h"
 #include "ListLayout.h"
 #include "ReportDocument.h"
 #include "RowSource.h"
@@ -236,7 +237,52 @@ std::optional<Definition> ReadDefinition(const QByteArray &text, QString *proble
         layout.bands.insert(layout.bands.size() - 1, band);
     }
     def.layout = layout;
+
+    if (const QJsonValue chart = root.value(u"chart"_s); chart.isObject()) {
+        const QJsonObject object = chart.toObject();
+        ChartDef c{.title = object.value(u"title"_s).toString(),
+                   .category = object.value(u"category"_s).toString().toUpper(),
+                   .height = object.value(u"height"_s).toDouble(70),
+                   .skipField = object.value(u"skip"_s).toObject().value(u"field"_s).toString().toUpper(),
+                   .skipValue = object.value(u"skip"_s).toObject().value(u"value"_s).toString()};
+        for (const QJsonValue &value : object.value(u"series"_s).toArray()) {
+            const QJsonObject series = value.toObject();
+            const QString kind = series.value(u"kind"_s).toString(u"bar"_s);
+            if (kind != u"bar"_s && kind != u"line"_s)
+                return fail(u"그래프 계열의 종류 \"%1\"을(를) 알 수 없습니다(bar, line)."_s.arg(kind));
+            c.series.append({.field = series.value(u"field"_s).toString().toUpper(),
+                             .name = series.value(u"name"_s).toString(), .line = kind == u"line"_s});
+        }
+        if (c.category.isEmpty() || c.series.isEmpty())
+            return fail(u"그래프에 \"category\"와 \"series\"가 있어야 합니다."_s);
+        if (c.height < 20 || c.height > 180)
+            return fail(u"그래프의 높이는 20에서 180(mm)까지입니다."_s);
+        def.chart = c;
+    }
     return def;
+}
+
+report::Layout LayoutFor(const Definition &definition, const report::RowSource &rows)
+{
+    report::Layout layout = definition.layout;
+    if (!definition.chart)
+        return layout;
+    const ChartDef &def = *definition.chart;
+    report::Chart chart{.title = def.title};
+    for (const ChartDef::Series &s : def.series)
+        chart.series.append({.name = s.name, .kind = s.line ? report::SeriesKind::Line : report::SeriesKind::Bar});
+    for (int row = 0; row < rows.count(); ++row) {
+        if (!def.skipField.isEmpty() && rows.value(row, def.skipField) == def.skipValue)
+            continue;
+        chart.categories.append(rows.value(row, def.category));
+        for (qsizetype i = 0; i < def.series.size(); ++i)
+            chart.series[i].values.append(rows.value(row, def.series.at(i).field).toDouble());
+    }
+    const qreal width = layout.page.contentWidth();
+    report::Band band{.kind = report::BandKind::Summary, .height = def.height + 4};
+    band.items.append(report::ChartItem(chart, QRectF(0, 4, width, def.height)));
+    layout.bands.insert(layout.bands.size() - 1, band);
+    return layout;
 }
 
 std::optional<QStringList> BindValues(const Definition &definition, const QStringList &values, QString *problem)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportLayout.h"
+#include "RowSource.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +26,25 @@ struct Parameter
     enum class Kind { Text, Date } kind = Kind::Text;
 };
 
+// A chart under the total: one category per record (the value of
+// `category`), one series per listed field, bars side by side or lines.
+struct ChartDef
+{
+    QString title;
+    QString category;
+    struct Series
+    {
+        QString field;
+        QString name;
+        bool line = false;
+    };
+    QList<Series> series;
+    qreal height = 70; // mm
+    // Records whose `skipField` holds `skipValue` are left out (subtotal rows).
+    QString skipField;
+    QString skipValue;
+};
+
 struct Definition
 {
     int version = DefinitionVersion;
@@ -36,6 +56,7 @@ struct Definition
     // date shows as 'YYYY-MM-DD'.
     QStringList conditions;
     report::Layout layout;
+    std::optional<ChartDef> chart;
 };
 
 // The definition, or nullopt with the reason (Korean) in *problem.
@@ -44,6 +65,10 @@ std::optional<Definition> ReadDefinition(const QByteArray &text, QString *proble
 // The values as the SQL binds them (a date as 'YYYYMMDD'), or nullopt with
 // the reason: a count other than the definition's, a date that is none.
 std::optional<QStringList> BindValues(const Definition &definition, const QStringList &values, QString *problem);
+
+// The layout with the chart of these records under the total, when the
+// definition has one.
+report::Layout LayoutFor(const Definition &definition, const report::RowSource &rows);
 
 // The condition lines with the values put in.
 QStringList ConditionLines(const Definition &definition, const QStringList &bound);

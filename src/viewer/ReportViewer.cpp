@@ -217,7 +217,7 @@ report::Document ReportViewer::Pages(const viewer::Definition &definition, const
     const QString names[] = {u"qrlCondition1"_s, u"qrlCondition2"_s, u"qrlCondition"_s};
     for (qsizetype i = 0; i < lines.size() && i < 3; ++i)
         inputs.texts.insert(names[i], lines.at(i));
-    return report::Paginate(definition.layout, rows, inputs);
+    return report::Paginate(viewer::LayoutFor(definition, rows), rows, inputs);
 }
 
 bool ReportViewer::eventFilter(QObject *watched, QEvent *event)

@@ -145,6 +145,13 @@ private slots:
         QTest::newRow("two statements") << definitionWith(u"SELECT 1 AS n; SELECT 2"_s) << u"한 문장"_s;
         QTest::newRow("undeclared value") << definitionWith(u"SELECT count(*) AS n FROM ee010ms WHERE trob_date = :D9"_s)
                                           << u":D9이(가) 인수로 선언되지"_s;
+        QTest::newRow("chart of an unknown kind")
+            << definitionWith(u"SELECT 1 AS n"_s).replace(
+                   "]}", R"(], "chart": {"category": "N", "series": [{"field": "N", "kind": "pie"}]}})")
+            << u"그래프 계열의 종류 \"pie\""_s;
+        QTest::newRow("chart without series")
+            << definitionWith(u"SELECT 1 AS n"_s).replace("]}", R"(], "chart": {"category": "N"}})")
+            << u"\"category\"와 \"series\""_s;
         QTest::newRow("no columns")
             << QByteArray(R"({"format": "kest-report", "version": 1, "id": "T", "title": "t", "sql": "SELECT 1"})")
             << u"열이 없습니다"_s;
