@@ -105,7 +105,7 @@ INSERT INTO ee010ms (trob_date, trob_no, trob_time, peak_gubun, tp_course_gubun,
                      in_position_gubun, in_detail_gubun, in_stat_gubun, in_lecture_gubun, in_level_gubun,
                      te_means_gubun, te_object_gubun, ev_method_gubun, ev_means_gubun, in_name, in_tel_no,
                      wi_trob_detail)
-SELECT to_char(date '2024-12-01' + (n / 1400) % 730, 'YYYYMMDD'), n % 1400 + 1,
+SELECT to_char(date '2024-12-01' + n % 730, 'YYYYMMDD'), n / 730 + 1,
        lpad((8 + n % 14)::text, 2, '0') || lpad((n % 60)::text, 2, '0'),
        'P' || (1 + n % 3), lpad((1 + n % 6)::text, 2, '0'), (1 + n % 2)::text, (n % 80)::text,
        (100000 + n % 1000)::text, lpad((1 + n % 7)::text, 2, '0'), lpad((1 + n % 14)::text, 2, '0'),
