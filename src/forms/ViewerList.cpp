@@ -69,9 +69,19 @@ bool TfrmViewerList::bbtSearchClick()
         const QScopedValueRollback<bool> searching(m_searching, true);
         searched = TfrmEZS000::bbtSearchClick();
     }
+    // A report of an earlier search must not stand beside a list that lacks it.
+    Rdviewer401->clear();
     if (searched)
         ShowCurrentReport();
     return searched;
+}
+
+bool TfrmViewerList::bbtCancelClick()
+{
+    if (!TfrmEZS000::bbtCancelClick())
+        return false;
+    Rdviewer401->clear();
+    return true;
 }
 
 QString TfrmViewerList::dateText(const DateEdit *edit) const

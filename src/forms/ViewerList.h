@@ -35,6 +35,8 @@ public:
     TfrmViewerList(const Def &def, QWidget *parent = nullptr);
 
     bool bbtSearchClick() override;
+    // F8: the list and the report both go.
+    bool bbtCancelClick() override;
 
     // What the current row's report is opened with; empty when its code has no file.
     QString ReportLocationOf(const QString &code) const;

@@ -109,14 +109,20 @@ const report::Document *ReportViewer::document() const
     return m_preview && m_stack->currentWidget() == m_preview ? &m_preview->document() : nullptr;
 }
 
-bool ReportViewer::open(const QString &location, const QString &parameters)
+void ReportViewer::clear()
 {
-    m_calls.append(u"Open %1 %2"_s.arg(location, parameters));
     if (m_reply) {
         QNetworkReply *earlier = m_reply;
         m_reply = nullptr;
         earlier->abort();
     }
+    showMessage({});
+}
+
+bool ReportViewer::open(const QString &location, const QString &parameters)
+{
+    m_calls.append(u"Open %1 %2"_s.arg(location, parameters));
+    clear();
     m_location = location;
     m_parameters = parameters;
     showMessage(u"보고서를 여는 중입니다: "_s + viewer::LocationFileName(location));

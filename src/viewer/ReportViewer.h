@@ -40,6 +40,9 @@ public:
     // definition from the server arrives later (opened or failed follows).
     bool open(const QString &location, const QString &parameters);
 
+    // Nothing shown, and an answer still on its way dropped.
+    void clear();
+
     // Main.ini [REPORT] TIMEOUT, seconds; tests set it.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
 

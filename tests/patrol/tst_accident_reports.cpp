@@ -141,6 +141,12 @@ private slots:
         viewer->clearCalls();
         shown->findChild<GridView *>(u"rgrGrid"_s)->setCurrentRow(0);
         QCOMPARE(viewer->calls(), show(File01));
+        QTRY_VERIFY_WITH_TIMEOUT(viewer->document(), 10000);
+
+        // F8 takes the list and its report away.
+        shown.press(Qt::Key_F8);
+        QVERIFY(!viewer->document());
+        QVERIFY(viewer->message().isEmpty());
         QVERIFY(boxes.boxes.isEmpty());
     }
 
