@@ -24,6 +24,9 @@
 #include "EDS060.h"
 #include "EEI020.h"
 #include "EEI021.h"
+#include "EES001.h"
+#include "EES003.h"
+#include "EES004.h"
 #include "EES010.h"
 #include "ZZI000.h"
 
@@ -65,6 +68,9 @@ const std::vector<ScreenEntry> &screens()
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},
+        {u"EES001"_s, MakeScreen<TfrmEES001>},
+        {u"EES003"_s, MakeScreen<TfrmEES003>},
+        {u"EES004"_s, MakeScreen<TfrmEES004>},
     };
     return table;
 }
