@@ -70,7 +70,7 @@ void runCounter(int n, const QString &database, int saves, Tally &tally)
 
 int runSoak(int counters, int saves)
 {
-    Findings findings(u"R10"_s);
+    Findings findings(u"R11"_s);
     findings.say(u"tried: %1 patrol counters saving %2 accidents each while the weekday table by hour band is"
                  " read again and again"_s.arg(counters).arg(saves));
     TestDatabase db(qEnvironmentVariable("KEST_SOAK_DB", u"soak_accident_tables"_s));

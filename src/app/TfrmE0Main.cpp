@@ -16,8 +16,17 @@
 #include "EBS110.h"
 #include "EBS120.h"
 #include "EBS130.h"
+#include "EDI010.h"
+#include "EDI020.h"
+#include "EDI030.h"
+#include "EDS040.h"
+#include "EDS050.h"
+#include "EDS060.h"
 #include "EEI020.h"
 #include "EEI021.h"
+#include "EES001.h"
+#include "EES003.h"
+#include "EES004.h"
 #include "EES010.h"
 #include "EES020.h"
 #include "EES030.h"
@@ -60,9 +69,18 @@ const std::vector<ScreenEntry> &screens()
         {u"EBS110"_s, MakeScreen<TfrmEBS110>},
         {u"EBS120"_s, MakeScreen<TfrmEBS120>},
         {u"EBS130"_s, MakeScreen<TfrmEBS130>},
+        {u"EDI010"_s, MakeScreen<TfrmEDI010>},
+        {u"EDI020"_s, MakeScreen<TfrmEDI020>},
+        {u"EDI030"_s, MakeScreen<TfrmEDI030>},
+        {u"EDS040"_s, MakeScreen<TfrmEDS040>},
+        {u"EDS050"_s, MakeScreen<TfrmEDS050>},
+        {u"EDS060"_s, MakeScreen<TfrmEDS060>},
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},
+        {u"EES001"_s, MakeScreen<TfrmEES001>},
+        {u"EES003"_s, MakeScreen<TfrmEES003>},
+        {u"EES004"_s, MakeScreen<TfrmEES004>},
         {u"EES020"_s, MakeScreen<TfrmEES020>},
         {u"EES030"_s, MakeScreen<TfrmEES030>},
         {u"EES040"_s, MakeScreen<TfrmEES040>},

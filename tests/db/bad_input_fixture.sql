@@ -20,3 +20,9 @@ VALUES ('26', 'M', 1, 'K', '20261201', '20270430', '01', 'CS', '01', 'SN-1', '�
 INSERT INTO ee010ms (trob_date, trob_no, peak_gubun, in_name, trob_time, in_age, in_id_no, in_tel_no)
 VALUES ('20250105', 1, 'P1', '김부상', '0930', '23', kest_private.enc('9001011234567'),
         kest_private.enc('010-1111-2222'));
+-- A competition, an entrant and its judging the competition cases change.
+INSERT INTO ed010ms (game_date, seq_no, game_name) VALUES ('20261215', 1, '첫 대회');
+INSERT INTO ed020ms (season_gubun, recv_no, apply_date, entry_name_kor, id_no, mobile_no, apply_class)
+VALUES ('26', 1, '20261201', '김참가', kest_private.enc('8001011234567'), kest_private.enc('010-1111-2222'), '01');
+INSERT INTO ed020dt (season_gubun, examine_date, recv_no, examiner_a, examiner_b, examiner_c)
+VALUES ('26', '20261220', 1, '가', '나', '다');
