@@ -70,5 +70,5 @@ void TfrmEES120::FillConditions(TfrmZZP010 &report)
         else if (field.def.field == u"TROB_TO_DATE"_s)
             to = field.printed();
     }
-    report.SetCondition1(u"*사고일자: "_s + from + u"  ∼  "_s + to);
+    report.SetCondition1(u"*사고일자: "_s + RangeText(from, to));
 }
