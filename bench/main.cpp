@@ -52,6 +52,8 @@ int main(int argc, char **argv)
         {"P1", BenchEntryLoad}, {"P2", BenchFirstRows}, {"P3", BenchExport},  {"P4", BenchPersonal},
         {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
         {"P3", BenchExportXlsx},
+        {"V1", BenchViewerReports},
+        {"P8", BenchAccidentTables},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {

@@ -19,6 +19,9 @@ install(FILES ${KEST_CONFFILE_SOURCES} DESTINATION /etc/kest)
 # README work from /usr/share/kest; the invented demo data stays out.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/db/ DESTINATION share/kest/db PATTERN demo EXCLUDE)
 install(PROGRAMS ${PROJECT_SOURCE_DIR}/scripts/db DESTINATION share/kest/scripts)
+# The report viewer's definitions, read from here unless Main.ini names a
+# report server or another folder.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/reports/ DESTINATION share/kest/reports FILES_MATCHING PATTERN "*.mrd")
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${KEST_PACKAGING_DIR}/MAINTAINERS.md
               ${PROJECT_SOURCE_DIR}/docs/guide.ko.md ${PROJECT_SOURCE_DIR}/docs/guide.en.md
         DESTINATION share/doc/kest-e)

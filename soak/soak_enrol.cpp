@@ -47,7 +47,7 @@ const Series School{u"ec020dt"_s,
 
 int runSoak(int clerks, int saves)
 {
-    Findings findings(u"R11"_s);
+    Findings findings(u"R13"_s);
     findings.say(u"tried: %1 clerks enrolling at once in one season and one receipt, %2 saves each of both"_s
                      .arg(clerks)
                      .arg(saves));

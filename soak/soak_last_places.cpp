@@ -41,7 +41,7 @@ struct Refusal
 
 int runSoak(int counters, int rounds)
 {
-    Findings findings(u"R10"_s);
+    Findings findings(u"R12"_s);
     findings.say(u"tried: %1 counters booking the last places of one slot at once, %2 rounds, 1 to 3 persons each"_s
                      .arg(counters)
                      .arg(rounds));

@@ -5,12 +5,14 @@
 // not open, showed an error box or could not search. The server is found as
 // the client finds it (PGHOST, PGPORT); KEST_TOUR_DB (default kest),
 // KEST_TOUR_EMPLOYEE (D0001), KEST_TOUR_NAME, KEST_LOGIN_ROLE (ktuser) and
-// KEST_LOGIN_PASSWORD (kest2026) say as whom; KEST_TOUR_SIZE (1024x768) the
+// KEST_LOGIN_PASSWORD (kest2026) say as whom; KEST_TOUR_REPORTS (the checkout's
+// reports/) where the report viewer reads its definitions; KEST_TOUR_SIZE (1024x768) the
 // window's size. scripts/tour runs it.
 #include "Application.h"
 #include "CodeCombo.h"
 #include "FieldTable.h"
 #include "Modal.h"
+#include "ReportViewer.h"
 #include "Routines.h"
 #include "TfrmE0Main.h"
 #include "ZZI000.h"
@@ -58,6 +60,10 @@ const QList<Preset> &presets()
         {u"ECI010"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"ECI020"_s, {{u"edtSeason"_s, u"26"_s}, {u"edtReceiptNo"_s, u"1"_s}}},
         {u"ECI050"_s, {{u"dtpDate"_s, u"+1"_s}}}, // days after the load: today cannot be booked
+        {u"EDI020"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EDI030"_s, {{u"edtSeason"_s, u"26"_s}}}, // today is a judged test day of the demo
+        {u"EDS050"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EDS060"_s, {{u"edtSeason"_s, u"26"_s}}},
     };
     return table;
 }
@@ -203,8 +209,10 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     const QString role = env("KEST_LOGIN_ROLE", u"ktuser"_s);
     if (!home.isValid()
-        || !writeFile(home.filePath(u"Main.ini"_s), u"[MAIN]\nPROGRAM_COUNT=10\n[DATABASE]\nHOST=%1\nPORT=%2\n"_s.arg(
-                                                         qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT")))
+        || !writeFile(home.filePath(u"Main.ini"_s),
+                      u"[MAIN]\nPROGRAM_COUNT=10\n[DATABASE]\nHOST=%1\nPORT=%2\n[REPORT]\nSERVER=%3\nLOCAL_FOLDER=%3\n"_s.arg(
+                          qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT"),
+                          env("KEST_TOUR_REPORTS", QStringLiteral(KEST_REPORTS_DIR))))
         || !writeFile(home.filePath(u"RVUpdate.ini"_s),
                       u"[PROGRAM]\nPASS=%1\n"_s.arg(
                           Scramble(env("KEST_LOGIN_PASSWORD", u"kest2026"_s), PasswordStartKey)))
@@ -263,6 +271,13 @@ int main(int argc, char *argv[])
                 settle();
                 why = fault(modal, id + u" search"_s);
             }
+        }
+        // A report screen's viewer says in its area what went wrong.
+        if (auto *viewer = screen ? screen->findChild<ReportViewer *>() : nullptr; why.isEmpty() && viewer) {
+            for (int waited = 0; viewer->loading() && waited < 100; ++waited)
+                settle();
+            if (!viewer->document() && !viewer->message().isEmpty())
+                why = id + u": the report viewer says "_s + oneLine(viewer->message());
         }
         if (why.isEmpty()) {
             if (!window->grab().save(path))

@@ -21,9 +21,28 @@
 #include "ECI030.h"
 #include "ECI040.h"
 #include "ECI050.h"
+#include "EDI010.h"
+#include "EDI020.h"
+#include "EDI030.h"
+#include "EDS040.h"
+#include "EDS050.h"
+#include "EDS060.h"
 #include "EEI020.h"
 #include "EEI021.h"
+#include "EES001.h"
+#include "EES003.h"
+#include "EES004.h"
 #include "EES010.h"
+#include "EES020.h"
+#include "EES030.h"
+#include "EES040.h"
+#include "EES050.h"
+#include "EES060.h"
+#include "EES070.h"
+#include "EES080.h"
+#include "EES090.h"
+#include "EES120.h"
+#include "EES140.h"
 #include "ZZI000.h"
 
 #include <vector>
@@ -60,9 +79,28 @@ const std::vector<ScreenEntry> &screens()
         {u"ECI030"_s, MakeScreen<TfrmECI030>},
         {u"ECI040"_s, MakeScreen<TfrmECI040>},
         {u"ECI050"_s, MakeScreen<TfrmECI050>},
+        {u"EDI010"_s, MakeScreen<TfrmEDI010>},
+        {u"EDI020"_s, MakeScreen<TfrmEDI020>},
+        {u"EDI030"_s, MakeScreen<TfrmEDI030>},
+        {u"EDS040"_s, MakeScreen<TfrmEDS040>},
+        {u"EDS050"_s, MakeScreen<TfrmEDS050>},
+        {u"EDS060"_s, MakeScreen<TfrmEDS060>},
         {u"EEI010"_s, MakeScreen<TfrmEEI020>},
         {u"EEI021"_s, MakeScreen<TfrmEEI021>},
         {u"EES010"_s, MakeScreen<TfrmEES010>},
+        {u"EES001"_s, MakeScreen<TfrmEES001>},
+        {u"EES003"_s, MakeScreen<TfrmEES003>},
+        {u"EES004"_s, MakeScreen<TfrmEES004>},
+        {u"EES020"_s, MakeScreen<TfrmEES020>},
+        {u"EES030"_s, MakeScreen<TfrmEES030>},
+        {u"EES040"_s, MakeScreen<TfrmEES040>},
+        {u"EES140"_s, MakeScreen<TfrmEES140>},
+        {u"EES050"_s, MakeScreen<TfrmEES050>},
+        {u"EES060"_s, MakeScreen<TfrmEES060>},
+        {u"EES070"_s, MakeScreen<TfrmEES070>},
+        {u"EES080"_s, MakeScreen<TfrmEES080>},
+        {u"EES090"_s, MakeScreen<TfrmEES090>},
+        {u"EES120"_s, MakeScreen<TfrmEES120>},
     };
     return table;
 }

@@ -33,6 +33,9 @@ struct ColumnDef
     // 9 takes the next stored character, anything else is shown as written.
     // A text with another number of characters is shown as stored.
     QString displayMask;
+    // A heading over this column and its visible neighbours of the same
+    // group, its title on a line below it ("심사자(A)" over "합계").
+    QString group;
     ColumnPrint print;
 };
 

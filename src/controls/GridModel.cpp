@@ -263,6 +263,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return m_columns.at(section).title;
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
+    if (role == GroupRole)
+        return m_columns.at(section).group;
     return {};
 }
 

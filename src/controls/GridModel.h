@@ -26,6 +26,8 @@ public:
     static constexpr int FetchSize = 100;
     // Role of the stored value (the code of a pick-list column).
     static constexpr int ValueRole = Qt::UserRole + 1;
+    // Header data: the column's group heading.
+    static constexpr int GroupRole = Qt::UserRole + 2;
 
     explicit GridModel(QObject *parent = nullptr);
     ~GridModel() override;

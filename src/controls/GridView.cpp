@@ -9,9 +9,68 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
 using namespace Qt::StringLiterals;
+
+// Column titles under the headings of their groups: a grouped column's
+// section draws its share of the group's heading on the upper line and its
+// title below; a column without a group takes the whole height.
+class GroupedHeader : public QHeaderView
+{
+public:
+    explicit GroupedHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logical) const override
+    {
+        const QString group = model() ? model()->headerData(logical, Qt::Horizontal, GridModel::GroupRole).toString()
+                                      : QString();
+        if (group.isEmpty()) {
+            QHeaderView::paintSection(painter, rect, logical);
+            return;
+        }
+        const int upper = GridView::HeaderHeight;
+        QHeaderView::paintSection(painter, rect.adjusted(0, upper, 0, 0), logical);
+
+        // The group runs over the neighbours in view order that share it.
+        const auto groupOf = [this](int visual) {
+            const int l = logicalIndex(visual);
+            return l < 0 || isSectionHidden(l) ? QString()
+                                               : model()->headerData(l, Qt::Horizontal, GridModel::GroupRole).toString();
+        };
+        int first = visualIndex(logical);
+        int last = first;
+        for (int v = first - 1; v >= 0; --v) {
+            if (isSectionHidden(logicalIndex(v)))
+                continue;
+            if (groupOf(v) != group)
+                break;
+            first = v;
+        }
+        for (int v = last + 1; v < count(); ++v) {
+            if (isSectionHidden(logicalIndex(v)))
+                continue;
+            if (groupOf(v) != group)
+                break;
+            last = v;
+        }
+        const int left = sectionViewportPosition(logicalIndex(first));
+        const int right = sectionViewportPosition(logicalIndex(last)) + sectionSize(logicalIndex(last));
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.rect = QRect(left, rect.top(), right - left, upper);
+        option.text = group;
+        option.textAlignment = Qt::AlignCenter;
+        option.section = logical;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        painter->save();
+        painter->setClipRect(QRect(rect.left(), rect.top(), rect.width(), upper));
+        style()->drawControl(QStyle::CE_Header, &option, painter, this);
+        painter->restore();
+    }
+};
 
 // The footer row under the cells, its cells aligned with the columns.
 class FooterBar : public QWidget
@@ -145,6 +204,8 @@ GridView::GridView(QWidget *parent) : QTableView(parent), m_footer(new FooterBar
     verticalHeader()->setMinimumSectionSize(RowHeight);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->hide();
+    setHorizontalHeader(new GroupedHeader(this));
+    horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setMinimumHeight(HeaderHeight);
@@ -197,10 +258,15 @@ void GridView::setColumnShown(int column, bool shown)
 void GridView::updateHeaderHeight()
 {
     int lines = 1;
+    bool grouped = false;
     if (m_model)
-        for (const ColumnDef &column : m_model->columns())
+        for (const ColumnDef &column : m_model->columns()) {
             lines = std::max(lines, int(column.title.count(QLatin1Char('\n'))) + 1);
-    const int height = lines == 1 ? HeaderHeight : lines * (fontMetrics().height() + 2) + 4;
+            grouped = grouped || !column.group.isEmpty();
+        }
+    int height = lines == 1 ? HeaderHeight : lines * (fontMetrics().height() + 2) + 4;
+    if (grouped)
+        height += HeaderHeight;
     horizontalHeader()->setFixedHeight(height);
 }
 
@@ -386,4 +452,11 @@ void GridView::currentChanged(const QModelIndex &current, const QModelIndex &pre
     const int before = previous.isValid() ? previous.row() : -1;
     if (now != before)
         emit currentRowChanged(now, before);
+}
+
+void GridView::setRowLines(int lines)
+{
+    const int height = lines <= 1 ? RowHeight : lines * fontMetrics().lineSpacing() + 4;
+    verticalHeader()->setMinimumSectionSize(std::min(height, RowHeight));
+    verticalHeader()->setDefaultSectionSize(height);
 }

@@ -49,8 +49,9 @@ PGresult *execWaiting(pg_conn *connection, const QByteArray &sql, const PgParame
 
 } // namespace
 
-ResultStream::ResultStream(const QString &sql, const QStringList &values, DataModule::Server server, int batchSize)
-    : m_batchSize(batchSize), m_fetch("FETCH FORWARD " + QByteArray::number(batchSize) + " FROM kest_stream")
+ResultStream::ResultStream(const QString &sql, const QStringList &values, DataModule::Server server, int batchSize,
+                           bool readOnly)
+    : m_readOnly(readOnly), m_batchSize(batchSize), m_fetch("FETCH FORWARD " + QByteArray::number(batchSize) + " FROM kest_stream")
 {
     QString error;
     bool lost = false;
@@ -83,7 +84,7 @@ bool ResultStream::open(const QString &sql, const QStringList &values, DataModul
     const bool replica = module->isReplica(m_connection);
     const QByteArray declare = "DECLARE kest_stream NO SCROLL CURSOR FOR " + sql.toUtf8();
     const PgParameters params(values);
-    PGresult *begin = PQexec(m_connection, "BEGIN");
+    PGresult *begin = PQexec(m_connection, m_readOnly ? "BEGIN READ ONLY" : "BEGIN");
     bool ok = PgSucceeded(begin);
     PQclear(begin);
     if (ok) {

@@ -22,9 +22,11 @@ public:
     // `sql` with $1..$n placeholders; an empty value is bound as NULL. Reads
     // the first batch; throws ServerError (a lost connection is retried once,
     // a failed read on the replica once on the primary). A reader that takes
-    // every row (an export) asks for larger batches.
+    // every row (an export) asks for larger batches. A read-only read runs
+    // in a READ ONLY transaction: a statement that would write is refused.
     ResultStream(const QString &sql, const QStringList &values,
-                 DataModule::Server server = DataModule::Server::Primary, int batchSize = BatchSize);
+                 DataModule::Server server = DataModule::Server::Primary, int batchSize = BatchSize,
+                 bool readOnly = false);
     ~ResultStream();
     ResultStream(const ResultStream &) = delete;
     ResultStream &operator=(const ResultStream &) = delete;
@@ -41,6 +43,7 @@ public:
 
 private:
     bool open(const QString &sql, const QStringList &values, DataModule::Server server, QString &error, bool &lost);
+    bool m_readOnly = false;
     bool fetch(QString &error, bool &lost);
     void release();
 
@@ -53,3 +56,7 @@ private:
     bool m_last = false; // the batch in hand is the last one
     QString m_failure;
 };
+
+// The text with its ":NAME" placeholders numbered $1..$n as ResultStream
+// takes it, and the names in the order of their numbers (each once).
+QString NumberedPlaceholders(const QString &sql, QStringList &names);

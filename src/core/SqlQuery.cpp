@@ -220,3 +220,10 @@ QString SqlQuery::scalar(const QString &sql, const QHash<QString, QString> &bind
     query.exec();
     return query.next() ? query.value(0) : QString();
 }
+
+QString NumberedPlaceholders(const QString &sql, QStringList &names)
+{
+    QString numbered;
+    scanPlaceholders(sql, names, &numbered);
+    return numbered;
+}

@@ -296,13 +296,19 @@ QList<RowCheck> Field::checks() const
     return {};
 }
 
+QString RangeText(const QString &from, const QString &to)
+{
+    const auto shown = [](const QString &end) { return end.isEmpty() ? u"[전체]"_s : end; };
+    return shown(from) + u"  ∼  "_s + shown(to);
+}
+
 QString DateRangeText(const QWidget *from, const QWidget *to)
 {
     const auto shown = [](const QWidget *end) {
         const QString key = ControlValue(end).trimmed();
-        return key.isEmpty() ? u"[전체]"_s : DateToDisplay(key);
+        return key.isEmpty() ? QString() : DateToDisplay(key);
     };
-    return shown(from) + u"  ∼  "_s + shown(to);
+    return RangeText(shown(from), shown(to));
 }
 
 QString ControlValue(const QWidget *control)

@@ -297,6 +297,22 @@ void TfrmZZI000::AddSearchFields(const QList<FieldDef> &fields)
     }
 }
 
+void TfrmZZI000::AddSearchFields(const QList<FieldDef> &fields, QWidget *target)
+{
+    auto *row = qobject_cast<QBoxLayout *>(target->layout());
+    if (!row) {
+        row = new QHBoxLayout(target);
+        row->setContentsMargins(0, 0, 0, 0);
+    }
+    for (const FieldDef &def : fields) {
+        const Field field = MakeField(def, target);
+        for (QWidget *part : field.parts())
+            row->addWidget(part);
+        WireLookup(field);
+        m_searchFields.append(field);
+    }
+}
+
 void TfrmZZI000::BindSearchValues(SqlQuery &query)
 {
     for (const Field &field : m_searchFields)

@@ -138,6 +138,9 @@ protected:
     void AddToSearchBar(QWidget *widget);
     // Builds the search bar's fields, in order, left of the Search button.
     void AddSearchFields(const QList<FieldDef> &fields);
+    // The same onto a widget the screen put on the search bar (a page of a
+    // stack the condition list turns): the parts go in a row of its own.
+    void AddSearchFields(const QList<FieldDef> &fields, QWidget *target);
     const QList<Field> &SearchFields() const { return m_searchFields; }
     // Binds every bound search field's value under its field name, and
     // remembers the values as those the rows on the screen were read for.

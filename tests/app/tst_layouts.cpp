@@ -2,6 +2,8 @@
 #include "ListLayout.h"
 #include "PageDump.h"
 #include "RecordingModal.h"
+#include "ReportLocation.h"
+#include "ReportViewer.h"
 #include "ScreenDispatch.h"
 #include "TestDatabase.h"
 #include "ZZS020.h"
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTest>
 
 #include <memory>
@@ -81,6 +84,8 @@ private slots:
         QString setUp;
         const QString problem = CheckCaseFolder(folder, [&](const QJsonObject &object, const GoldenCase &run)
                                                     -> std::optional<report::Document> {
+            if (object.contains(u"report"_s))
+                return ViewerPages(object, run, setUp);
             screen.reset(dispatch.open(object.value(u"screen"_s).toString()));
             auto *search = qobject_cast<TfrmZZS020 *>(screen.get());
             if (!search)
@@ -104,6 +109,21 @@ private slots:
         QVERIFY2(setUp.isEmpty(), qPrintable(setUp));
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(boxes.boxes.isEmpty());
+    }
+
+    // Nor does a definition of the report viewer.
+    void everyReportDefinitionHasACase()
+    {
+        QStringList covered;
+        for (const QString &folder : CaseFolders()) {
+            QFile file(QDir(folder).filePath(u"case.json"_s));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            covered.append(QJsonDocument::fromJson(file.readAll()).object().value(u"report"_s).toString());
+        }
+        const QStringList files = QDir(QStringLiteral(REPORTS_ROOT)).entryList({u"*.mrd"_s}, QDir::Files);
+        QVERIFY(!files.isEmpty());
+        for (const QString &file : files)
+            QVERIFY2(covered.contains(file), qPrintable(file + u" has no report_pages folder"_s));
     }
 
     // No printed layout goes without its golden pages.
@@ -161,6 +181,28 @@ private slots:
 
 private:
     std::unique_ptr<TestDatabase> m_db;
+    QSet<QString> m_fixtures;
+
+    // A viewer case: "report" (a file of reports/), "parameters" as a screen
+    // sends them, "fixture" (SQL under tests/, loaded once) and the print
+    // time; the pages as the viewer shows them, its query run included.
+    std::optional<report::Document> ViewerPages(const QJsonObject &object, const GoldenCase &run, QString &setUp)
+    {
+        const QString fixture = object.value(u"fixture"_s).toString();
+        if (!fixture.isEmpty() && !m_fixtures.contains(fixture)) {
+            m_db->adminRunFile(QStringLiteral(TESTS_ROOT) + u'/' + fixture);
+            m_fixtures.insert(fixture);
+        }
+        ReportViewer viewer;
+        viewer.setPrintedAt(run.inputs.printedAt);
+        viewer.open(viewer::ReportLocation(QStringLiteral(REPORTS_ROOT), object.value(u"report"_s).toString()),
+                    object.value(u"parameters"_s).toString());
+        if (!viewer.document()) {
+            setUp += viewer.message();
+            return std::nullopt;
+        }
+        return *viewer.document();
+    }
 };
 
 QTEST_MAIN(TestLayouts)

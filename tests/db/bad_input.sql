@@ -462,6 +462,166 @@ BEGIN
 END
 $test$;
 
+-- The competition, entrant and judging procedures, walked the same way.
+DO $test$
+DECLARE
+    state_sql constant text := $$
+        SELECT md5(string_agg(r, E'\n' ORDER BY r)) FROM (
+            SELECT 'ed010ms' || t::text AS r FROM ed010ms t UNION ALL
+            SELECT 'ed020ms' || t::text FROM ed020ms t UNION ALL
+            SELECT 'ed020dt' || t::text FROM ed020dt t) x $$;
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        base(proc, status, args) AS (VALUES
+            ('pr_edi010_01', '1', '{"agame_date": "20261215", "aseq_no": "1", "agame_name": "첫 대회",
+                                    "aslope": "01", "aslope_amt": "1000", "au_emp_no": "T0001",
+                                    "au_ip": "T0001 COUNTER-01"}'::jsonb),
+            ('pr_edi010_01', '2', '{"agame_date": "20261215", "agame_name": "새 대회", "au_emp_no": "T0001",
+                                    "au_ip": "T0001 COUNTER-01"}'),
+            ('pr_edi020_01', '1', '{"aseason_gubun": "26", "arecv_no": "000001", "aapply_date": "20261201",
+                                    "aentry_name_kor": "김참가", "aid_no": "8001011234567",
+                                    "amobile_no": "010-1111-2222", "aapply_class": "01", "aapply_amt": "150000",
+                                    "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}'),
+            ('pr_edi020_01', '3', '{"aseason_gubun": "26", "arecv_no": "000001", "au_emp_no": "T0001",
+                                    "au_ip": "T0001 COUNTER-01"}'),
+            ('pr_edi030_01', '1', '{"aseason_gubun": "26", "aexamine_date": "20261220", "arecv_no": "000001",
+                                    "aexaminer_a": "가", "aexaminer_b": "나", "aexaminer_c": "다",
+                                    "apflug_bogen_a": "7", "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}'),
+            ('pr_edi030_01', '2', '{"aseason_gubun": "26", "aexamine_date": "20261220", "arecv_no": "000001",
+                                    "aexaminer_a": "가", "aexaminer_b": "나", "aexaminer_c": "다",
+                                    "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}')),
+        cases(name, proc, status, arg, val, expect, read) AS (
+            SELECT format('%s %s %s', d.proc, d.arg, v), d.proc, '1', d.arg, v,
+                   d.label || '을(를) 정확히 입력하십시오.', NULL::text
+              FROM (VALUES ('pr_edi010_01', 'agame_date', '대회일자'), ('pr_edi020_01', 'aapply_date', '신청일'),
+                           ('pr_edi030_01', 'aexamine_date', '심사일자')) d(proc, arg, label),
+                   unnest('{20260230,20270229,20261301,abcdefgh,2026120,2026-12-01,２０２６１２０１}'::text[]) v
+            UNION ALL
+            SELECT format('%s %s blank %L', r.proc, r.arg, b), r.proc, '1', r.arg, b,
+                   r.label || '을(를) 입력하십시오.', NULL
+              FROM (VALUES ('pr_edi010_01', 'agame_date', '대회일자'), ('pr_edi010_01', 'aseq_no', '순번'),
+                           ('pr_edi010_01', 'agame_name', '대회명'), ('pr_edi020_01', 'aseason_gubun', '시즌'),
+                           ('pr_edi020_01', 'arecv_no', '접수번호'), ('pr_edi020_01', 'aapply_date', '신청일'),
+                           ('pr_edi020_01', 'aentry_name_kor', '참가자명'),
+                           ('pr_edi020_01', 'aid_no', '주민등록번호'), ('pr_edi020_01', 'amobile_no', '핸드폰번호'),
+                           ('pr_edi030_01', 'aseason_gubun', '시즌'), ('pr_edi030_01', 'aexamine_date', '심사일자'),
+                           ('pr_edi030_01', 'arecv_no', '접수번호'), ('pr_edi030_01', 'aexaminer_a', '심사자 A'),
+                           ('pr_edi030_01', 'aexaminer_c', '심사자 C')) r(proc, arg, label),
+                   unnest(ARRAY[NULL, '', '   ', E'\u3000']) b
+            UNION ALL
+            SELECT format('%s %s %s', k.proc, k.arg, k.val), k.proc, '1', k.arg, k.val,
+                   k.label || '을(를) 정확히 입력하십시오.', NULL
+              FROM (VALUES ('pr_edi010_01', 'aslope', '슬로프', '99'), ('pr_edi010_01', 'aslope', '슬로프', $$0'$$),
+                           ('pr_edi010_01', 'aslope_amt', '슬로프사용료', '1,000'),
+                           ('pr_edi010_01', 'aslope_amt', '슬로프사용료', '-1'),
+                           ('pr_edi010_01', 'aslope_amt', '슬로프사용료', '10000000000'),
+                           ('pr_edi010_01', 'aslope_amt', '슬로프사용료', '1e3'),
+                           ('pr_edi020_01', 'aseason_gubun', '시즌', '99'),
+                           ('pr_edi020_01', 'aapply_class', '신청급수', '09'),
+                           ('pr_edi020_01', 'aapply_amt', '참가비', '15만'),
+                           ('pr_edi020_01', 'aid_no', '주민등록번호', '800101-1234567'),
+                           ('pr_edi020_01', 'aid_no', '주민등록번호', '80010112345678'),
+                           ('pr_edi020_01', 'ahome_zip_code', '우편번호(자택)', '12345'),
+                           ('pr_edi020_01', 'aoffice_zip_code', '우편번호(직장)', '123-456'),
+                           ('pr_edi030_01', 'aseason_gubun', '시즌', $$2'$$)) k(proc, arg, label, val)
+            UNION ALL
+            SELECT format('%s %s %s', n.proc, n.arg, v), n.proc, '1', n.arg, v,
+                   format('%s은(는) %s부터 %s까지의 숫자로 입력하십시오.', n.label, n.lo, n.hi), NULL
+              FROM (VALUES ('pr_edi020_01', 'arecv_no', '접수번호', 1, 999999),
+                           ('pr_edi030_01', 'arecv_no', '접수번호', 1, 999999),
+                           ('pr_edi030_01', 'apflug_bogen_a', '프로그보겐(A)', 0, 999),
+                           ('pr_edi030_01', 'agen_descent_c', '종합활강(C)', 0, 999)) n(proc, arg, label, lo, hi),
+                   LATERAL unnest(ARRAY[(n.lo - 1)::text, (n.hi + 1)::text, 'abc', '1.5',
+                                        '1; DROP TABLE ed020ms']) v
+            UNION ALL
+            SELECT format('%s %s %s', t.proc, t.arg, left(v, 12)), t.proc, '1', t.arg, v,
+                   CASE WHEN octet_length(convert_to(v, 'UHC')) > t.width
+                        THEN format('%s은(는) %s바이트(한글 %s자)를 넘을 수 없습니다.', t.label, t.width, t.width / 2) END,
+                   t.read
+              FROM (VALUES ('pr_edi010_01', 'agame_name', '대회명', 80, 'SELECT game_name FROM ed010ms'),
+                           ('pr_edi010_01', 'atel_no', '연락처', 40, 'SELECT fn_za010ms_04(tel_no) FROM ed010ms'),
+                           ('pr_edi010_01', 'aremark', '비고', 160, 'SELECT remark FROM ed010ms'),
+                           ('pr_edi020_01', 'aentry_name_kor', '참가자명', 60, 'SELECT entry_name_kor FROM ed020ms'),
+                           ('pr_edi020_01', 'ahome_addr2', '주소2(자택)', 120,
+                            'SELECT fn_za010ms_04(home_addr2) FROM ed020ms'),
+                           ('pr_edi020_01', 'aemail', '이메일', 80, 'SELECT email FROM ed020ms'),
+                           ('pr_edi030_01', 'aexaminer_b', '심사자 B', 60, 'SELECT examiner_b FROM ed020dt'))
+                       t(proc, arg, label, width, read),
+                   LATERAL unnest(ARRAY[repeat('가', t.width / 2 + 1), repeat('x', t.width + 1),
+                                        repeat('가', t.width / 2), $$'; DROP TABLE ed020ms; --$$, $$O'Brien$$]) v
+            UNION ALL
+            SELECT format('%s edit status %L', p, s), p, '1', 'aeditstatus', s, '작업구분이 올바르지 않습니다.', NULL
+              FROM unnest('{pr_edi010_01,pr_edi020_01,pr_edi030_01}'::text[]) p,
+                   unnest(ARRAY['4', '0', '', NULL, '12', $$1'; --$$]) s
+            UNION ALL
+            SELECT x.* FROM (VALUES
+                ('competition changed after another counter deleted it', 'pr_edi010_01', '1', 'aseq_no', '9',
+                 '순번 9 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL::text),
+                ('judged entrant deleted', 'pr_edi020_01', '3', 'arecv_no', '1',
+                 '접수번호 000001 은(는) 심사 자료가 있으므로 삭제할 수 없습니다.', NULL),
+                ('entrant judged twice on a day', 'pr_edi030_01', '2', 'arecv_no', '1',
+                 '기존 등록된 자료와 중복됩니다. 다시 입력하십시오.', NULL),
+                ('judging of an entrant nobody registered', 'pr_edi030_01', '2', 'arecv_no', '77',
+                 '접수번호 000077 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('judging of an entrant of another season', 'pr_edi030_01', '2', 'aseason_gubun', '25',
+                 '접수번호 000001 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL)) AS x)
+        SELECT cases.*, base.args FROM cases JOIN base USING (proc, status) ORDER BY cases.proc, cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        SELECT format('SELECT * FROM %I(%s)', c.proc, string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args || jsonb_build_object('aeditstatus', c.status) || jsonb_build_object(c.arg, c.val)) a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect IS NOT NULL THEN
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the tables changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % competition cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% competition cases passed', n_cases;
+END
+$test$;
+
 -- The lesson procedures, walked the same way: each case changes one
 -- parameter of a valid call; expected the Korean refusal with the tables
 -- unchanged, or the value stored as sent.

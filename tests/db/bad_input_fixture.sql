@@ -34,3 +34,10 @@ INSERT INTO ec040ms (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture
     (to_char(CURRENT_DATE + 1, 'YYYYMMDD'), '01', '04', '01', 10);
 INSERT INTO ec050ms (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture_detail_gubun, emp_no, emp_name, yaeyak_cnt)
 VALUES (to_char(CURRENT_DATE + 1, 'YYYYMMDD'), '01', '04', '01', 'E1', '일직원', 6);
+
+-- A competition, an entrant and its judging the competition cases change.
+INSERT INTO ed010ms (game_date, seq_no, game_name) VALUES ('20261215', 1, '첫 대회');
+INSERT INTO ed020ms (season_gubun, recv_no, apply_date, entry_name_kor, id_no, mobile_no, apply_class)
+VALUES ('26', 1, '20261201', '김참가', kest_private.enc('8001011234567'), kest_private.enc('010-1111-2222'), '01');
+INSERT INTO ed020dt (season_gubun, examine_date, recv_no, examiner_a, examiner_b, examiner_c)
+VALUES ('26', '20261220', 1, '가', '나', '다');

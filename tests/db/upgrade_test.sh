@@ -73,6 +73,8 @@ expect "patrol codes reach an upgraded server" "3" \
   "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0027'")"
 expect "weather stations reach an upgraded server" "7" \
   "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0001'")"
+expect "accident reports reach an upgraded server" "14" \
+  "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0054'")"
 every_version=$(ls "$ROOT"/db/upgrade/*.sql | sed 's|.*/0*\([0-9]*\)_.*|\1|' | paste -sd ' ')
 expect "recorded versions" "$every_version" "$(admin "$DB" -c "SELECT string_agg(version::text, ' ' ORDER BY version) FROM kest_private.schema_version")"
 

@@ -33,6 +33,10 @@ for dir in schema functions seed upgrade; do
   done
 done
 [ -e "$root/usr/share/kest/db/demo" ] && fail "the demo data is in the package"
+# Every report definition where the viewer reads them by default.
+for f in "$SRC"/reports/*.mrd; do
+  [ -f "$root/usr/share/kest/reports/$(basename "$f")" ] || fail "reports/$(basename "$f") is missing"
+done
 # Nothing beside the installed client: it must read /etc/kest.
 ls "$root"/usr/lib/kest/*.ini >/dev/null 2>&1 && fail "INI files lie beside the installed client"
 
