@@ -6,7 +6,8 @@
 --   D0003  no level: only the staff reservation screen, granted personally.
 --   D0004  ski patrol level '4'; a personal 'Y' on a screen the level already
 --          grants (shown once) and a personal 'N' on one it does not grant
---          (no effect).
+--          (no effect). The patrol chief: a personal 'Y' on the grant
+--          EES010W, so his EES010 records where accidents happened.
 
 INSERT INTO za130ms (emp_no, project_id, project_level) VALUES
     ('D0001', 'KEST_E', '9'),
@@ -20,7 +21,8 @@ INSERT INTO za150ms (emp_no, project_id, program_id, add_yn) VALUES
     ('D0002', 'KEST_A', 'EAS020', 'Y'),
     ('D0003', 'KEST_E', 'ECI050', 'Y'),
     ('D0004', 'KEST_E', 'EES020', 'Y'),
-    ('D0004', 'KEST_E', 'ECI050', 'N');
+    ('D0004', 'KEST_E', 'ECI050', 'N'),
+    ('D0004', 'KEST_E', 'EES010W', 'Y');
 
 -- The employee master belongs to the HR module and may not be installed;
 -- the demo employees go into it only when it exists, filling the columns

@@ -1,5 +1,19 @@
 -- Writes of the patrol accident records.
 
+-- Whether an employee may record where an accident happened and where the
+-- person was hurt: a personal grant ('Y') on EES010W of the suite's
+-- permission table. Nobody holds it until it is given.
+CREATE OR REPLACE FUNCTION fn_ee010ms_markers(aemp_no text) RETURNS boolean
+LANGUAGE sql STABLE
+SET search_path = ktuser, pg_temp AS $$
+    SELECT EXISTS (SELECT 1
+                     FROM za150ms
+                    WHERE emp_no = aemp_no
+                      AND project_id = 'KEST_E'
+                      AND program_id = 'EES010W'
+                      AND add_yn = 'Y')
+$$;
+
 -- One accident: insert ('2'), update ('1') or delete ('3') by date and
 -- number. A new accident's number is issued here from a counter per date,
 -- whatever the screen sent; the counter row stays locked until the caller's
@@ -7,6 +21,8 @@
 -- Codes must be rows of their groups; personal columns are stored
 -- encrypted. ATEST is accepted and ignored. A change or delete carries the
 -- record's version as read (AROW_VER).
+-- Markers placed or moved need fn_ee010ms_markers: without it a new record
+-- keeps their start and a stored one what it has.
 SELECT kest_private.drop_without('pr_eei010_01', 'arow_ver');
 CREATE OR REPLACE FUNCTION pr_eei010_01(
     atrob_date text DEFAULT NULL,
@@ -103,12 +119,13 @@ RETURNS void
 LANGUAGE plpgsql SECURITY DEFINER
 SET search_path = ktuser, kest_private, public, pg_temp AS $$
 DECLARE
-    st     text   := edit_status(aeditstatus);
-    au     record := audit(au_emp_no, au_ip);
-    v_date text   := check_date(atrob_date, '사고일자', true);
-    v_no   integer;
-    v_ver  integer;
-    r      ee010ms%ROWTYPE;
+    st      text   := edit_status(aeditstatus);
+    au      record := audit(au_emp_no, au_ip);
+    v_date  text   := check_date(atrob_date, '사고일자', true);
+    v_no    integer;
+    v_ver   integer;
+    v_moved boolean := false;
+    r       ee010ms%ROWTYPE;
 BEGIN
     IF st IN ('1', '3') THEN
         v_no := check_int(atrob_no, 1, 9999, '사고번호', true);
@@ -220,6 +237,26 @@ BEGIN
     r.au_date := au.at;
     -- A new record starts at version 1; a change raises the version read under the lock.
     r.row_ver := coalesce(v_ver, 0) + 1;
+
+    -- The markers are the grant holder's: without it a new record keeps
+    -- their start (or none), a stored one the positions it has.
+    IF NOT fn_ee010ms_markers(au.emp_no) THEN
+        IF st = '2' THEN
+            v_moved := (coalesce(r.trob_point_x, 0), coalesce(r.trob_point_y, 0), coalesce(r.region_f_x, 8),
+                        coalesce(r.region_f_y, 8), coalesce(r.region_b_x, 8), coalesce(r.region_b_y, 8))
+                       <> (0, 0, 8, 8, 8, 8);
+        ELSE
+            SELECT (r.trob_point_x, r.trob_point_y, r.region_f_x, r.region_f_y, r.region_b_x, r.region_b_y)
+                   IS DISTINCT FROM (s.trob_point_x, s.trob_point_y, s.region_f_x, s.region_f_y, s.region_b_x,
+                                     s.region_b_y)
+              INTO v_moved
+              FROM ee010ms s
+             WHERE s.trob_date = v_date AND s.trob_no = v_no;
+        END IF;
+        IF v_moved THEN
+            RAISE EXCEPTION '사고발생지점과 부상부위를 기록할 권한이 없습니다.';
+        END IF;
+    END IF;
 
     IF st = '2' THEN
         INSERT INTO ee010ms SELECT r.*;

@@ -74,6 +74,9 @@ INSERT INTO za050ms (project_id, menu_id, program_id, program_name, display_seq)
     ('KEST_E', 'EE', 'EES120', '기간별 사고 현황',             55),
     ('KEST_E', 'EE', 'EES003', '전년대비 부상자 현황(로컬)',   56),
     ('KEST_E', 'EE', 'EES004', '전년대비 부상자 현황',         57),
+    -- Never in the menu: the grant to record where an accident happened
+    -- (EES010 saves the course map and body-chart markers), given personally.
+    ('KEST_E', 'EE', 'EES010W', '사고기록 조회 - 사고지점 기록', 0),
 
     ('KEST_E', 'EF', 'EFS010', '영업장 분류별 매출 현황',      58),
     ('KEST_E', 'EF', 'EFS020', '고객구분별 매출 현황',         59),

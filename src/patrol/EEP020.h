@@ -7,5 +7,13 @@ class TfrmEEP020 : public TfrmEZP000
     Q_OBJECT
 
 public:
-    explicit TfrmEEP020(const QList<ColumnDef> &columns, QObject *parent = nullptr);
+    enum Pages { ListOnly, WithMap };
+
+    // `WithMap`: the rows' accidents on the course maps, on a page after the list.
+    explicit TfrmEEP020(const QList<ColumnDef> &columns, Pages pages = ListOnly, QObject *parent = nullptr);
+
+    report::Layout Layout() const override;
+
+private:
+    Pages m_pages;
 };

@@ -1,7 +1,11 @@
 #include "EES010.h"
 
 #include "AccidentRecord.h"
+#include "CodeServices.h"
 #include "InputEdits.h"
+#include "Modal.h"
+#include "PicturePanel.h"
+#include "StartupValues.h"
 
 #include <QPushButton>
 
@@ -83,8 +87,23 @@ TfrmEES010::TfrmEES010(QWidget *parent)
     qryQuery.setSql(accident::SelectList({u"TROB_DATE"_s})
                     + u"\nFROM   ee010ms\nWHERE  in_name = :IN_NAME\nORDER  BY trob_date, trob_no"_s);
     prcSaveData.setName(u"pr_eei010_01"_s);
-    for (QPushButton *button : {bbtSave, bbtAdd, bbtDelete})
+    for (QPushButton *button : {bbtAdd, bbtDelete})
         button->hide();
+    // The grant's holder corrects records and places their markers; anyone
+    // else reads them. The server refuses moved markers without it as well.
+    m_options.saves = MayPlaceAccidentMarkers(Startup().employeeNo);
+    if (m_options.saves) {
+        SetOptions({.checkCurrentRow = true});
+    } else {
+        bbtSave->hide();
+        for (const Marker marker : {TrobPoint, RegionFront, RegionBack})
+            MarkerOf(marker)->setEnabled(false);
+    }
+}
+
+void TfrmEES010::Saved(const SavedRows &)
+{
+    InfoBox(u"정상적으로 저장 되었습니다."_s);
 }
 
 bool TfrmEES010::bbtCancelClick()

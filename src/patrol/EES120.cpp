@@ -4,14 +4,25 @@
 #include "EEP020.h"
 #include "GridModel.h"
 #include "GridView.h"
+#include "RowSource.h"
 
 #include <QSplitter>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The list, then its accidents on the maps on a page of their own.
+std::unique_ptr<TfrmZZP010> mapReport(const QList<ColumnDef> &columns)
+{
+    return std::make_unique<TfrmEEP020>(columns, TfrmEEP020::WithMap);
+}
+
+} // namespace
+
 TfrmEES120::TfrmEES120(QWidget *parent)
-    : AccidentList({.form = u"frmEES120"_s, .caption = u"일일 사고현황 조회,출력"_s, .report = ListReport<TfrmEEP020>},
+    : AccidentList({.form = u"frmEES120"_s, .caption = u"일일 사고현황 조회,출력"_s, .report = mapReport},
                    u"e.trob_date >= :TROB_FROM_DATE\nAND    e.trob_date <= :TROB_TO_DATE"_s, true, parent)
 {
     AddSearchFields({{.name = u"dtpTrobFromDate"_s, .caption = u"*사고일자"_s, .kind = FieldKind::Date,
@@ -49,13 +60,7 @@ bool TfrmEES120::bbtCancelClick()
 
 void TfrmEES120::showOnMap()
 {
-    cdsQuery->fetchAll();
-    // The legend: the kinds of injury the list holds, in code order.
-    QMap<QString, QString> injuries;
-    for (int row = 0; row < cdsQuery->rowCount(); ++row)
-        if (const QString code = cdsQuery->value(row, u"IN_STAT_GUBUN"_s); !code.isEmpty())
-            injuries.insert(code, cdsQuery->value(row, u"IN_STAT_NAME"_s));
-    mapAccident->setPoints(accidentmap::PointsOf(*cdsQuery), injuries.keys(), injuries.values());
+    mapAccident->setPlot(accidentmap::PlotOf(report::ModelRows(*cdsQuery)));
     mapAccident->setCurrentRow(rgrGrid->currentRow());
 }
 

@@ -251,6 +251,11 @@ QString PostalAddress(const QString &zipCode)
                       {{u"ZIP_CODE"_s, zipCode}});
 }
 
+bool MayPlaceAccidentMarkers(const QString &employeeNo)
+{
+    return HasRow(u"SELECT 1 WHERE fn_ee010ms_markers(:EMP_NO)"_s, {{u"EMP_NO"_s, employeeNo}});
+}
+
 bool NoOperationRecords(const QString &dateKey)
 {
     const QString count = FirstValue(u"SELECT COUNT(*) AS fac_count\n"

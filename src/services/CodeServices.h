@@ -93,6 +93,10 @@ int ReservationCapacity(const LessonSlot &slot);
 // Persons booked for the slot; -1 when unreadable.
 int ReservedCount(const LessonSlot &slot);
 
+// True when the employee holds the grant to record where accidents happen
+// (the course map and body-chart markers).
+bool MayPlaceAccidentMarkers(const QString &employeeNo);
+
 // True for a date key 'YYYYMMDD' of a real date once blanks are removed.
 bool IsValidYmd(const QString &text);
 // The text with "0" in front up to the length; a longer text unchanged.

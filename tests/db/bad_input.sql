@@ -462,6 +462,107 @@ BEGIN
 END
 $test$;
 
+-- The markers of an accident belong to the holder of the grant: without it
+-- a new record keeps their start (or none), a change the stored positions.
+DO $test$
+DECLARE
+    state_sql constant text := $$ SELECT md5(string_agg(t::text, E'\n' ORDER BY t::text)) FROM ee010ms t $$;
+    c        record;
+    call     text;
+    got      text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+    refusal  constant text := '사고발생지점과 부상부위를 기록할 권한이 없습니다.';
+BEGIN
+    -- Accident 0002, its markers placed by the holder; taken away at the end.
+    PERFORM pr_eei010_01(atrob_date => '20250105', apeak_gubun => 'P2', ain_name => '박부상', atrob_time => '1100',
+                         ain_age => '41', ain_id_no => '8001011234567', ain_tel_no => '010-2222-3333',
+                         atrob_point_x => '300', atrob_point_y => '200', aregion_f_x => '120', aregion_f_y => '90',
+                         aregion_b_x => '8', aregion_b_y => '8', au_emp_no => 'T0001', au_ip => 'COUNTER-01',
+                         aeditstatus => '2');
+    FOR c IN
+        SELECT * FROM (VALUES
+            ('new record without markers', '2', 'T0002', '{}'::jsonb, NULL::text),
+            ('new record at the start', '2', 'T0002',
+             '{"atrob_point_x": "0", "atrob_point_y": "0", "aregion_f_x": "8", "aregion_f_y": "8",
+               "aregion_b_x": "8", "aregion_b_y": "8"}', NULL),
+            ('new record placed', '2', 'T0002', '{"atrob_point_x": "120", "atrob_point_y": "40"}', refusal),
+            ('new record, one body marker moved', '2', 'T0002', '{"aregion_b_y": "9"}', refusal),
+            ('new record placed by the holder', '2', 'T0001', '{"atrob_point_x": "120", "atrob_point_y": "40"}',
+             '120/40'),
+            ('change keeping the positions', '1', 'T0002',
+             '{"atrob_point_x": "300", "atrob_point_y": "200", "aregion_f_x": "120", "aregion_f_y": "90",
+               "aregion_b_x": "8", "aregion_b_y": "8"}', NULL),
+            ('change moving the place', '1', 'T0002',
+             '{"atrob_point_x": "301", "atrob_point_y": "200", "aregion_f_x": "120", "aregion_f_y": "90",
+               "aregion_b_x": "8", "aregion_b_y": "8"}', refusal),
+            ('change clearing the positions', '1', 'T0002', '{}', refusal),
+            ('change by a withdrawn holder', '1', 'T0003',
+             '{"atrob_point_x": "10", "atrob_point_y": "200", "aregion_f_x": "120", "aregion_f_y": "90",
+               "aregion_b_x": "8", "aregion_b_y": "8"}', refusal),
+            ('change by a holder of another module', '1', 'T0004',
+             '{"atrob_point_x": "10", "atrob_point_y": "200", "aregion_f_x": "120", "aregion_f_y": "90",
+               "aregion_b_x": "8", "aregion_b_y": "8"}', refusal),
+            ('change by the holder', '1', 'T0001',
+             '{"atrob_point_x": "10", "atrob_point_y": "20", "aregion_f_x": "30", "aregion_f_y": "40",
+               "aregion_b_x": "50", "aregion_b_y": "60"}', '10/20/30/40/50/60'),
+            ('holder named with blanks around', '1', ' T0001 ',
+             '{"atrob_point_x": "11", "atrob_point_y": "200", "aregion_f_x": "120", "aregion_f_y": "90",
+               "aregion_b_x": "8", "aregion_b_y": "8"}', '11/200/120/90/8/8')
+        ) v(name, status, emp, markers, expect)
+    LOOP
+        n_cases := n_cases + 1;
+        SELECT format('SELECT * FROM pr_eei010_01(%s)', string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(jsonb_build_object(
+                   'atrob_date', '20250105', 'atrob_no', '0002', 'apeak_gubun', 'P2', 'ain_name', '박부상',
+                   'atrob_time', '1100', 'ain_age', '41', 'ain_id_no', '8001011234567',
+                   'ain_tel_no', '010-2222-3333', 'au_ip', 'COUNTER-01', 'au_emp_no', c.emp,
+                   'aeditstatus', c.status) || c.markers) a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            SELECT concat_ws('/', trob_point_x, trob_point_y, region_f_x, region_f_y, region_b_x, region_b_y)
+              INTO stored
+              FROM ee010ms
+             WHERE trob_date = '20250105' AND trob_no = (SELECT max(trob_no) FROM ee010ms WHERE trob_date = '20250105'
+                                                           AND (c.status = '2' OR trob_no = 2));
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect = refusal THEN
+            IF got IS DISTINCT FROM refusal THEN
+                failures := failures || format('%s: got "%s", expected the refusal', c.name, coalesce(got, 'accepted'));
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the table changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s"', c.name, got);
+        ELSIF c.expect IS NOT NULL AND stored IS DISTINCT FROM c.expect THEN
+            failures := failures || format('%s: stored "%s", expected "%s"', c.name, stored, c.expect);
+        END IF;
+    END LOOP;
+
+    PERFORM pr_eei010_01(atrob_date => '20250105', atrob_no => '0002', au_emp_no => 'T0001', aeditstatus => '3');
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % marker cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% marker cases passed', n_cases;
+END
+$test$;
+
 -- The competition, entrant and judging procedures, walked the same way.
 DO $test$
 DECLARE

@@ -16,10 +16,16 @@ VALUES ('20250110', 'M', 'CS', 'C0002', 'E9', 'E9 COUNTER-09');
 INSERT INTO eb050ms (season_gubun, area_gubun, keep_no, keep_stat, ipgo_date, chulgo_date, keep_gubun, equip_gubun,
                      equip_name_gubun, native_no, keep_name, keep_box_no)
 VALUES ('26', 'M', 1, 'K', '20261201', '20270430', '01', 'CS', '01', 'SN-1', '김보관', 'A-1');
--- A patrol accident record the accident cases change.
+-- A patrol accident record the accident cases change. T0001 may place
+-- markers (the accident cases send one); T0003's personal withdrawal of the
+-- grant leaves him without it; T0004 holds it in another module.
 INSERT INTO ee010ms (trob_date, trob_no, peak_gubun, in_name, trob_time, in_age, in_id_no, in_tel_no)
 VALUES ('20250105', 1, 'P1', '김부상', '0930', '23', kest_private.enc('9001011234567'),
         kest_private.enc('010-1111-2222'));
+INSERT INTO za150ms (emp_no, project_id, program_id, add_yn) VALUES
+    ('T0001', 'KEST_E', 'EES010W', 'Y'),
+    ('T0003', 'KEST_E', 'EES010W', 'N'),
+    ('T0004', 'KEST_A', 'EES010W', 'Y');
 -- Lesson rows the lesson cases change: a club enrolment, a receipt with a
 -- trainee, an assignment, places of a day and a slot of tomorrow booked by E1.
 INSERT INTO ec010ms (season_gubun, lecture_no, trainer_name, enter_date, sex, age, id_no, tel_no)

@@ -75,6 +75,9 @@ expect "weather stations reach an upgraded server" "7" \
   "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0001'")"
 expect "accident reports reach an upgraded server" "14" \
   "$(admin "$DB" -c "SELECT count(*) FROM ktuser.zx010ms WHERE head = 'E0054'")"
+expect "the grant to record accident places reaches an upgraded server, held by nobody" "1/0" \
+  "$(admin "$DB" -c "SELECT (SELECT count(*) FROM ktuser.za050ms WHERE program_id = 'EES010W' AND display_seq = 0)
+                            || '/' || (SELECT count(*) FROM ktuser.za150ms WHERE program_id = 'EES010W')")"
 every_version=$(ls "$ROOT"/db/upgrade/*.sql | sed 's|.*/0*\([0-9]*\)_.*|\1|' | paste -sd ' ')
 expect "recorded versions" "$every_version" "$(admin "$DB" -c "SELECT string_agg(version::text, ' ' ORDER BY version) FROM kest_private.schema_version")"
 

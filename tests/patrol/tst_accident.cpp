@@ -17,6 +17,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -107,7 +108,8 @@ private slots:
     void cleanupTestCase() { m_db.reset(); }
     void init()
     {
-        m_db->adminExec(u"TRUNCATE ee010ms; DELETE FROM kest_private.counters"_s);
+        m_db->adminExec(u"TRUNCATE ee010ms; DELETE FROM kest_private.counters;"
+                        " DELETE FROM za150ms WHERE program_id = 'EES010W'"_s);
         m_boxes = std::make_unique<RecordingModal>();
     }
     void cleanup() { m_boxes.reset(); }
@@ -313,17 +315,85 @@ private slots:
         QCOMPARE(m_db->adminScalar(recordSql(Day, 3)), expected);
     }
 
+    // The entry screen keeps the markers out of reach, but a moved one is
+    // written into its row; only the grant's holder may store it.
+    void movedMarkerIsStoredAndTheOthersKept_data()
+    {
+        QTest::addColumn<bool>("granted");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("holder of the grant") << true << u"412/233/320/380/310/150"_s
+                                             << u"정상적으로 저장 되었습니다."_s;
+        QTest::newRow("without the grant") << false << u"412/233/300/390/310/150"_s
+                                           << u"사고발생지점과 부상부위를 기록할 권한이 없습니다."_s;
+    }
     void movedMarkerIsStoredAndTheOthersKept()
     {
+        QFETCH(bool, granted);
+        QFETCH(QString, stored);
+        QFETCH(QString, box);
         m_db->adminExec(StoredAccident.arg(Day, u"1"_s));
+        grantMarkers(granted);
         ShownScreen<TfrmEEI020> screen;
         search(*screen, Day);
         drag(screen->MarkerOf(AccidentScreen::RegionFront), QPoint(20, -10));
         QCOMPARE(screen->Rows().value(0, u"REGION_F_X"_s), u"320"_s);
         save(*screen);
+        QCOMPARE(m_boxes->lastText(), box);
         QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', trob_point_x, trob_point_y, region_f_x, region_f_y,"
                                    " region_b_x, region_b_y) FROM ee010ms"_s),
-                 u"412/233/320/380/310/150"_s);
+                 stored);
+        m_boxes->confirmAnswers = {true};
+    }
+
+    // The holder of the grant corrects a record on any page and places its
+    // markers; the others find it read only, the markers fixed.
+    void inquiryHolderCorrectsTheRecordAndItsMarkers()
+    {
+        m_db->adminExec(StoredAccident.arg(Day, u"1"_s));
+        grantMarkers(true);
+        ShownScreen<TfrmEES010> screen;
+        QVERIFY(screen.find<QPushButton>(u"bbtSave"_s)->isVisible());
+        QVERIFY(!screen.find<QPushButton>(u"bbtAdd"_s)->isVisible());
+        screen.find<QLineEdit>(u"edtFindName"_s)->setText(u"김철수"_s);
+        QTest::keyClick(screen.get(), Qt::Key_F3);
+        QCOMPARE(screen->Rows().rowCount(), 1);
+        const QString before = m_db->adminScalar(recordSql(Day, 1));
+
+        screen->Pages()->setCurrentIndex(3);
+        drag(screen->MarkerOf(AccidentScreen::TrobPoint), QPoint(-100, 50));
+        screen->Pages()->setCurrentIndex(2);
+        screen.find<QLineEdit>(u"edtWiName"_s)->setText(u"다른목격"_s);
+        save(*screen);
+        QCOMPARE(m_boxes->texts(), QStringList({u"저장 하시겠습니까?"_s, u"정상적으로 저장 되었습니다."_s}));
+        QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', trob_point_x, trob_point_y, region_f_x, region_f_y,"
+                                   " region_b_x, region_b_y, wi_name, row_ver) FROM ee010ms"_s),
+                 u"312/283/300/390/310/150/다른목격/2"_s);
+        // Nothing else of the record changed.
+        QString expected = before;
+        expected.replace(u"|이목격|"_s, u"|다른목격|"_s).replace(u"|412|233|"_s, u"|312|283|"_s);
+        QCOMPARE(m_db->adminScalar(recordSql(Day, 1)), expected);
+        // The record is shown again as stored.
+        QCOMPARE(screen->Rows().rowCount(), 1);
+        QCOMPARE(screen->MarkerOf(AccidentScreen::TrobPoint)->pos(), QPoint(312, 283));
+    }
+    void inquiryWithoutTheGrantOffersNoSave()
+    {
+        m_db->adminExec(StoredAccident.arg(Day, u"1"_s));
+        ShownScreen<TfrmEES010> screen;
+        QVERIFY(!screen.find<QPushButton>(u"bbtSave"_s)->isVisible());
+        screen.find<QLineEdit>(u"edtFindName"_s)->setText(u"김철수"_s);
+        QTest::keyClick(screen.get(), Qt::Key_F3);
+        screen->Pages()->setCurrentIndex(3);
+        PictureMarker *marker = screen->MarkerOf(AccidentScreen::TrobPoint);
+        QVERIFY(!marker->isEnabled());
+        drag(marker, QPoint(-100, 50));
+        QCOMPARE(marker->pos(), QPoint(412, 233));
+        QCOMPARE(screen->Rows().value(0, u"TROB_POINT_X"_s), u"412"_s);
+        QTest::keyClick(screen.get(), Qt::Key_F2);
+        QVERIFY(m_boxes->boxes.isEmpty());
+        QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', trob_point_x, trob_point_y) FROM ee010ms"_s),
+                 u"412/233"_s);
     }
 
     void placeClassSwitchesTheMapAndClearsTheCourse()
@@ -508,6 +578,14 @@ private slots:
     }
 
 private:
+    // The test employee's grant to record where accidents happened.
+    void grantMarkers(bool granted)
+    {
+        m_db->adminExec(u"DELETE FROM za150ms WHERE program_id = 'EES010W'"_s);
+        if (granted)
+            m_db->adminExec(u"INSERT INTO za150ms (emp_no, project_id, program_id, add_yn)"
+                            " VALUES ('%1', 'KEST_E', 'EES010W', 'Y')"_s.arg(QLatin1StringView(TestDatabase::EmployeeNo)));
+    }
     void search(TfrmEEI020 &screen, const QString &date)
     {
         screen.findChild<DateEdit *>(u"dtpDate"_s)->setDateKey(date);
