@@ -31,6 +31,7 @@ void BenchStartup(BenchRun &run);   // start-up to the menu against a bare windo
 void BenchReports(BenchRun &run);   // report preview and a long PDF
 void BenchViewerReports(BenchRun &run); // the viewer's accident reports against hand-written queries
 void BenchAccidentTables(BenchRun &run); // the accident cross-tables against one counting pass
+void BenchAccidentMap(BenchRun &run);    // a season's accidents on the map against the empty map
 
 // The child processes some benchmarks start (this program with "child").
 int FirstRowsChild(const QStringList &args);

@@ -54,6 +54,7 @@ int main(int argc, char **argv)
         {"P3", BenchExportXlsx},
         {"V1", BenchViewerReports},
         {"P8", BenchAccidentTables},
+        {"P9", BenchAccidentMap},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {

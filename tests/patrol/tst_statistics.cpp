@@ -12,6 +12,10 @@
 #include "EES090.h"
 #include "EES120.h"
 #include "EES140.h"
+#include "EEP020.h"
+#include "Chart.h"
+#include "ReportDocument.h"
+#include "RowSource.h"
 #include "GridModel.h"
 #include "GridView.h"
 #include "InputEdits.h"
@@ -23,6 +27,9 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QTabWidget>
 #include <QScopeGuard>
@@ -455,6 +462,67 @@ private slots:
         screen->findChild<QTabWidget *>(u"pgcMap"_s)->setCurrentWidget(map);
         QTest::mouseClick(map, Qt::LeftButton, {}, map->placeOf(points.plotted.at(1)).toPoint());
         QCOMPARE(view->currentRow(), points.plotted.at(1).row);
+    }
+
+    // The printed period list ends with its accidents on the maps, drawn
+    // by the engine at the page's resolution: each point in its injury's
+    // colour where the transform puts it, at paper and at screen density;
+    // the daily list prints no map.
+    void printedMapPlacesEachPoint_data()
+    {
+        QTest::addColumn<qreal>("dotsPerMm");
+        QTest::newRow("preview") << 4.0;
+        QTest::newRow("paper") << 11.8;
+    }
+    void printedMapPlacesEachPoint()
+    {
+        QFETCH(qreal, dotsPerMm);
+        const QList<ColumnDef> columns{{.title = u"사고번호"_s, .field = u"TROB_NO"_s, .width = 60}};
+        report::RecordList rows({u"TROB_NO"_s, u"PEAK_GUBUN"_s, u"TROB_POINT_X"_s, u"TROB_POINT_Y"_s,
+                                 u"IN_STAT_GUBUN"_s, u"IN_STAT_NAME"_s});
+        rows.append({u"0001"_s, u"P1"_s, u"100"_s, u"200"_s, u"02"_s, u"염좌"_s});
+        rows.append({u"0002"_s, u"P2"_s, u"600"_s, u"400"_s, u"01"_s, u"골절"_s});
+        rows.append({u"0003"_s, u"P3"_s, u"40"_s, u"40"_s, u"01"_s, u"골절"_s});
+        rows.append({u"0004"_s, u"P1"_s, u"0"_s, u"0"_s, u"03"_s, u"타박상"_s});
+
+        TfrmEEP020 listOnly(columns);
+        listOnly.SetRows(rows);
+        for (const report::Page &page : listOnly.Pages().pages)
+            for (const report::PageItem &item : page.items)
+                QVERIFY(item.kind != report::ItemKind::Drawing);
+
+        TfrmEEP020 layout(columns, TfrmEEP020::WithMap);
+        layout.SetRows(rows);
+        const report::Document document = layout.Pages();
+        QCOMPARE(document.pages.size(), 2);
+        const QList<report::PageItem> maps = document.named(1, u"map"_s);
+        QCOMPARE(maps.size(), 1);
+        QCOMPARE(document.named(1, u"qrlMapTitle"_s).value(0).text, u"지도"_s);
+        const report::PageItem &map = maps.first();
+        QVERIFY(map.draw);
+
+        const QRectF area(QPointF(0, 0), map.rect.size() * dotsPerMm);
+        QImage image(area.size().toSize(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            map.draw(painter, area, dotsPerMm);
+        }
+        QFont font(report::DefaultFontFamily);
+        font.setPixelSize(qRound(9 * 25.4 / 72 * dotsPerMm));
+        const qreal line = QFontMetricsF(font).height();
+        // Landscape paper: the two maps side by side.
+        QCOMPARE(accidentmap::MapRect(area, line, 0).top(), accidentmap::MapRect(area, line, 1).top());
+        QVERIFY(accidentmap::MapRect(area, line, 1).left() > accidentmap::MapRect(area, line, 0).right());
+        const auto at = [&](int mapIndex, int x, int y) {
+            const QRectF mapRect = accidentmap::MapRect(area, line, mapIndex);
+            return (mapRect.topLeft() + accidentmap::MapPosition(x, y, mapRect.size())).toPoint();
+        };
+        // The legend in code order: "01" the first colour, "02" the second.
+        QCOMPARE(image.pixelColor(at(0, 100, 200)), report::ChartColour(1));
+        QCOMPARE(image.pixelColor(at(1, 600, 400)), report::ChartColour(0));
+        // Nothing drawn for "P3" or a marker never moved: the map shows there.
+        QVERIFY(image.pixelColor(at(0, 0, 0)) != report::ChartColour(2));
     }
 
 private:
