@@ -4,8 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmEEP020::TfrmEEP020(const QList<ColumnDef> &columns, Pages pages, QObject *parent)
-    : TfrmEZP000(u"frmEEP020"_s, u"일일 사고현황"_s, parent), m_pages(pages)
+TfrmEEP020::TfrmEEP020(const QList<ColumnDef> &columns, Content content, QObject *parent)
+    : TfrmEZP000(u"frmEEP020"_s, u"일일 사고현황"_s, parent), m_content(content)
 {
     m_orientation = report::Orientation::Landscape;
     SetGridColumns(columns);
@@ -15,7 +15,7 @@ TfrmEEP020::TfrmEEP020(const QList<ColumnDef> &columns, Pages pages, QObject *pa
 report::Layout TfrmEEP020::Layout() const
 {
     report::Layout layout = TfrmEZP000::Layout();
-    if (m_pages != WithMap || Rows().count() == 0)
+    if (m_content != WithMap || Rows().count() == 0)
         return layout;
     // Taller than what a page has left below the list, so it starts a page.
     const qreal height = 150;

@@ -7,13 +7,13 @@ class TfrmEEP020 : public TfrmEZP000
     Q_OBJECT
 
 public:
-    enum Pages { ListOnly, WithMap };
+    enum Content { ListOnly, WithMap };
 
     // `WithMap`: the rows' accidents on the course maps, on a page after the list.
-    explicit TfrmEEP020(const QList<ColumnDef> &columns, Pages pages = ListOnly, QObject *parent = nullptr);
+    explicit TfrmEEP020(const QList<ColumnDef> &columns, Content content = ListOnly, QObject *parent = nullptr);
 
     report::Layout Layout() const override;
 
 private:
-    Pages m_pages;
+    Content m_content;
 };

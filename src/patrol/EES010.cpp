@@ -97,7 +97,7 @@ TfrmEES010::TfrmEES010(QWidget *parent)
     } else {
         bbtSave->hide();
         for (const Marker marker : {TrobPoint, RegionFront, RegionBack})
-            MarkerOf(marker)->setEnabled(false);
+            MarkerOf(marker)->setMovable(false);
     }
 }
 

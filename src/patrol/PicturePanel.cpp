@@ -55,9 +55,17 @@ void PictureMarker::paintEvent(QPaintEvent *)
     }
 }
 
+void PictureMarker::setMovable(bool movable)
+{
+    m_movable = movable;
+    m_dragging = false;
+    setFocusPolicy(movable ? Qt::ClickFocus : Qt::NoFocus);
+    setCursor(movable ? Qt::SizeAllCursor : Qt::ArrowCursor);
+}
+
 void PictureMarker::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (m_movable && event->button() == Qt::LeftButton) {
         m_dragging = true;
         m_pressed = event->position().toPoint();
     }
@@ -83,6 +91,10 @@ void PictureMarker::mouseReleaseEvent(QMouseEvent *event)
 
 void PictureMarker::keyPressEvent(QKeyEvent *event)
 {
+    if (!m_movable) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint delta;
     switch (event->key()) {

@@ -23,6 +23,9 @@ public:
     // Where a position is pulled to inside the panel.
     QPoint clamped(const QPoint &at) const;
     bool isDragging() const { return m_dragging; }
+    // A fixed marker shows its position and takes neither mouse nor keys.
+    void setMovable(bool movable);
+    bool isMovable() const { return m_movable; }
 
 signals:
     // The operator moved it (drag or arrow keys).
@@ -40,6 +43,7 @@ private:
     QColor m_colour;
     QPoint m_pressed; // where the button went down, in the marker
     bool m_dragging = false;
+    bool m_movable = true;
 };
 
 // The picture area: a white panel of a fixed size over which one of its

@@ -339,7 +339,7 @@ private slots:
         drag(screen->MarkerOf(AccidentScreen::RegionFront), QPoint(20, -10));
         QCOMPARE(screen->Rows().value(0, u"REGION_F_X"_s), u"320"_s);
         save(*screen);
-        QCOMPARE(m_boxes->lastText(), box);
+        QVERIFY2(m_boxes->lastText().endsWith(box), qPrintable(m_boxes->lastText()));
         QCOMPARE(m_db->adminScalar(u"SELECT concat_ws('/', trob_point_x, trob_point_y, region_f_x, region_f_y,"
                                    " region_b_x, region_b_y) FROM ee010ms"_s),
                  stored);
@@ -386,7 +386,7 @@ private slots:
         QTest::keyClick(screen.get(), Qt::Key_F3);
         screen->Pages()->setCurrentIndex(3);
         PictureMarker *marker = screen->MarkerOf(AccidentScreen::TrobPoint);
-        QVERIFY(!marker->isEnabled());
+        QVERIFY(!marker->isMovable());
         drag(marker, QPoint(-100, 50));
         QCOMPARE(marker->pos(), QPoint(412, 233));
         QCOMPARE(screen->Rows().value(0, u"TROB_POINT_X"_s), u"412"_s);
