@@ -44,7 +44,7 @@ double paintOnce(AccidentMap &map, QImage &image)
 // Size: the accidents on the map (10,000).
 void BenchAccidentMap(BenchRun &run)
 {
-    const int accidents = run.size("P9", 10000);
+    const int accidents = run.size("P10", 10000);
     const accidentmap::Plot season = accidentmap::PlotOf(seasonOf(accidents));
     if (season.points.plotted.size() != accidents)
         qFatal("the season's accidents are not all on the map");
@@ -63,7 +63,7 @@ void BenchAccidentMap(BenchRun &run)
     Sample points;
     for (int i = 0; i < s.at(0).values.size(); ++i)
         points.values.append(s.at(0).values.at(i) - s.at(1).values.at(i));
-    run.table.info(u"P9 the map with no point (floor)"_s, s.at(1));
-    run.table.info(u"P9 the map with %L1 accidents"_s.arg(accidents), s.at(0));
-    run.table.limit(u"P9 the %L1 points over the empty map, run by run"_s.arg(accidents), points, 100);
+    run.table.info(u"P10 the map with no point (floor)"_s, s.at(1));
+    run.table.info(u"P10 the map with %L1 accidents"_s.arg(accidents), s.at(0));
+    run.table.limit(u"P10 the %L1 points over the empty map, run by run"_s.arg(accidents), points, 100);
 }
