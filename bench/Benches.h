@@ -30,6 +30,7 @@ void BenchCounters(BenchRun &run);  // rentals saved by eight counters at once
 void BenchStartup(BenchRun &run);   // start-up to the menu against a bare window
 void BenchReports(BenchRun &run);   // report preview and a long PDF
 void BenchViewerReports(BenchRun &run); // the viewer's accident reports against hand-written queries
+void BenchAccidentTables(BenchRun &run); // the accident cross-tables against one counting pass
 
 // The child processes some benchmarks start (this program with "child").
 int FirstRowsChild(const QStringList &args);

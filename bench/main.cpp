@@ -53,6 +53,7 @@ int main(int argc, char **argv)
         {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
         {"P3", BenchExportXlsx},
         {"V1", BenchViewerReports},
+        {"P8", BenchAccidentTables},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {
