@@ -324,6 +324,10 @@ BEGIN
     END IF;
     r.use_yn := coalesce(check_code(ause_yn, '{Y,N}', '사용여부'),
                          CASE WHEN r.sale_date IS NOT NULL THEN 'Y' ELSE 'N' END);
+    -- A new sale puts the locker in use, whatever state the free row was read in.
+    IF l.sale_date IS NULL AND r.sale_date IS NOT NULL THEN
+        r.use_yn := 'Y';
+    END IF;
     r.au_emp_no := au.emp_no;
     r.au_ip := au.ip;
     r.au_date := au.at;

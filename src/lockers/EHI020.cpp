@@ -36,12 +36,12 @@ const QString Query =
     "       result_msg, status_flag, fappstate, freservestate, fcompletecode, fbank, card_seq_no, card_join_no\n"
     "FROM   eh020ms\n"
     "WHERE  season_year = :SEASON_YEAR\n"
-    "AND    (location    = :LOCATION    OR :LOCATION    IS NULL)\n"
-    "AND    (area_zone   = :AREA_ZONE   OR :AREA_ZONE   IS NULL)\n"
-    "AND    (locker_type = :LOCKER_TYPE OR :LOCKER_TYPE IS NULL)\n"
-    "AND    (locker_no   = :LOCKER_NO   OR :LOCKER_NO   IS NULL)\n"
-    "AND    (m_name      = :M_NAME      OR :M_NAME      IS NULL)\n"
-    "AND    (use_yn      = :USE_YN      OR :USE_YN      IS NULL)\n"
+    "AND    (location    = :LOCATION    OR CAST(:LOCATION AS text)    IS NULL)\n"
+    "AND    (area_zone   = :AREA_ZONE   OR CAST(:AREA_ZONE AS text)   IS NULL)\n"
+    "AND    (locker_type = :LOCKER_TYPE OR CAST(:LOCKER_TYPE AS text) IS NULL)\n"
+    "AND    (locker_no   = :LOCKER_NO   OR CAST(:LOCKER_NO AS text)   IS NULL)\n"
+    "AND    (m_name      = :M_NAME      OR CAST(:M_NAME AS text)      IS NULL)\n"
+    "AND    (use_yn      = :USE_YN      OR CAST(:USE_YN AS text)      IS NULL)\n"
     "ORDER  BY season_year, to_num(locker_no), locker_no"_s;
 
 // The new locker of a move, as the operator typed its number.
@@ -100,10 +100,6 @@ const QList<ColumnDef> Columns = {
     Hidden(u"카드순번"_s, u"CARD_SEQ_NO"_s),
     Hidden(u"카드가맹번호"_s, u"CARD_JOIN_NO"_s),
 };
-
-// The cells a cancellation or a move empties on the screen.
-const QStringList SaleCells = {u"SALE_DATE"_s, u"M_ID"_s,     u"M_NAME"_s,    u"M_IDNO"_s, u"M_TOPHONE"_s,
-                               u"PAY_CODE"_s,  u"SALE_AMT"_s, u"IPGUM_AMT"_s, u"IPGUM_YN"_s};
 
 const QStringList NoticeKey = {u"SEASON_YEAR"_s, u"LOCATION"_s, u"AREA_ZONE"_s, u"LOCKER_TYPE"_s, u"LOCKER_NO"_s};
 
@@ -513,16 +509,6 @@ void TfrmEHI020::sendNotice(const QString &status)
     prcNotice.exec();
 }
 
-void TfrmEHI020::emptySaleCells()
-{
-    const QString locker = m_notice.value(u"LOCKER_NO"_s);
-    const QScopedValueRollback showing(m_showing, true);
-    for (int row = 0; row < Rows().rowCount(); ++row)
-        if (Rows().value(row, u"LOCKER_NO"_s) == locker)
-            for (const QString &field : SaleCells)
-                Rows().setValue(row, field, QString());
-}
-
 bool TfrmEHI020::bbtSaleCancelClick()
 {
     if (!IsNoticeOpen() || refusedForPendingEdits() || !ConfirmBox(u"판매를 취소하시겠습니까?"_s))
@@ -534,10 +520,9 @@ bool TfrmEHI020::bbtSaleCancelClick()
         return false;
     }
     InfoBox(u"판매가 취소되었습니다."_s);
-    emptySaleCells();
     CloseNotice();
-    // The emptied cells are no edit: read the rows again so that no later
-    // Save sends the sale back.
+    // The row is read again as the server now holds it, its sale emptied:
+    // no change of it is left that a later Save could send back.
     searchAgain();
     return true;
 }
@@ -576,7 +561,6 @@ bool TfrmEHI020::bbtChangeClick()
         return false;
     }
     InfoBox(u"락카가 변경되었습니다."_s);
-    emptySaleCells();
     CloseNotice();
     searchAgain();
     return true;

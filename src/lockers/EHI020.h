@@ -60,7 +60,6 @@ private:
     // A cancellation or move is made on the server at once: edits not yet
     // saved would be lost by the reading that follows it.
     bool refusedForPendingEdits();
-    void emptySaleCells();
     // The rows as the server now holds them, for the same conditions.
     void searchAgain();
 

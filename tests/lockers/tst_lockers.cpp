@@ -479,6 +479,7 @@ private:
         QVERIFY(m_sales.open());
         m_sales.find<QLineEdit>(u"edtSeasonYear"_s)->setText(u"2026"_s);
         m_sales.press(Qt::Key_F3);
+        QVERIFY2(m_boxes->boxes.isEmpty(), qPrintable(m_boxes->texts().join(u" | "_s)));
         QCOMPARE(m_sales->Rows().rowCount(), 8);
     }
     void setSearchValue(QWidget *screen, const QString &control, const QString &value)
@@ -500,7 +501,16 @@ private:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         edit->setCursorPosition(0);
-        QTest::keyClicks(edit, text);
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            QTest::keyClicks(edit, text);
+        } else {
+            // Hangul arrives whole, as the input method commits it.
+            edit->insert(text);
+            emit edit->textEdited(edit->text());
+        }
     }
     QString saleAmount() const
     {
