@@ -266,8 +266,9 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(u"frmEHI020"_s, u"시즌락
     m_details += m_saleFields + m_keyFields;
 
     // Each change of a detail field goes into the row at once; the row is
-    // saved with Save.
+    // saved with Save. The fields take the base's keys (Enter moves on).
     for (QWidget *control : std::as_const(m_details)) {
+        BindHeadField(control);
         const QString field = control == wneUnitAmt ? u"UNIT_AMT"_s
                               : control == wmeSaleDate ? u"SALE_DATE"_s
                               : control == wneSaleAmt ? u"SALE_AMT"_s

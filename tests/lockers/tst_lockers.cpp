@@ -13,6 +13,7 @@
 #include "ShownScreen.h"
 #include "TestDatabase.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,8 +190,11 @@ private slots:
     void saleOfAFreeLocker()
     {
         openSales();
+        QVERIFY(!m_sales.find<QWidget>(u"panSale"_s)->isVisible());
+        QTest::mouseClick(m_sales.find<QPushButton>(u"bbtSaleHeader"_s), Qt::LeftButton);
+        QVERIFY(m_sales.find<QWidget>(u"panSale"_s)->isVisible());
         m_sales->Grid()->setCurrentRow(rowOf(u"102"_s));
-        m_sales->bbtSaleClick();
+        QTest::mouseClick(m_sales.find<QPushButton>(u"bbtSale"_s), Qt::LeftButton);
         QCOMPARE(m_boxes->texts(), QStringList{u"고객정보와 판매정보를 등록하신 후 Save 버튼을 누르세요"_s});
         QVERIFY(!m_sales->IsNoticeOpen());
         QCOMPARE(m_sales.find<MaskEdit>(u"wmeSaleDate"_s)->plainText(), TodayKey());
@@ -198,6 +202,8 @@ private slots:
         QVERIFY(!m_sales.find<QWidget>(u"wneSaleAmt"_s)->isEnabled());
 
         typeInto(u"edtMName"_s, u"박새손"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // keyboard first: Enter moves on
+        QCOMPARE(QApplication::focusWidget(), m_sales.find<QWidget>(u"wmeMIdno"_s));
         typeInto(u"wmeMIdno"_s, u"900101123456"_s);
         QCOMPARE(saleAmount(), QString()); // twelve digits: not yet
         typeInto(u"wmeMIdno"_s, u"9001011234567"_s);
