@@ -2,6 +2,7 @@
 
 #include "EHP030.h"
 #include "GridModel.h"
+#include "GridView.h"
 #include "LockerFields.h"
 
 #include <QLineEdit>
@@ -56,6 +57,7 @@ TfrmEHS030::TfrmEHS030(QWidget *parent)
         Column(u"사용여부"_s, u"USE_YN"_s, 50, 9),
         Column(u"승인번호"_s, u"APPROVAL_NO"_s, 80, 15),
     });
+    rgrGrid->setFooterVisible(false); // the list counts nothing on screen; the paper shows the count
     SetQuery(uR"sql(SELECT season_year, location, area_zone, locker_type, locker_no, sale_date, m_id, m_name,
        fn_za010ms_04(m_idno) AS m_idno, fn_za010ms_04(m_tophone) AS m_tophone, pay_code, sale_amt,
        dc_remarks, ipgum_amt, ipgum_yn, assurance_amt, key_receipt_date, key_restore_date, use_yn,

@@ -453,6 +453,7 @@ private slots:
         list.press(Qt::Key_F3);
         const GridModel *rows = list->findChild<GridModel *>();
         QVERIFY(rows);
+        QVERIFY(!list.find<GridView>(u"rgrGrid"_s)->isFooterVisible());
         QCOMPARE(column(*rows, u"LOCKER_NO"_s), lockers);
     }
 
