@@ -64,6 +64,8 @@ const QList<Preset> &presets()
         {u"EDI030"_s, {{u"edtSeason"_s, u"26"_s}}}, // today is a judged test day of the demo
         {u"EDS050"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EDS060"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EHS030"_s, {{u"edtSeasonYear"_s, QString::number(QDate::currentDate().year())}}}, // it starts at 2010
+        {u"EHS040"_s, {{u"dtpFromDate"_s, u"-30"_s}}}, // the demo's sales of this month
     };
     return table;
 }
@@ -171,8 +173,9 @@ QString applyPreset(TfrmZZI000 &screen, const QString &id)
                 combo->setCode(value);
             else if (auto *edit = qobject_cast<QLineEdit *>(control))
                 edit->setText(value);
-            else if (auto *date = qobject_cast<QDateEdit *>(control); date && value.startsWith(u'+'))
-                date->setDate(QDate::currentDate().addDays(value.mid(1).toInt()));
+            else if (auto *date = qobject_cast<QDateEdit *>(control);
+                     date && (value.startsWith(u'+') || value.startsWith(u'-')))
+                date->setDate(QDate::currentDate().addDays(value.toInt()));
             else
                 return u"the tour's search value for "_s + name + u" has no such field"_s;
         }

@@ -43,6 +43,11 @@
 #include "EES090.h"
 #include "EES120.h"
 #include "EES140.h"
+#include "EHI010.h"
+#include "EHI020.h"
+#include "EHI040.h"
+#include "EHS030.h"
+#include "EHS040.h"
 #include "ZZI000.h"
 
 #include <vector>
@@ -101,6 +106,11 @@ const std::vector<ScreenEntry> &screens()
         {u"EES080"_s, MakeScreen<TfrmEES080>},
         {u"EES090"_s, MakeScreen<TfrmEES090>},
         {u"EES120"_s, MakeScreen<TfrmEES120>},
+        {u"EHI010"_s, MakeScreen<TfrmEHI010>},
+        {u"EHI020"_s, MakeScreen<TfrmEHI020>},
+        {u"EHI040"_s, MakeScreen<TfrmEHI040>},
+        {u"EHS030"_s, MakeScreen<TfrmEHS030>},
+        {u"EHS040"_s, MakeScreen<TfrmEHS040>},
     };
     return table;
 }

@@ -3,6 +3,7 @@
 #include "Cp949.h"
 #include "SqlQuery.h"
 
+#include <QLocale>
 #include <QSqlRecord>
 
 #include <algorithm>
@@ -216,6 +217,16 @@ QString GridModel::displayText(int row, int column) const
     if (!list.isEmpty())
         return list.labelOf(stored);
     const QString &mask = m_columns.at(column).displayMask;
+    // "#,##0": a whole amount with "," between its thousands.
+    if (mask == QLatin1String("#,##0")) {
+        bool whole = false;
+        const qint64 amount = stored.toLongLong(&whole);
+        if (!whole)
+            return stored;
+        QLocale grouped = QLocale::c();
+        grouped.setNumberOptions(QLocale::DefaultNumberOptions);
+        return grouped.toString(amount);
+    }
     if (mask.isEmpty() || mask.count(QLatin1Char('9')) != stored.size())
         return stored;
     QString shown;

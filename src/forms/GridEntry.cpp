@@ -109,6 +109,10 @@ TfrmGridEntry::TfrmGridEntry(const QString &formName, const QString &caption, co
     AddHotkey(QKeySequence(Qt::Key_F4), u"신규"_s, [this] { bbtAddClick(); });
     AddHotkey(QKeySequence(Qt::Key_F9), u"삭제"_s, [this] { bbtDeleteClick(); });
 
+    // The save procedure gets the row's cells, the searched values and the
+    // edit status wherever it has those parameters.
+    Calls(prcProc, [this] { return ChangeParameters() + SearchParameters() + QStringList{u"AEDITSTATUS"_s}; });
+
     connect(rgrGrid, &GridView::currentRowChanged, this,
             Guarded([this](int now, int previous) { currentRowMoved(now, previous); }));
     connect(m_rows, &GridModel::valueChanged, this,

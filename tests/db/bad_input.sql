@@ -935,3 +935,194 @@ BEGIN
     RAISE NOTICE '% lesson cases passed', n_cases;
 END
 $test$;
+
+-- The season locker procedures, walked the same way: each case changes one
+-- parameter of a valid call; expected the Korean refusal with the tables
+-- unchanged, or the value stored as sent.
+DO $test$
+DECLARE
+    state_sql constant text := $$
+        SELECT md5(string_agg(r, E'\n' ORDER BY r)) FROM (
+            SELECT 'eh010ms' || t::text AS r FROM eh010ms t UNION ALL
+            SELECT 'eh020ms' || t::text FROM eh020ms t UNION ALL
+            SELECT 'eh030ms' || t::text FROM eh030ms t) x $$;
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        me(args) AS (VALUES (jsonb_build_object('au_emp_no', 'T0001', 'au_ip', 'T0001 COUNTER-01'))),
+        base(proc, status, args) AS (
+            -- The fee lookup only reads: it has no audit parameters.
+            SELECT b.proc, b.status, CASE WHEN b.proc = 'pr_ehi020_02' THEN b.args ELSE me.args || b.args END
+              FROM me, (VALUES
+            ('pr_ehi010_01', '1', '{"aseason_year": "2026", "aseq_no": "1", "alocation": "M", "aarea_zone": "A",
+                                    "alocker_type": "1", "aunit_amt": "110000", "amember_amt": "90000",
+                                    "abeginning_no": "101", "alocker_qty": "4"}'::jsonb),
+            ('pr_ehi010_01', '2', '{"aseason_year": "2026", "alocation": "M", "aarea_zone": "B",
+                                    "alocker_type": "2", "aunit_amt": "1", "amember_amt": "1",
+                                    "abeginning_no": "401", "alocker_qty": "2"}'),
+            ('pr_ehi010_01', '3', '{"aseason_year": "2026", "aseq_no": "2"}'),
+            ('pr_ehi010_02', NULL, '{"aseason_year": "2026", "aseq_no": "2"}'),
+            ('pr_ehi020_01', '1', '{"aseason_year": "2026", "alocker_no": "102", "asale_date": "20261210",
+                                    "am_name": "박손님", "am_idno": "9001011234567", "apay_code": "현금",
+                                    "aipgum_amt": "100000", "akey_receipt_date": "20261210"}'),
+            ('pr_ehi020_02', NULL, '{"am_idno": "9001011234567", "aseason_year": "2026", "alocker_no": "102"}'),
+            ('pr_ehi020_03', '3', '{"aseason_year": "2026", "alocker_no": "101"}'),
+            ('pr_ehi020_03', '4', '{"aseason_year": "2026", "alocker_no": "101", "alocker_no_change": "102"}'),
+            ('pr_ehi040_01', '1', '{"aseason_year": "2026", "aseq_no": "1", "aipgum_date": "20261210",
+                                    "areturn_date": "20261211"}')
+            ) AS b(proc, status, args)),
+        cases(name, proc, status, arg, val, expect, read) AS (
+            SELECT format('%s %s: %s', d.proc, d.arg, v), d.proc, d.status, d.arg, v,
+                   d.label || '을(를) 정확히 입력하십시오.', NULL::text
+              FROM (VALUES ('pr_ehi020_01', '1', 'asale_date', '판매일자'),
+                           ('pr_ehi020_01', '1', 'akey_receipt_date', '키 수령일자'),
+                           ('pr_ehi040_01', '1', 'aipgum_date', '위약금 입금일자'),
+                           ('pr_ehi040_01', '1', 'areturn_date', '환불일자')) d(proc, status, arg, label),
+                   unnest('{20260431,20251301,abcdefgh,2025011,２０２５０１１０}'::text[]) v
+            UNION ALL
+            SELECT format('%s %s blank %L', r.proc, r.arg, b), r.proc, r.status, r.arg, b,
+                   r.label || '을(를) 입력하십시오.', NULL
+              FROM (VALUES ('pr_ehi010_01', '2', 'aseason_year', '시즌년도'),
+                           ('pr_ehi010_01', '2', 'aunit_amt', '일반요금'),
+                           ('pr_ehi010_01', '2', 'amember_amt', '회원요금'),
+                           ('pr_ehi010_01', '2', 'abeginning_no', '시작락카번호'),
+                           ('pr_ehi010_01', '2', 'alocker_qty', '락카수량'),
+                           ('pr_ehi010_01', '1', 'aseq_no', '순번'),
+                           ('pr_ehi010_02', NULL, 'aseq_no', '순번'),
+                           ('pr_ehi020_01', '1', 'alocker_no', '락카번호'),
+                           ('pr_ehi020_01', '1', 'am_name', '고객성명'),
+                           ('pr_ehi020_01', '1', 'am_idno', '고객주민번호'),
+                           ('pr_ehi020_01', '1', 'apay_code', '입금구분'),
+                           ('pr_ehi020_02', NULL, 'am_idno', '고객주민번호'),
+                           ('pr_ehi020_03', '3', 'aseason_year', '시즌년도'),
+                           ('pr_ehi040_01', '1', 'aseq_no', '순번')) r(proc, status, arg, label),
+                   unnest(ARRAY[NULL, '', '   ', E'\u3000']) b
+            UNION ALL
+            SELECT format('%s %s %s', k.proc, k.arg, k.val), k.proc, k.status, k.arg, k.val, k.expect, NULL
+              FROM (VALUES
+                ('pr_ehi010_01', '2', 'alocker_qty', '0', '락카수량은(는) 1부터 9999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi010_01', '2', 'alocker_qty', '1e3', '락카수량은(는) 1부터 9999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi010_01', '2', 'alocker_qty', '１', '락카수량은(는) 1부터 9999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi010_01', '2', 'aunit_amt', '-1', '일반요금은(는) 0부터 9999999999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi010_01', '2', 'aunit_amt', '1,000', '일반요금은(는) 0부터 9999999999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi010_01', '2', 'aseason_year', '26', '시즌년도을(를) 정확히 입력하십시오.'),
+                ('pr_ehi010_01', '2', 'abeginning_no', '102', '락카번호 102부터 103까지는 다른 블록과 겹칩니다.'),
+                ('pr_ehi010_01', '2', 'abeginning_no', '9999',
+                 '락카번호는 9999를 넘을 수 없습니다. 시작락카번호와 락카수량을 확인하십시오.'),
+                ('pr_ehi010_01', '1', 'alocation', 'S', '락카가 생성된 블록은 요금만 변경할 수 있습니다. (순번 1)'),
+                ('pr_ehi010_01', '1', 'alocker_qty', '5', '락카가 생성된 블록은 요금만 변경할 수 있습니다. (순번 1)'),
+                ('pr_ehi010_01', '1', 'aseq_no', '9', '순번 9 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.'),
+                ('pr_ehi010_01', '3', 'aseq_no', '1', '락카가 생성된 블록은 삭제할 수 없습니다. (순번 1)'),
+                ('pr_ehi010_02', NULL, 'aseq_no', '1', '시즌락카 일괄처리 작업이 이미 완료되었습니다. 확인바랍니다.'),
+                ('pr_ehi010_02', NULL, 'aseq_no', '9', '순번 9 은(는) 등록되어 있지 않습니다. 저장 후 다시 조회하십시오.'),
+                ('pr_ehi010_02', NULL, 'aseq_no', $$2' OR '1'='1$$, '순번은(는) 1부터 9999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'alocker_no', '101',
+                 '락카번호 101 은(는) 이미 다른 고객에게 판매된 락카입니다. 다시 조회하십시오.'),
+                ('pr_ehi020_01', '1', 'alocker_no', '999', '락카번호 999 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.'),
+                ('pr_ehi020_01', '1', 'alocker_no', 'abc', '락카번호을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'alocker_no', $$102' OR '1'='1$$, '락카번호을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'am_idno', '900101-1234567', '고객주민번호을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'am_idno', '90010112345678', '고객주민번호을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'apay_code', '수표', '입금구분을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'apay_code', '1', '입금구분을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'am_name', repeat('가', 11), '고객성명은(는) 20바이트(한글 10자)를 넘을 수 없습니다.'),
+                ('pr_ehi020_01', '1', 'aipgum_amt', '-5', '입금금액은(는) 0부터 9999999999까지의 숫자로 입력하십시오.'),
+                ('pr_ehi020_01', '1', 'akey_restore_date', '20261209', '키 반납일자는 키 수령일자보다 앞설 수 없습니다.'),
+                ('pr_ehi020_01', '1', 'ause_yn', 'C', '사용여부을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_02', NULL, 'am_idno', '123', '고객주민번호을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_02', NULL, 'alocker_no', '999', '락카번호 999 은(는) 등록되어 있지 않습니다.'),
+                ('pr_ehi020_03', '3', 'alocker_no', '102', '락카번호 102 은(는) 판매되지 않은 락카입니다. 다시 조회하십시오.'),
+                ('pr_ehi020_03', '3', 'alocker_no', '999', '락카번호 999 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.'),
+                ('pr_ehi020_03', '4', 'alocker_no_change', '12', '변경 락카번호 입력을 확인하세요.'),
+                ('pr_ehi020_03', '4', 'alocker_no_change', NULL, '변경 락카번호 입력을 확인하세요.'),
+                ('pr_ehi020_03', '4', 'alocker_no_change', '101', '변경 락카번호 입력을 확인하세요.'),
+                ('pr_ehi020_03', '4', 'alocker_no_change', '104', '이미 판매된 락카번호로는 변경이 불가합니다.'),
+                ('pr_ehi020_03', '4', 'alocker_no_change', '201',
+                 '변경 락카번호의 락카형이 달라서 변경할수 없습니다.확인하세요'),
+                ('pr_ehi020_03', '4', 'alocker_no_change', 'abc', '변경 락카번호을(를) 정확히 입력하십시오.'),
+                ('pr_ehi020_03', '4', 'alocker_no', '103', '락카번호 103 은(는) 판매되지 않은 락카입니다. 다시 조회하십시오.'),
+                ('pr_ehi040_01', '1', 'aseq_no', '9', '순번 9 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.'),
+                ('pr_ehi040_01', '1', 'aseq_no', '1 OR 1=1', '순번은(는) 1부터 2147483647까지의 숫자로 입력하십시오.')
+              ) k(proc, status, arg, val, expect)
+            UNION ALL
+            SELECT format('%s %s edit status %L', p.proc, p.status, s), p.proc, p.status, 'aeditstatus', s,
+                   '작업구분이 올바르지 않습니다.', NULL
+              FROM (VALUES ('pr_ehi020_01', '1', ARRAY['2', '3', '4', '0']), ('pr_ehi040_01', '1', ARRAY['2', '3', '4']),
+                           ('pr_ehi020_03', '3', ARRAY['1', '2', '5', '', NULL]),
+                           ('pr_ehi010_01', '1', ARRAY['4', '0', $$1'; --$$])) p(proc, status, states),
+                   unnest(p.states) s
+            UNION ALL
+            -- Texts are data: kept as sent.
+            SELECT format('%s %s %L', t.proc, t.arg, v), t.proc, t.status, t.arg, v, NULL, t.read
+              FROM (VALUES ('pr_ehi020_01', '1', 'am_name', $$SELECT m_name FROM eh020ms WHERE locker_no = '102'$$),
+                           ('pr_ehi020_01', '1', 'adc_remarks',
+                            $$SELECT dc_remarks FROM eh020ms WHERE locker_no = '102'$$),
+                           ('pr_ehi020_01', '1', 'am_tophone',
+                            $$SELECT fn_za010ms_04(m_tophone) FROM eh020ms WHERE locker_no = '102'$$))
+                   t(proc, status, arg, read),
+                   unnest(ARRAY[$$O'Brien$$, $$';DROP TABLE x--$$, repeat('가', 10)]) v
+        )
+        SELECT cases.*, base.args
+          FROM cases LEFT JOIN base ON base.proc = cases.proc AND base.status IS NOT DISTINCT FROM cases.status
+         ORDER BY cases.proc, cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        IF c.args IS NULL THEN
+            failures := failures || format('%s: no valid call of %s with status %s', c.name, c.proc, c.status);
+            CONTINUE;
+        END IF;
+        SELECT format('SELECT * FROM %I(%s)', c.proc, string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args
+                               || CASE WHEN c.status IS NULL OR c.arg = 'aeditstatus' THEN '{}'::jsonb
+                                       ELSE jsonb_build_object('aeditstatus', c.status) END
+                               || jsonb_build_object(c.arg, c.val)) AS a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect IS NOT NULL THEN
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the tables changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % locker cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% locker cases passed', n_cases;
+END
+$test$;

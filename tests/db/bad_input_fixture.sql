@@ -47,3 +47,16 @@ INSERT INTO ed020ms (season_gubun, recv_no, apply_date, entry_name_kor, id_no, m
 VALUES ('26', 1, '20261201', '김참가', kest_private.enc('8001011234567'), kest_private.enc('010-1111-2222'), '01');
 INSERT INTO ed020dt (season_gubun, examine_date, recv_no, examiner_a, examiner_b, examiner_c)
 VALUES ('26', '20261220', 1, '가', '나', '다');
+
+-- Season lockers: block 1 created (101 sold in cash, 104 sold by card,
+-- 102 and 103 free), block 2 without lockers, and one penalty record.
+INSERT INTO eh010ms (season_year, seq_no, location, area_zone, locker_type, unit_amt, member_amt, beginning_no, locker_qty)
+VALUES ('2026', 1, 'M', 'A', '1', 100000, 80000, 101, 4),
+       ('2026', 2, 'M', 'B', '2', 150000, 120000, 201, 2);
+INSERT INTO eh020ms (season_year, location, area_zone, locker_type, locker_no, unit_amt, member_amt, use_yn)
+SELECT '2026', 'M', 'A', '1', n::text, 100000, 80000, 'N' FROM generate_series(101, 104) n;
+UPDATE eh020ms SET sale_date = '20261201', m_name = '김사물', m_idno = kest_private.enc('8001011234567'),
+                   pay_code = '현금', sale_amt = 100000, ipgum_amt = 100000, ipgum_yn = 'Y', use_yn = 'Y'
+ WHERE locker_no IN ('101', '104');
+INSERT INTO eh030ms (season_year, seq_no, cancel_date, location, area_zone, locker_type, locker_no, m_name, penalty_amt)
+VALUES ('2026', 1, '20261205', 'M', 'A', '1', '105', '최취소', 10000);
