@@ -26,3 +26,8 @@ INSERT INTO ed020ms (season_gubun, recv_no, apply_date, entry_name_kor, id_no, m
 VALUES ('26', 1, '20261201', '김참가', kest_private.enc('8001011234567'), kest_private.enc('010-1111-2222'), '01');
 INSERT INTO ed020dt (season_gubun, examine_date, recv_no, examiner_a, examiner_b, examiner_c)
 VALUES ('26', '20261220', 1, '가', '나', '다');
+INSERT INTO ba040ms (member_no, member_name, id_no, id_no_hash, sex_code, use_date_from, use_date_to, member_group_code)
+VALUES ('2000000001', '김회원', kest_private.enc('8001011234567'), kest_private.id_no_hash('8001011234567'), '1',
+        '20250101', '20251231', '20'),
+       ('2000000002', '이회원', kest_private.enc('8101011234567'), kest_private.id_no_hash('8101011234567'), '2',
+        '20250101', '20251231', '20');
