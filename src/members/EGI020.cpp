@@ -183,7 +183,7 @@ TfrmEGI020::TfrmEGI020(QWidget *parent) : TfrmEZI020(u"frmEGI020"_s, u"회원 �
     qryQuery.setSql(SearchSql({}));
     prcProc.setName(u"pr_egi020_01"_s);
     prcProc.declare({u"AEDITSTATUS"_s, u"AMEMBER_GROUP_CODE"_s, u"AGUEST_TYPE"_s, u"AGOLF_CODE"_s,
-                     u"AUSE_ROOM_TYPE"_s});
+                     u"AUSE_ROOM_TYPE"_s, u"ASEX_CODE"_s});
     Calls(prcProc, [] {
         QStringList offered;
         for (const ColumnDef &column : Columns)
@@ -225,7 +225,10 @@ void TfrmEGI020::FormReady()
     SqlQuery codes(u"SELECT detail_name FROM zx010ms WHERE head = 'Z0008' ORDER BY detail"_s);
     codes.exec();
     while (codes.next())
-        cmbSex->addItem(codes.value(0).toString());
+        cmbSex->addItem(codes.value(0));
+    // A stored code the group lacks is shown, and can be chosen, as this.
+    if (cmbSex->findText(SexLabelOf({})) < 0)
+        cmbSex->addItem(SexLabelOf({}));
     cmbSex->setCurrentIndex(-1);
 }
 
@@ -253,9 +256,7 @@ void TfrmEGI020::showRow(int row)
     wlbMemberNo->setText(has ? Rows().value(row, u"MEMBER_NO"_s) : QString());
     const QString code = has ? Rows().value(row, u"SEX_CODE"_s) : QString();
     const QString label = SexLabelOf(code);
-    cmbSex->setCurrentIndex(cmbSex->findText(label));
-    if (cmbSex->currentIndex() < 0)
-        cmbSex->setEditText(label);
+    cmbSex->setCurrentIndex(has ? cmbSex->findText(label) : -1);
     wlbSexCode->setText(has ? SexCodeOf(label) : QString());
     m_showing = false;
 }
@@ -320,6 +321,8 @@ void TfrmEGI020::RunSaveProc()
     prcProc.setValue(u"AGUEST_TYPE"_s, u"250"_s);
     prcProc.setValue(u"AGOLF_CODE"_s, u"99"_s);
     prcProc.setValue(u"AUSE_ROOM_TYPE"_s, u"99"_s);
+    // The code follows the label shown: one the list does not know goes out as 'Z'.
+    prcProc.setValue(u"ASEX_CODE"_s, SexCodeOf(SexLabelOf(Rows().value(SavingRow(), u"SEX_CODE"_s))));
     TfrmEZI020::RunSaveProc();
     if (RowStateOf(SavingRow()) == EditStatus::Inserted)
         m_insertedRows.append(SavingRow());
