@@ -18,7 +18,8 @@ SELECT '20' || lpad(n::text, 8, '0'),
        to_char(CURRENT_DATE + CASE WHEN n % 4 = 0 THEN -(n * 3) ELSE 365 - n END, 'YYYYMMDD'),
        '20', '250', '99', '99'
   FROM generate_series(1, 40) AS n,
-       LATERAL (SELECT to_char(700101 + n * 37, 'FM000000') || (1 + n % 2)::text || lpad(n::text, 6, '0') AS id) x;
+       LATERAL (SELECT (70 + n % 20)::text || lpad((1 + n % 12)::text, 2, '0') || '15' || (1 + n % 2)::text
+                       || lpad(n::text, 6, '0') AS id) x;
 
 INSERT INTO ba040ms (member_no, member_name, birth_day, id_no, id_no_hash, sex_code, use_date_from, use_date_to,
                      member_group_code)

@@ -88,6 +88,8 @@ const Detail Details[] = {
     {u"edtUseDateTo", u"USE_DATE_TO", u"사용종료일자 :", 8},
 };
 
+const QString SexCodesSql = u"SELECT detail_name FROM zx010ms WHERE head = 'Z0008' ORDER BY detail"_s;
+
 const QString Current = u"정상회원"_s;
 const QString Expired = u"만료회원"_s;
 
@@ -110,7 +112,6 @@ AND    (member_name LIKE '%' || CAST(:MEMBER_NAME AS text) || '%' OR CAST(:MEMBE
 
 TfrmEGI020::TfrmEGI020(QWidget *parent) : TfrmEZI020(u"frmEGI020"_s, u"회원 등록"_s, parent)
 {
-    CreateSearchBar();
     auto *nameLabel = new QLabel(u"회원명 :"_s, panSearch);
     edtSearchName = new QLineEdit(panSearch);
     edtSearchName->setObjectName(u"edtSearchName"_s);
@@ -219,10 +220,15 @@ QString TfrmEGI020::SearchSql(const QString &condition)
     return Query;
 }
 
+QStringList TfrmEGI020::ContractSql() const
+{
+    return {SearchSql({}), SearchSql(Current), SearchSql(Expired), SexCodesSql};
+}
+
 void TfrmEGI020::FormReady()
 {
     TfrmEZI020::FormReady();
-    SqlQuery codes(u"SELECT detail_name FROM zx010ms WHERE head = 'Z0008' ORDER BY detail"_s);
+    SqlQuery codes(SexCodesSql);
     codes.exec();
     while (codes.next())
         cmbSex->addItem(codes.value(0));

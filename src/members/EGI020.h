@@ -24,6 +24,7 @@ public:
     // The query of a search for the condition list's text.
     static QString SearchSql(const QString &condition);
 
+    QStringList ContractSql() const override;
     bool bbtAddClick() override;
     bool bbtCancelClick() override;
 
