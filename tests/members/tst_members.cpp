@@ -5,6 +5,7 @@
 #include "ShownScreen.h"
 #include "TestDatabase.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +159,22 @@ private slots:
         QCOMPARE(m_db->adminScalar(u"SELECT count(*) FROM ktuser.ba040ms"_s), u"3"_s);
         QCOMPARE(find<QLineEdit>(u"edtMemberName"_s)->text(), u"최중복"_s);
         QCOMPARE(rows().value(0, u"MEMBER_NO"_s), QString());
+    }
+
+    // A double click asks before registering; Yes goes to the name. Cancel
+    // empties the condition and returns to the name condition.
+    void doubleClickAndCancel()
+    {
+        openAndSearch();
+        m_boxes->confirmAnswers = {true};
+        emit m_screen->Grid()->doubleClicked(rows().index(0, 0));
+        QCOMPARE(m_boxes->texts(),
+                 QStringList{u"등록하시겠습니까?\r\n내용수정후 저장버튼을 누르시면 등록내용이 저장됩니다."_s});
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(u"edtMemberName"_s));
+        find<QComboBox>(u"cmbCondition"_s)->setCurrentIndex(1);
+        QTest::keyClick(m_screen.get(), Qt::Key_F8);
+        QCOMPARE(find<QComboBox>(u"cmbCondition"_s)->currentIndex(), -1);
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(u"edtSearchName"_s));
     }
 
 private:
