@@ -294,9 +294,13 @@ bool TfrmEGI020::bbtAddClick()
 {
     if (!bbtAdd->isEnabled() || !bbtAdd->isVisible())
         return false;
-    // A new member replaces the list, which holds no unsaved row by then.
-    Rows().close();
-    Rows().open();
+    // A new member replaces the list; with changes not yet saved the list
+    // stays, and the new member is added below them, so nothing typed is lost.
+    PostRow();
+    if (PendingChanges().isEmpty()) {
+        Rows().close();
+        Rows().open();
+    }
     if (!TfrmEZI020::bbtAddClick())
         return false;
     const int row = rgrGrid->currentRow();

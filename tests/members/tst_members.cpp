@@ -146,6 +146,22 @@ private slots:
                  u"2000000001/010-1111-1111/2/20/250/99/99 2000000002/010-0000-0000/02-222-2222/Z/20/250/99/99"_s);
     }
 
+    // New after an unsaved edit: the list stays and one save sends both.
+    void newAfterAnEditKeepsTheEdit()
+    {
+        openAndSearch();
+        editCell(rgrRow(u"2000000001"_s), u"HOME_TEL"_s, u"02-333-3333"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F4);
+        QCOMPARE(rows().rowCount(), 3);
+        type(u"edtMemberName"_s, u"윤신규"_s);
+        QTest::keyClick(m_screen.get(), Qt::Key_F2);
+        QCOMPARE(m_boxes->lastText(), u"자료를 정상적으로 저장했습니다."_s);
+        QCOMPARE(m_db->adminScalar(u"SELECT fn_za010ms_04(home_tel) || ' ' || (SELECT member_name FROM ktuser.ba040ms"
+                                   " WHERE member_no = '2000000003') FROM ktuser.ba040ms"
+                                   " WHERE member_no = '2000000001'"_s),
+                 u"02-333-3333 윤신규"_s);
+    }
+
     // A resident number another member holds: refused, nothing saved, the
     // typed values kept.
     void registeredResidentNumberIsRefused()
