@@ -62,3 +62,9 @@ SELECT pg_temp.expect('nothing written by refusals', (SELECT h FROM before),
 SELECT pg_temp.expect('own number kept', '2000000042', pg_temp.save('1', '2000000042', '이신규', '9001011234567'));
 SELECT pg_temp.expect('number changed', '2000000042', pg_temp.save('1', '2000000042', '이신규', '9001011234568'));
 SELECT pg_temp.expect('freed number taken', '2000000044', pg_temp.save('2', NULL, '정신규', '9001011234567'));
+
+-- The ticketing tables and the member master are the counters' to read, never to write.
+SELECT pg_temp.expect(format('%s read only', t), 'permission denied for table ' || t,
+                      pg_temp.refusal(format('DELETE FROM %I', t)))
+  FROM unnest('{ia010ms,ia020ms,jb010ms,jb020ms,fa010ms,ja010ms,ba040ms}'::text[]) AS t;
+SELECT pg_temp.expect('readable', '0', (SELECT count(*)::text FROM ia010ms));
