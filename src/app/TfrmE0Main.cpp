@@ -28,6 +28,7 @@
 #include "EES003.h"
 #include "EES004.h"
 #include "EES010.h"
+#include "EFS010.h"
 #include "EGI020.h"
 #include "ZZI000.h"
 
@@ -72,6 +73,7 @@ const std::vector<ScreenEntry> &screens()
         {u"EES001"_s, MakeScreen<TfrmEES001>},
         {u"EES003"_s, MakeScreen<TfrmEES003>},
         {u"EES004"_s, MakeScreen<TfrmEES004>},
+        {u"EFS010"_s, MakeScreen<TfrmEFS010>},
         {u"EGI020"_s, MakeScreen<TfrmEGI020>},
     };
     return table;
