@@ -108,4 +108,7 @@ TfrmEFS010::TfrmEFS010(QWidget *parent)
     });
     cdsQuery->setColumns(Columns());
     SetQuery(ListSql());
+    // Nothing is printed from this list.
+    bbtPrint->hide();
+    bbtPreview->hide();
 }
