@@ -35,6 +35,8 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         if (kind == u"counter"_s)
             return CounterChild(args);
+        if (kind == u"statistics"_s)
+            return StatisticsChild(args);
         std::fprintf(stderr, "unknown child %s\n", argv[2]);
         return 2;
     }
@@ -53,6 +55,8 @@ int main(int argc, char **argv)
         {"P5", BenchCounters},  {"P6", BenchStartup},   {"P7", BenchReports},
         {"P3", BenchExportXlsx},
         {"V1", BenchViewerReports},
+        {"P8", BenchAccidentTables},
+        {"P9", BenchReplicaReads},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {

@@ -87,7 +87,7 @@ void runClerk(int n, const QString &database, int rounds, Tally &tally)
 
 int runSoak(int connections, int rounds)
 {
-    Findings findings(u"R11"_s);
+    Findings findings(u"R14"_s);
     findings.say(u"tried: %1 connections adding %2 members each, every other one under a resident number all of"
                  " them name"_s.arg(connections).arg(rounds));
     TestDatabase db(qEnvironmentVariable("KEST_SOAK_DB", u"soak_members"_s));

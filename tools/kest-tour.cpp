@@ -19,6 +19,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -55,6 +57,9 @@ const QList<Preset> &presets()
         {u"EBS100"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EBS120"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EBS130"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"ECI010"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"ECI020"_s, {{u"edtSeason"_s, u"26"_s}, {u"edtReceiptNo"_s, u"1"_s}}},
+        {u"ECI050"_s, {{u"dtpDate"_s, u"+1"_s}}}, // days after the load: today cannot be booked
         {u"EDI020"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EDI030"_s, {{u"edtSeason"_s, u"26"_s}}}, // today is a judged test day of the demo
         {u"EDS050"_s, {{u"edtSeason"_s, u"26"_s}}},
@@ -166,6 +171,8 @@ QString applyPreset(TfrmZZI000 &screen, const QString &id)
                 combo->setCode(value);
             else if (auto *edit = qobject_cast<QLineEdit *>(control))
                 edit->setText(value);
+            else if (auto *date = qobject_cast<QDateEdit *>(control); date && value.startsWith(u'+'))
+                date->setDate(QDate::currentDate().addDays(value.mid(1).toInt()));
             else
                 return u"the tour's search value for "_s + name + u" has no such field"_s;
         }

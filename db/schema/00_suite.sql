@@ -136,3 +136,13 @@ CREATE TABLE ja010ms (
     upjang_name varchar(100) NOT NULL,
     upjang_type varchar(2)   NOT NULL
 );
+
+-- The suite's calendar: one row per date, YOIL_CODE the weekday as 1
+-- Sunday to 7 Saturday. The accident statistics count weekdays from it.
+CREATE TABLE zx020ms (
+    caln_date varchar(8) PRIMARY KEY CHECK (caln_date ~ '^[0-9]{8}$'),
+    yoil_code varchar(1) NOT NULL CHECK (yoil_code BETWEEN '1' AND '7'),
+    au_emp_no varchar(20),
+    au_ip     varchar(60),
+    au_date   timestamp(0) DEFAULT LOCALTIMESTAMP(0)
+);

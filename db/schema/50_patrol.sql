@@ -98,3 +98,5 @@ CREATE TABLE ee010ms (
     PRIMARY KEY (trob_date, trob_no)
 );
 CREATE INDEX ee010ms_in_name ON ee010ms (in_name);
+-- The daily lists read a day or a period of one place class.
+CREATE INDEX ee010ms_peak_date ON ee010ms (peak_gubun, trob_date);

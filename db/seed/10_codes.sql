@@ -104,6 +104,13 @@ INSERT INTO zx010ms (head, detail, detail_name) VALUES
     ('E0024', '03', '중급'),
     ('E0024', '04', '상급');
 
+-- The skill a club trainee wants to learn.
+INSERT INTO zx010ms (head, detail, detail_name) VALUES
+    ('E0025', '01', '기초 자세'),
+    ('E0025', '02', '회전'),
+    ('E0025', '03', '모굴'),
+    ('E0025', '04', '레이싱');
+
 -- Display names of the database users, keyed by the user name in upper case.
 INSERT INTO zx010ms (head, detail, detail_name) VALUES
     ('Z9999', 'KTUSER', '스포츠운영');

@@ -16,6 +16,11 @@
 #include "EBS110.h"
 #include "EBS120.h"
 #include "EBS130.h"
+#include "ECI010.h"
+#include "ECI020.h"
+#include "ECI030.h"
+#include "ECI040.h"
+#include "ECI050.h"
 #include "EDI010.h"
 #include "EDI020.h"
 #include "EDI030.h"
@@ -28,6 +33,16 @@
 #include "EES003.h"
 #include "EES004.h"
 #include "EES010.h"
+#include "EES020.h"
+#include "EES030.h"
+#include "EES040.h"
+#include "EES050.h"
+#include "EES060.h"
+#include "EES070.h"
+#include "EES080.h"
+#include "EES090.h"
+#include "EES120.h"
+#include "EES140.h"
 #include "EFS010.h"
 #include "EGI020.h"
 #include "ZZI000.h"
@@ -61,6 +76,11 @@ const std::vector<ScreenEntry> &screens()
         {u"EBS110"_s, MakeScreen<TfrmEBS110>},
         {u"EBS120"_s, MakeScreen<TfrmEBS120>},
         {u"EBS130"_s, MakeScreen<TfrmEBS130>},
+        {u"ECI010"_s, MakeScreen<TfrmECI010>},
+        {u"ECI020"_s, MakeScreen<TfrmECI020>},
+        {u"ECI030"_s, MakeScreen<TfrmECI030>},
+        {u"ECI040"_s, MakeScreen<TfrmECI040>},
+        {u"ECI050"_s, MakeScreen<TfrmECI050>},
         {u"EDI010"_s, MakeScreen<TfrmEDI010>},
         {u"EDI020"_s, MakeScreen<TfrmEDI020>},
         {u"EDI030"_s, MakeScreen<TfrmEDI030>},
@@ -73,6 +93,16 @@ const std::vector<ScreenEntry> &screens()
         {u"EES001"_s, MakeScreen<TfrmEES001>},
         {u"EES003"_s, MakeScreen<TfrmEES003>},
         {u"EES004"_s, MakeScreen<TfrmEES004>},
+        {u"EES020"_s, MakeScreen<TfrmEES020>},
+        {u"EES030"_s, MakeScreen<TfrmEES030>},
+        {u"EES040"_s, MakeScreen<TfrmEES040>},
+        {u"EES140"_s, MakeScreen<TfrmEES140>},
+        {u"EES050"_s, MakeScreen<TfrmEES050>},
+        {u"EES060"_s, MakeScreen<TfrmEES060>},
+        {u"EES070"_s, MakeScreen<TfrmEES070>},
+        {u"EES080"_s, MakeScreen<TfrmEES080>},
+        {u"EES090"_s, MakeScreen<TfrmEES090>},
+        {u"EES120"_s, MakeScreen<TfrmEES120>},
         {u"EFS010"_s, MakeScreen<TfrmEFS010>},
         {u"EGI020"_s, MakeScreen<TfrmEGI020>},
     };

@@ -31,11 +31,7 @@ const QList<Discipline> &Disciplines()
 
 QString NumberRangeText(const QLineEdit *from, const QLineEdit *to)
 {
-    const auto shown = [](const QLineEdit *end) {
-        const QString typed = end->text().trimmed();
-        return typed.isEmpty() ? u"[전체]"_s : typed;
-    };
-    return shown(from) + u"  ∼  "_s + shown(to);
+    return RangeText(from->text().trimmed(), to->text().trimmed());
 }
 
 QList<RowCheck> NumberRangeChecks(QLineEdit *from, QLineEdit *to, const QString &caption)

@@ -55,7 +55,7 @@ ORDER  BY recv_no)sql"_s;
 // The phones and postal address of home or office, under the group's
 // caption; `place` is "Home" or "Office" in control names, "HOME_" or
 // "OFFICE_" in fields.
-QList<FieldDef> PlaceFields(const QString &place, const QString &prefix, const QString &addr2Name)
+QList<FieldDef> AddressFields(const QString &place, const QString &prefix, const QString &addr2Name)
 {
     return {
         {.name = u"edt%1TelNo"_s.arg(place), .caption = u"전화번호"_s, .field = prefix + u"TEL_NO"_s, .bytes = 40},
@@ -101,8 +101,8 @@ TfrmEDI020::TfrmEDI020(QWidget *parent) : TfrmEZI000(u"frmEDI020"_s, u"뱃지테
     });
     // Home address line 2 keeps its name, but it is typed: an edit, as the
     // office's is.
-    group(u"grpHome"_s, u"자택정보"_s, PlaceFields(u"Home"_s, u"HOME_"_s, u"wlbHomeAddr2"_s));
-    group(u"grpOffice"_s, u"직장정보"_s, PlaceFields(u"Office"_s, u"OFFICE_"_s, u"edtOfficeAddr2"_s));
+    group(u"grpHome"_s, u"자택정보"_s, AddressFields(u"Home"_s, u"HOME_"_s, u"wlbHomeAddr2"_s));
+    group(u"grpOffice"_s, u"직장정보"_s, AddressFields(u"Office"_s, u"OFFICE_"_s, u"edtOfficeAddr2"_s));
     AddFields({
         {.name = u"edtMobileNo"_s, .caption = u"*핸드폰번호"_s, .field = u"MOBILE_NO"_s, .bytes = 40,
          .to = &edtMobileNo},

@@ -54,11 +54,12 @@ QString JudgeColumns()
 
 TfrmEDI030::TfrmEDI030(QWidget *parent) : TfrmEZI000(u"frmEDI030"_s, u"뱃지테스트 심사 등록"_s, parent)
 {
+    FieldDef season = badge::SeasonField([this] { bbtSearchClick(); });
+    season.to = &edtSeason;
     AddSearchFields({
-        badge::SeasonField([this] { bbtSearchClick(); }),
+        season,
         {.name = u"dtpDate"_s, .caption = u"*심사일자"_s, .kind = FieldKind::Date, .field = u"EXAMINE_DATE"_s},
     });
-    edtSeason = findChild<QLineEdit *>(u"edtSeason"_s);
     SetColumns(Columns());
 
     AddFields({

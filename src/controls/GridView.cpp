@@ -453,3 +453,10 @@ void GridView::currentChanged(const QModelIndex &current, const QModelIndex &pre
     if (now != before)
         emit currentRowChanged(now, before);
 }
+
+void GridView::setRowLines(int lines)
+{
+    const int height = lines <= 1 ? RowHeight : lines * fontMetrics().lineSpacing() + 4;
+    verticalHeader()->setMinimumSectionSize(std::min(height, RowHeight));
+    verticalHeader()->setDefaultSectionSize(height);
+}

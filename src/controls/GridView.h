@@ -49,6 +49,9 @@ public:
     void applyColumns();
     void setColumnShown(int column, bool shown);
 
+    // Rows tall enough for cells of that many lines ("\n" between them).
+    void setRowLines(int lines);
+
     void setFooterVisible(bool visible);
     bool isFooterVisible() const { return m_footerVisible; }
     // Where the footer row is drawn; for tests and tools.

@@ -158,39 +158,9 @@ void TfrmEZI000::AddFields(const QList<FieldDef> &fields)
 
 void TfrmEZI000::AddFields(const QList<FieldDef> &fields, QWidget *target)
 {
-    QFormLayout *form = qobject_cast<QFormLayout *>(target->layout());
-    if (!form) {
-        form = new QFormLayout;
-        form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (auto *box = qobject_cast<QBoxLayout *>(target->layout()))
-            box->addLayout(form);
-        else
-            target->setLayout(form);
-    }
-    QHBoxLayout *line = nullptr;
-    for (const FieldDef &def : fields) {
-        const Field field = MakeField(def, target);
-        QWidget *const parts[] = {field.control, field.button};
-        if (def.sameLine && line) {
-            // Before the line's closing stretch, beside the previous field.
-            if (field.label)
-                line->insertWidget(line->count() - 1, field.label);
-            for (QWidget *w : parts)
-                if (w)
-                    line->insertWidget(line->count() - 1, w);
-        } else {
-            line = new QHBoxLayout;
-            for (QWidget *w : parts)
-                if (w)
-                    line->addWidget(w);
-            line->addStretch();
-            if (field.label)
-                form->addRow(field.label, line);
-            else
-                form->addRow(QString(), line);
-        }
-        WireLookup(field);
+    for (const Field &field : PlaceFields(fields, target)) {
         m_fields.append(field);
+        const FieldDef &def = field.def;
         if (def.field.isEmpty())
             continue;
         Bind(field.control, def.field);
@@ -433,9 +403,14 @@ void TfrmEZI000::LogRow(int row)
     m_rows->markChanged(row);
 }
 
+int TfrmEZI000::CheckedRow() const
+{
+    return m_leavingRow >= 0 ? m_leavingRow : rgrGrid->currentRow();
+}
+
 bool TfrmEZI000::HasDuplicateKey() const
 {
-    const int current = rgrGrid->currentRow();
+    const int current = CheckedRow();
     if (current < 0)
         return false;
     QList<int> keys;
@@ -566,6 +541,7 @@ void TfrmEZI000::SelectRow(int row)
 
 bool TfrmEZI000::RowExit(int row)
 {
+    const QScopedValueRollback leaving(m_leavingRow, row);
     // With the focus on Cancel, Delete or Save the row is left unchecked,
     // but a change made to it is still logged.
     QWidget *focus = QApplication::focusWidget();

@@ -90,7 +90,12 @@ public:
     // Marks a stored row (-1: the current one) changed in the grid's log;
     // deletes are logged by removing the row, new rows by adding it.
     void LogRow(int row = -1);
+    // Whether another row has the key of the row under check (CheckedRow).
     bool HasDuplicateKey() const;
+    // The row the row check is about: the row being left while the grid
+    // moves (the grid's current row is already the next one then), else
+    // the current row.
+    int CheckedRow() const;
     void EnableKeyControls(bool on);
     void ClearControls();
     void ClearRows();
@@ -212,6 +217,7 @@ private:
     QStringList m_changeFields;
     DateEdit *m_date = nullptr;
     int m_sendingChange = -1; // the pending change the save is sending (deletes come first)
+    int m_leavingRow = -1;    // the row RowExit checks
     bool m_rowChanged = false;
     bool m_loading = false;
     bool m_newRow = false;

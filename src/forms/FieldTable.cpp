@@ -3,6 +3,7 @@
 #include "CodeCombo.h"
 #include "CodeNameField.h"
 #include "CodeServices.h"
+#include "Cp949.h"
 #include "InputEdits.h"
 #include "PostalField.h"
 #include "Routines.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 
 using namespace Qt::StringLiterals;
 
@@ -79,6 +81,21 @@ QWidget *makeControl(const FieldDef &def, QWidget *parent)
         auto *memo = new QPlainTextEdit(parent);
         memo->setReadOnly(def.readOnly);
         memo->setTabChangesFocus(true); // a tab typed into a remark is never wanted
+        if (def.bytes > 0) {
+            // What the column cannot keep is never taken, rather than cut on its way into the grid.
+            QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo, bytes = def.bytes] {
+                const QString text = memo->toPlainText();
+                const QString kept = CutToCp949Bytes(text, bytes);
+                if (kept == text)
+                    return;
+                QTextCursor cursor = memo->textCursor();
+                const int at = std::min<int>(cursor.position(), int(kept.size()));
+                memo->setPlainText(kept);
+                cursor = memo->textCursor();
+                cursor.setPosition(at);
+                memo->setTextCursor(cursor);
+            });
+        }
         return memo;
     }
     case FieldKind::DateRange:
@@ -279,13 +296,19 @@ QList<RowCheck> Field::checks() const
     return {};
 }
 
+QString RangeText(const QString &from, const QString &to)
+{
+    const auto shown = [](const QString &end) { return end.isEmpty() ? u"[전체]"_s : end; };
+    return shown(from) + u"  ∼  "_s + shown(to);
+}
+
 QString DateRangeText(const QWidget *from, const QWidget *to)
 {
     const auto shown = [](const QWidget *end) {
         const QString key = ControlValue(end).trimmed();
-        return key.isEmpty() ? u"[전체]"_s : DateToDisplay(key);
+        return key.isEmpty() ? QString() : DateToDisplay(key);
     };
-    return shown(from) + u"  ∼  "_s + shown(to);
+    return RangeText(shown(from), shown(to));
 }
 
 QString ControlValue(const QWidget *control)

@@ -147,7 +147,9 @@ bool IsBlankControl(const QWidget *control);
 // Whether the operator can put the focus on it.
 bool CanTakeFocus(const QWidget *control);
 
-// "from  ∼  to" as YYYY-MM-DD, an open end as "[전체]".
+// The printed range "from  ∼  to", an open end "[전체]".
+QString RangeText(const QString &from, const QString &to);
+// The same of two date ends, as YYYY-MM-DD.
 QString DateRangeText(const QWidget *from, const QWidget *to);
 
 // The two endings of every field message.

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -381,6 +382,46 @@ QList<TfrmZZI000::ProcedureUse> TfrmZZI000::ContractProcedures() const
                          .offered = offered ? offered() : QStringList(),
                          .leftOut = procedure->leftOut()});
     return uses;
+}
+
+QList<Field> TfrmZZI000::PlaceFields(const QList<FieldDef> &fields, QWidget *target)
+{
+    QFormLayout *form = qobject_cast<QFormLayout *>(target->layout());
+    if (!form) {
+        form = new QFormLayout;
+        form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (auto *box = qobject_cast<QBoxLayout *>(target->layout()))
+            box->addLayout(form);
+        else
+            target->setLayout(form);
+    }
+    QList<Field> placed;
+    QHBoxLayout *line = nullptr;
+    for (const FieldDef &def : fields) {
+        const Field field = MakeField(def, target);
+        QWidget *const parts[] = {field.control, field.button};
+        if (def.sameLine && line) {
+            // Before the line's closing stretch, beside the previous field.
+            if (field.label)
+                line->insertWidget(line->count() - 1, field.label);
+            for (QWidget *w : parts)
+                if (w)
+                    line->insertWidget(line->count() - 1, w);
+        } else {
+            line = new QHBoxLayout;
+            for (QWidget *w : parts)
+                if (w)
+                    line->addWidget(w);
+            line->addStretch();
+            if (field.label)
+                form->addRow(field.label, line);
+            else
+                form->addRow(QString(), line);
+        }
+        WireLookup(field);
+        placed.append(field);
+    }
+    return placed;
 }
 
 void TfrmZZI000::WireLookup(const Field &field)

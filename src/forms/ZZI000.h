@@ -160,6 +160,10 @@ protected:
     // The required search fields in declared order; false after the
     // message, with the focus on the first one left blank.
     bool CheckSearchFields();
+    // Makes the fields into `target`'s form layout (made, or added to its box
+    // layout, when it has none), a `sameLine` field beside the one before,
+    // and wires their lookups; the fields as made, in order.
+    QList<Field> PlaceFields(const QList<FieldDef> &fields, QWidget *target);
     // F1 in the field's control and its "..." button run its lookup.
     void WireLookup(const Field &field);
 

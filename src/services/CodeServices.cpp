@@ -207,7 +207,8 @@ Receipt ReceiptInfo(const QString &season, const QString &receiptNo)
     SqlQuery query = Run(u"SELECT enter_date, receipt_name\n"
                          "FROM   ec020ms\n"
                          "WHERE  season_gubun = :SEASON_GUBUN\n"
-                         "AND    receipt_no   = :RECEIPT_NO"_s,
+                         "AND    LTRIM(receipt_no, '0') = LTRIM(:RECEIPT_NO, '0')\n"
+                         "ORDER  BY receipt_no"_s,
                          {{u"SEASON_GUBUN"_s, season}, {u"RECEIPT_NO"_s, receiptNo}});
     if (!query.next())
         return {};

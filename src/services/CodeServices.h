@@ -57,7 +57,8 @@ struct Receipt
     QString enterDate; // date key
     QString name;
 };
-// A ski school receipt; both empty when there is none.
+// A ski school receipt, its number compared as a number ("7" finds
+// "0000000007"); both empty when there is none.
 Receipt ReceiptInfo(const QString &season, const QString &receiptNo);
 
 // A badge test entrant.

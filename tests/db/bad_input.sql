@@ -622,6 +622,219 @@ BEGIN
 END
 $test$;
 
+-- The lesson procedures, walked the same way: each case changes one
+-- parameter of a valid call; expected the Korean refusal with the tables
+-- unchanged, or the value stored as sent.
+DO $test$
+DECLARE
+    state_sql constant text := $$
+        SELECT md5(string_agg(r, E'\n' ORDER BY r)) FROM (
+            SELECT 'ec010ms' || t::text AS r FROM ec010ms t UNION ALL
+            SELECT 'ec020dt' || t::text FROM ec020dt t UNION ALL
+            SELECT 'ec030ms' || t::text FROM ec030ms t UNION ALL
+            SELECT 'ec040ms' || t::text FROM ec040ms t UNION ALL
+            SELECT 'ec050ms' || t::text FROM ec050ms t UNION ALL
+            SELECT 'ec050hs' || t::text FROM ec050hs t) x $$;
+    tomorrow constant text := to_char(CURRENT_DATE + 1, 'YYYYMMDD');
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        me(args) AS (VALUES (jsonb_build_object('au_emp_no', 'T0001', 'au_ip', 'T0001 COUNTER-01'))),
+        base(proc, status, args) AS (
+            SELECT b.proc, b.status, me.args || b.args FROM me, (VALUES
+            ('pr_eci010_01', '1', '{"aseason_gubun": "26", "alecture_no": "1", "atrainer_name": "김수강",
+                                    "aenter_date": "20261201", "asex": "1", "aage": "30",
+                                    "aid_no": "9001011234567", "atel_no": "02-1"}'::jsonb),
+            ('pr_eci010_01', '2', '{"aseason_gubun": "26", "atrainer_name": "이수강", "aenter_date": "20261202",
+                                    "asex": "2", "aage": "8", "aid_no": "1801014123456", "atel_no": "02-2"}'),
+            ('pr_eci020_01', '1', '{"aseason_gubun": "26", "areceipt_no": "1", "areceipt_seq": "1",
+                                    "atrainer_name": "김학생", "alecture_item_gubun": "01",
+                                    "alecture_rec_gubun": "01"}'),
+            ('pr_eci030_01', '1', '{"alecture_date": "20261210", "alecturer_emp_no": "L001", "aarea_gubun": "M",
+                                    "alecture_detail_gubun": "01", "alecturer_name": "알바강사",
+                                    "alecture_cnt": "3"}'),
+            ('pr_eci040_01', '1', '{"ayaeyak_date": "20261210", "alecture_item_gubun": "01",
+                                    "alecture_rec_gubun": "04", "alecture_detail_gubun": "01",
+                                    "ayaeyak_ability_cnt": "10"}'),
+            ('pr_eci050_01', '1', jsonb_build_object('ayaeyak_date', tomorrow, 'alecture_item_gubun', '01',
+                                    'alecture_rec_gubun', '04', 'alecture_detail_gubun', '01', 'aemp_no', 'E5',
+                                    'aemp_name', '오직원', 'ayaeyak_cnt', '1')),
+            ('pr_eci050_01', '2', jsonb_build_object('ayaeyak_date', tomorrow, 'alecture_item_gubun', '01',
+                                    'alecture_rec_gubun', '04', 'alecture_detail_gubun', '01', 'aemp_no', 'E1',
+                                    'acancel_remark', '사유'))
+            ) AS b(proc, status, args)),
+        cases(name, proc, status, arg, val, expect, read) AS (
+            SELECT format('%s %s: %s', d.proc, d.arg, v), d.proc, d.status, d.arg, v,
+                   d.label || '을(를) 정확히 입력하십시오.', NULL::text
+              FROM (VALUES ('pr_eci010_01', '1', 'aenter_date', '등록일자'),
+                           ('pr_eci030_01', '1', 'alecture_date', '배정일자'),
+                           ('pr_eci040_01', '1', 'ayaeyak_date', '기준일자'),
+                           ('pr_eci050_01', '1', 'ayaeyak_date', '예약일자')) d(proc, status, arg, label),
+                   unnest('{20260431,20251301,abcdefgh,2025011,２０２５０１１０}'::text[]) v
+            UNION ALL
+            SELECT format('%s %s blank %L', r.proc, r.arg, b), r.proc, r.status, r.arg, b,
+                   r.label || '을(를) 입력하십시오.', NULL
+              FROM (VALUES ('pr_eci010_01', '2', 'aseason_gubun', '시즌'),
+                           ('pr_eci010_01', '1', 'alecture_no', '수강번호'),
+                           ('pr_eci010_01', '2', 'atrainer_name', '수강자명'),
+                           ('pr_eci010_01', '2', 'aenter_date', '등록일자'),
+                           ('pr_eci010_01', '2', 'asex', '성별'), ('pr_eci010_01', '2', 'aage', '나이'),
+                           ('pr_eci010_01', '2', 'aid_no', '주민등록번호'),
+                           ('pr_eci010_01', '2', 'atel_no', '연락처(자택)'),
+                           ('pr_eci020_01', '1', 'areceipt_no', '접수번호'),
+                           ('pr_eci020_01', '1', 'areceipt_seq', '순번'),
+                           ('pr_eci020_01', '1', 'atrainer_name', '수강자명'),
+                           ('pr_eci020_01', '1', 'alecture_item_gubun', '강습종목구분'),
+                           ('pr_eci020_01', '1', 'alecture_rec_gubun', '강습접수구분'),
+                           ('pr_eci030_01', '1', 'alecturer_emp_no', '강사사번'),
+                           ('pr_eci030_01', '1', 'aarea_gubun', '강습지역구분'),
+                           ('pr_eci040_01', '1', 'ayaeyak_ability_cnt', '예약가능인원'),
+                           ('pr_eci040_01', '1', 'alecture_detail_gubun', '강습세부구분'),
+                           ('pr_eci050_01', '1', 'aemp_no', '사번'), ('pr_eci050_01', '1', 'aemp_name', '사원명'),
+                           ('pr_eci050_01', '1', 'ayaeyak_cnt', '강습인원'),
+                           ('pr_eci050_01', '2', 'aemp_no', '사번')) r(proc, status, arg, label),
+                   unnest(ARRAY[NULL, '', '   ', E'\u3000']) b
+            UNION ALL
+            SELECT format('%s %s %s', k.proc, k.arg, k.val), k.proc, k.status, k.arg, k.val,
+                   k.label || '을(를) 정확히 입력하십시오.', NULL
+              FROM (VALUES ('pr_eci010_01', '2', 'aseason_gubun', '시즌', '99'),
+                           ('pr_eci010_01', '1', 'asex', '성별', '3'),
+                           ('pr_eci010_01', '1', 'awant_skill_gubun', '희망습득기술구분', '99'),
+                           ('pr_eci010_01', '1', 'aid_no', '주민등록번호', '900101-1234567'),
+                           ('pr_eci010_01', '1', 'aage', '나이', '1234'),
+                           ('pr_eci010_01', '1', 'azip_code', '우편번호', '12-345'),
+                           ('pr_eci020_01', '1', 'alecture_item_gubun', '강습종목구분', $$1'$$),
+                           ('pr_eci020_01', '1', 'alecture_detail_gubun', '강습세부구분', '99'),
+                           ('pr_eci020_01', '1', 'areceipt_no', '접수번호', '1A'),
+                           ('pr_eci020_01', '1', 'areceipt_no', '접수번호', $$1'; --$$),
+                           ('pr_eci030_01', '1', 'aarea_gubun', '강습지역구분', 'Z'),
+                           ('pr_eci030_01', '1', 'alecture_rec_gubun', '강습접수구분', '99'),
+                           ('pr_eci040_01', '1', 'alecture_rec_gubun', '강습접수구분', '99'),
+                           ('pr_eci050_01', '1', 'alecture_item_gubun', '강습종목구분', '99')) k(proc, status, arg, label, val)
+            UNION ALL
+            SELECT format('%s %s %s', n.proc, n.arg, v), n.proc, n.status, n.arg, v,
+                   format('%s은(는) %s부터 %s까지의 숫자로 입력하십시오.', n.label, n.lo, n.hi), NULL
+              FROM (VALUES ('pr_eci010_01', '1', 'alecture_no', '수강번호', 1, 99999999),
+                           ('pr_eci020_01', '1', 'areceipt_seq', '순번', 1, 9999),
+                           ('pr_eci030_01', '1', 'alecture_cnt', '강습인원', 0, 999),
+                           ('pr_eci040_01', '1', 'ayaeyak_ability_cnt', '예약가능인원', 0, 9999),
+                           ('pr_eci050_01', '1', 'ayaeyak_cnt', '강습인원', 1, 9999)) n(proc, status, arg, label, lo, hi),
+                   LATERAL unnest(ARRAY[(n.lo - 1)::text, (n.hi + 1)::text, 'abc', '1.5', '1; DROP TABLE ec050ms']) v
+            UNION ALL
+            SELECT format('%s %s %s', t.proc, t.arg, left(v, 12)), t.proc, t.status, t.arg, v,
+                   CASE WHEN octet_length(convert_to(v, 'UHC')) > t.width
+                        THEN format('%s은(는) %s바이트(한글 %s자)를 넘을 수 없습니다.', t.label, t.width, t.width / 2) END,
+                   t.read
+              FROM (VALUES ('pr_eci010_01', '1', 'atrainer_name', '수강자명', 60,
+                            'SELECT trainer_name FROM ec010ms'),
+                           ('pr_eci010_01', '1', 'aaddr2', '주소2', 120, 'SELECT fn_za010ms_04(addr2) FROM ec010ms'),
+                           ('pr_eci010_01', '1', 'amobile_no', '연락처(핸드폰)', 20,
+                            'SELECT fn_za010ms_04(mobile_no) FROM ec010ms'),
+                           ('pr_eci010_01', '1', 'aremark', '비고', 160, 'SELECT remark FROM ec010ms'),
+                           ('pr_eci020_01', '1', 'atrain_test', '강습전테스트', 1000, 'SELECT train_test FROM ec020dt'),
+                           ('pr_eci020_01', '1', 'aremark', '비고', 1000, 'SELECT remark FROM ec020dt'),
+                           ('pr_eci020_01', '1', 'alecturer_name', '담당강사명', 60, 'SELECT lecturer_name FROM ec020dt'),
+                           ('pr_eci030_01', '1', 'aremark', '비고', 160, 'SELECT remark FROM ec030ms'),
+                           ('pr_eci040_01', '1', 'aremark', '비고', 1000,
+                            $$SELECT remark FROM ec040ms WHERE yaeyak_date = '20261210'$$),
+                           ('pr_eci050_01', '1', 'aremark', '비고', 500,
+                            $$SELECT remark FROM ec050ms WHERE emp_no = 'E5'$$),
+                           ('pr_eci050_01', '2', 'acancel_remark', '취소사유', 80, 'SELECT cancel_remark FROM ec050hs'))
+                   t(proc, status, arg, label, width, read),
+                   LATERAL unnest(ARRAY[repeat('가', t.width / 2 + 1), repeat('x', t.width + 1),
+                                        repeat('가', t.width / 2), $$'; DROP TABLE ec050ms; --$$, $$O'Brien$$]) v
+            UNION ALL
+            SELECT format('%s edit status %L', p.proc, s), p.proc, p.status, 'aeditstatus', s,
+                   '작업구분이 올바르지 않습니다.', NULL
+              FROM (VALUES ('pr_eci010_01', '1'), ('pr_eci030_01', '1'), ('pr_eci040_01', '1')) p(proc, status),
+                   unnest(ARRAY['4', '0', '', NULL, '12', $$1'; --$$]) s
+            UNION ALL
+            SELECT format('%s edit status %L', p.proc, s), p.proc, '1', 'aeditstatus', s,
+                   '작업구분이 올바르지 않습니다.', NULL
+              FROM (VALUES ('pr_eci020_01'), ('pr_eci050_01')) p(proc), unnest(ARRAY['3', '4', '', NULL]) s
+            UNION ALL
+            SELECT x.* FROM (VALUES
+                ('receipt that does not exist', 'pr_eci020_01', '1', 'areceipt_no', '2',
+                 '접수번호 2은(는) 등록되어 있지 않습니다.', NULL::text),
+                ('trainee another counter never saved', 'pr_eci020_01', '1', 'areceipt_seq', '9',
+                 '순번 0009 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('enrolment another counter deleted', 'pr_eci010_01', '1', 'alecture_no', '9',
+                 '수강번호 00000009 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('booking today', 'pr_eci050_01', '1', 'ayaeyak_date', to_char(CURRENT_DATE, 'YYYYMMDD'),
+                 '지난일자[오늘일자 포함]는 예약할 수 없습니다', NULL),
+                ('booking over the places', 'pr_eci050_01', '1', 'ayaeyak_cnt', '5',
+                 '예약가능 인원을 초과했습니다. 현재 가능한 강습인원은 [4 명]입니다', NULL),
+                ('booking twice', 'pr_eci050_01', '1', 'aemp_no', 'E1', '선택한신 강습은 이미 예약이 되었습니다', NULL),
+                ('cancel of a booking nobody holds', 'pr_eci050_01', '2', 'aemp_no', 'E9',
+                 '이미 취소되었거나 없는 예약입니다. 다시 조회하십시오.', NULL),
+                ('cancel with SQL in the employee number', 'pr_eci050_01', '2', 'aemp_no', $$E1' OR '1'='1$$,
+                 '이미 취소되었거나 없는 예약입니다. 다시 조회하십시오.', NULL),
+                ('places of a slot never opened', 'pr_eci040_01', '1', 'alecture_detail_gubun', '02',
+                 '직원예약 기준정보가 등록되어 있지 않습니다. 다시 조회하십시오.', NULL)
+            ) AS x)
+        SELECT cases.*, base.args
+          FROM cases LEFT JOIN base ON base.proc = cases.proc AND base.status = cases.status
+         ORDER BY cases.proc, cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        IF c.args IS NULL THEN
+            failures := failures || format('%s: no valid call of %s with status %s', c.name, c.proc, c.status);
+            CONTINUE;
+        END IF;
+        SELECT format('SELECT * FROM %I(%s)', c.proc, string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args || jsonb_build_object('aeditstatus', c.status)
+                               || jsonb_build_object(c.arg, c.val)) AS a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect IS NOT NULL THEN
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the tables changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % lesson cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% lesson cases passed', n_cases;
+END
+$test$;
+
 -- The member registration procedure, walked the same way.
 DO $test$
 DECLARE

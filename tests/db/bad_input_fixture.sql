@@ -20,6 +20,21 @@ VALUES ('26', 'M', 1, 'K', '20261201', '20270430', '01', 'CS', '01', 'SN-1', '�
 INSERT INTO ee010ms (trob_date, trob_no, peak_gubun, in_name, trob_time, in_age, in_id_no, in_tel_no)
 VALUES ('20250105', 1, 'P1', '김부상', '0930', '23', kest_private.enc('9001011234567'),
         kest_private.enc('010-1111-2222'));
+-- Lesson rows the lesson cases change: a club enrolment, a receipt with a
+-- trainee, an assignment, places of a day and a slot of tomorrow booked by E1.
+INSERT INTO ec010ms (season_gubun, lecture_no, trainer_name, enter_date, sex, age, id_no, tel_no)
+VALUES ('26', 1, '김수강', '20261201', '1', '30', kest_private.enc('9001011234567'), kest_private.enc('02-1'));
+INSERT INTO ec020ms (season_gubun, receipt_no, enter_date, receipt_name) VALUES ('26', '0000000001', '20261201', '김접수');
+INSERT INTO ec020dt (season_gubun, receipt_no, receipt_seq, trainer_name, lecture_item_gubun, lecture_rec_gubun)
+VALUES ('26', '0000000001', 1, '김학생', '01', '01');
+INSERT INTO ec030ms (lecture_date, lecturer_emp_no, area_gubun, lecture_detail_gubun, lecturer_name)
+VALUES ('20261210', 'L001', 'M', '01', '알바강사');
+INSERT INTO ec040ms (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture_detail_gubun, yaeyak_ability_cnt) VALUES
+    ('20261210', '01', '04', '01', 10),
+    (to_char(CURRENT_DATE + 1, 'YYYYMMDD'), '01', '04', '01', 10);
+INSERT INTO ec050ms (yaeyak_date, lecture_item_gubun, lecture_rec_gubun, lecture_detail_gubun, emp_no, emp_name, yaeyak_cnt)
+VALUES (to_char(CURRENT_DATE + 1, 'YYYYMMDD'), '01', '04', '01', 'E1', '일직원', 6);
+
 -- A competition, an entrant and its judging the competition cases change.
 INSERT INTO ed010ms (game_date, seq_no, game_name) VALUES ('20261215', 1, '첫 대회');
 INSERT INTO ed020ms (season_gubun, recv_no, apply_date, entry_name_kor, id_no, mobile_no, apply_class)
