@@ -44,6 +44,12 @@
 #include "EES120.h"
 #include "EES140.h"
 #include "EFS010.h"
+#include "EFS020.h"
+#include "EFS030.h"
+#include "EFS040.h"
+#include "EFS050.h"
+#include "EFS060.h"
+#include "EFS070.h"
 #include "EGI020.h"
 #include "ZZI000.h"
 
@@ -104,6 +110,12 @@ const std::vector<ScreenEntry> &screens()
         {u"EES090"_s, MakeScreen<TfrmEES090>},
         {u"EES120"_s, MakeScreen<TfrmEES120>},
         {u"EFS010"_s, MakeScreen<TfrmEFS010>},
+        {u"EFS020"_s, MakeScreen<TfrmEFS020>},
+        {u"EFS030"_s, MakeScreen<TfrmEFS030>},
+        {u"EFS040"_s, MakeScreen<TfrmEFS040>},
+        {u"EFS050"_s, MakeScreen<TfrmEFS050>},
+        {u"EFS060"_s, MakeScreen<TfrmEFS060>},
+        {u"EFS070"_s, MakeScreen<TfrmEFS070>},
         {u"EGI020"_s, MakeScreen<TfrmEGI020>},
     };
     return table;

@@ -157,20 +157,24 @@ QString TfrmEZS000::WorkDate() const
     return m_workDate;
 }
 
+bool TfrmEZS000::CheckSearchBar()
+{
+    TReturn failed;
+    if (RunChecks(SearchFields(), SearchChecks(), failed))
+        return true;
+    InfoBox(failed.message);
+    if (failed.focus)
+        failed.focus->setFocus();
+    return false;
+}
+
 bool TfrmEZS000::bbtSearchClick()
 {
     QWidget *starter = QApplication::focusWidget();
     if (starter && !isAncestorOf(starter))
         starter = nullptr;
-    {
-        TReturn failed;
-        if (!RunChecks(SearchFields(), SearchChecks(), failed)) {
-            InfoBox(failed.message);
-            if (failed.focus)
-                failed.focus->setFocus();
-            return false;
-        }
-    }
+    if (!CheckSearchBar())
+        return false;
     ResetFooters();
     Prepare(qryQuery, m_list);
     Prepare(qryFooter, m_footer);

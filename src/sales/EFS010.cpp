@@ -1,6 +1,7 @@
 #include "EFS010.h"
 
 #include "GridModel.h"
+#include "SalesFields.h"
 #include "StartupValues.h"
 
 using namespace Qt::StringLiterals;
@@ -94,18 +95,14 @@ SELECT CASE WHEN GROUPING(sale_date) = 1 THEN '총    계' ELSE sale_date END AS
         + sums.join(u",\n       "_s) + uR"sql(
 FROM   l
 GROUP  BY ROLLUP (sale_date)
+HAVING COUNT(*) > 0
 ORDER  BY GROUPING(sale_date), l.sale_date)sql"_s;
 }
 
 TfrmEFS010::TfrmEFS010(QWidget *parent)
     : TfrmEZS000({.form = u"frmEFS010"_s, .caption = u"영업장 분류별 매출 현황"_s}, parent)
 {
-    AddSearchFields({
-        {.name = u"dtpDateFrom"_s, .caption = u"판매일자 : FROM"_s, .kind = FieldKind::Date,
-         .field = u"SALE_DATE_FROM"_s, .required = true},
-        {.name = u"dtpDateTo"_s, .caption = u"TO"_s, .kind = FieldKind::Date, .field = u"SALE_DATE_TO"_s,
-         .required = true},
-    });
+    AddSearchFields(sales::SaleDateFields());
     cdsQuery->setColumns(Columns());
     SetQuery(ListSql());
     // Nothing is printed from this list.

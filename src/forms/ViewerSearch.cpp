@@ -1,0 +1,47 @@
+#include "ViewerSearch.h"
+
+#include "GridView.h"
+#include "Guard.h"
+#include "Modal.h"
+#include "ReportLocation.h"
+#include "ReportViewer.h"
+#include "ZZP010.h"
+
+#include <QPushButton>
+#include <QSplitter>
+
+using namespace Qt::StringLiterals;
+
+TfrmViewerSearch::TfrmViewerSearch(const Def &def, QWidget *parent) : TfrmEZS000(def, parent)
+{
+    Rdviewer401 = new ReportViewer(splGrid);
+    splGrid->addWidget(Rdviewer401);
+    rgrGrid->hide();
+    for (QPushButton *button : {bbtPrint, bbtPreview, bbtExcel, bbtCancel})
+        button->hide();
+    connect(Rdviewer401, &ReportViewer::printRequested, this, Guarded([this] {
+                if (const report::Document *document = Rdviewer401->document())
+                    TfrmZZP010::PrintDocument(*document, this);
+            }));
+    connect(Rdviewer401, &ReportViewer::pdfRequested, this, Guarded([this] {
+                if (const report::Document *document = Rdviewer401->document())
+                    TfrmZZP010::SaveDocumentPdf(*document, this);
+            }));
+}
+
+bool TfrmViewerSearch::bbtSearchClick()
+{
+    if (!CheckSearchBar())
+        return false;
+    const Report report = ReportToShow();
+    QString problem;
+    const std::optional<QString> parameters = viewer::ParameterString(report.values, &problem);
+    if (!parameters) {
+        ErrorBox(u"보고서 인수가 맞지 않습니다.\r"_s + problem);
+        return false;
+    }
+    Rdviewer401->setAutoAdjust(0);
+    Rdviewer401->setZoomRatio(90);
+    Rdviewer401->open(viewer::ReportLocation(viewer::ConfiguredServer(), report.file), *parameters);
+    return true;
+}

@@ -1,0 +1,65 @@
+#include "ViewerWindow.h"
+
+#include "Guard.h"
+#include "Modal.h"
+#include "ReportLocation.h"
+#include "ReportViewer.h"
+#include "ZZP010.h"
+
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+TfrmViewerWindow::TfrmViewerWindow(const QString &form, const QString &caption, const QString &file,
+                                   QWidget *parent)
+    : QWidget(parent, Qt::Window), m_file(file)
+{
+    setObjectName(form);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(900, 700);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Rdviewer401 = new ReportViewer(this);
+    layout->addWidget(Rdviewer401);
+    connect(Rdviewer401, &ReportViewer::printRequested, this, Guarded([this] {
+                if (const report::Document *document = Rdviewer401->document())
+                    TfrmZZP010::PrintDocument(*document, this);
+            }));
+    connect(Rdviewer401, &ReportViewer::pdfRequested, this, Guarded([this] {
+                if (const report::Document *document = Rdviewer401->document())
+                    TfrmZZP010::SaveDocumentPdf(*document, this);
+            }));
+}
+
+QString TfrmViewerWindow::Location() const
+{
+    return viewer::ReportLocation(viewer::ConfiguredServer(), m_file);
+}
+
+void TfrmViewerWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_opened)
+        return;
+    m_opened = true;
+    RunGuarded([this] {
+        Rdviewer401->setAutoAdjust(0);
+        Rdviewer401->setZoomRatio(90);
+        Rdviewer401->open(Location(), m_parameters);
+    });
+}
+
+TfrmViewerWindow *ShowViewerWindow(TfrmViewerWindow *window, const QStringList &values)
+{
+    QString problem;
+    const std::optional<QString> parameters = viewer::ParameterString(values, &problem);
+    if (!parameters) {
+        delete window;
+        ErrorBox(u"보고서 인수가 맞지 않습니다.\r"_s + problem);
+        return nullptr;
+    }
+    window->SetParameters(*parameters);
+    window->show();
+    return window;
+}
