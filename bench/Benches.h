@@ -32,6 +32,7 @@ void BenchReports(BenchRun &run);   // report preview and a long PDF
 void BenchViewerReports(BenchRun &run); // the viewer's accident reports against hand-written queries
 void BenchAccidentTables(BenchRun &run); // the accident cross-tables against one counting pass
 void BenchReplicaReads(BenchRun &run); // counters saving while the statistics read on a replica or the primary
+void BenchSales(BenchRun &run);      // the outlet sales statistics over a season of sales lines
 
 // Ten seasons of accidents, `accidents` of them (kept when there are as many).
 void FillAccidents(TestDatabase &database, int accidents);

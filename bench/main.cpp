@@ -57,6 +57,7 @@ int main(int argc, char **argv)
         {"V1", BenchViewerReports},
         {"P8", BenchAccidentTables},
         {"P9", BenchReplicaReads},
+        {"P10", BenchSales},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {

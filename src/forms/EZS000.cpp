@@ -1,4 +1,5 @@
 #include "EZS000.h"
+#include "SearchChecks.h"
 
 #include "CancelKeys.h"
 #include "CodeCombo.h"
@@ -157,23 +158,12 @@ QString TfrmEZS000::WorkDate() const
     return m_workDate;
 }
 
-bool TfrmEZS000::CheckSearchBar()
-{
-    TReturn failed;
-    if (RunChecks(SearchFields(), SearchChecks(), failed))
-        return true;
-    InfoBox(failed.message);
-    if (failed.focus)
-        failed.focus->setFocus();
-    return false;
-}
-
 bool TfrmEZS000::bbtSearchClick()
 {
     QWidget *starter = QApplication::focusWidget();
     if (starter && !isAncestorOf(starter))
         starter = nullptr;
-    if (!CheckSearchBar())
+    if (!PassSearchChecks(SearchFields(), SearchChecks()))
         return false;
     ResetFooters();
     Prepare(qryQuery, m_list);

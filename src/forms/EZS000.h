@@ -76,8 +76,6 @@ protected:
 
     // The screen's own checks of the search bar, after those of its fields.
     virtual QList<RowCheck> SearchChecks() { return {}; }
-    // Those checks; false after the message, the focus on the field at fault.
-    bool CheckSearchBar();
     // After the checks passed and before the values are bound: binds the
     // search bar does not hold.
     virtual void PrepareSearch() {}

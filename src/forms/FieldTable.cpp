@@ -184,8 +184,6 @@ Field MakeField(const FieldDef &def, QWidget *parent)
         field.codeName = new CodeNameField(code, name, def.codeGroup, [pick, group = def.codeGroup, code](QString &c, QString &n) {
             return pick && pick(group, c, n, code->window());
         }, code);
-        if (def.nameOf)
-            field.codeName->SetNameSource(def.nameOf);
         if (def.pick) {
             CodeNameField *codeName = field.codeName;
             const std::function<void()> picked = def.picked ? def.picked : [code] { focusNextAfter(code); };

@@ -95,10 +95,6 @@ struct FieldDef
     CodePick pick;
     std::function<void()> picked;
     int nameWidth = 0;
-    // Code + name of a table other than the common codes: its name, read on
-    // every change of the code. A code without a name is not refused there:
-    // the name stays empty and a search finds nothing.
-    std::function<QString(const QString &code)> nameOf;
 };
 
 // A screen's own check of the current row: when `fails` holds, the message

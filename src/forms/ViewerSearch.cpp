@@ -1,11 +1,11 @@
 #include "ViewerSearch.h"
 
 #include "GridView.h"
-#include "Guard.h"
 #include "Modal.h"
 #include "ReportLocation.h"
 #include "ReportViewer.h"
-#include "ZZP010.h"
+#include "SearchChecks.h"
+#include "ViewerWindow.h"
 
 #include <QPushButton>
 #include <QSplitter>
@@ -19,19 +19,12 @@ TfrmViewerSearch::TfrmViewerSearch(const Def &def, QWidget *parent) : TfrmEZS000
     rgrGrid->hide();
     for (QPushButton *button : {bbtPrint, bbtPreview, bbtExcel, bbtCancel})
         button->hide();
-    connect(Rdviewer401, &ReportViewer::printRequested, this, Guarded([this] {
-                if (const report::Document *document = Rdviewer401->document())
-                    TfrmZZP010::PrintDocument(*document, this);
-            }));
-    connect(Rdviewer401, &ReportViewer::pdfRequested, this, Guarded([this] {
-                if (const report::Document *document = Rdviewer401->document())
-                    TfrmZZP010::SaveDocumentPdf(*document, this);
-            }));
+    ConnectViewerOutput(Rdviewer401, this);
 }
 
 bool TfrmViewerSearch::bbtSearchClick()
 {
-    if (!CheckSearchBar())
+    if (!PassSearchChecks(SearchFields(), SearchChecks()))
         return false;
     const Report report = ReportToShow();
     QString problem;

@@ -22,14 +22,19 @@ TfrmViewerWindow::TfrmViewerWindow(const QString &form, const QString &caption, 
     layout->setContentsMargins(0, 0, 0, 0);
     Rdviewer401 = new ReportViewer(this);
     layout->addWidget(Rdviewer401);
-    connect(Rdviewer401, &ReportViewer::printRequested, this, Guarded([this] {
-                if (const report::Document *document = Rdviewer401->document())
-                    TfrmZZP010::PrintDocument(*document, this);
-            }));
-    connect(Rdviewer401, &ReportViewer::pdfRequested, this, Guarded([this] {
-                if (const report::Document *document = Rdviewer401->document())
-                    TfrmZZP010::SaveDocumentPdf(*document, this);
-            }));
+    ConnectViewerOutput(Rdviewer401, this);
+}
+
+void ConnectViewerOutput(ReportViewer *viewer, QWidget *owner)
+{
+    QObject::connect(viewer, &ReportViewer::printRequested, owner, Guarded([viewer, owner] {
+                         if (const report::Document *document = viewer->document())
+                             TfrmZZP010::PrintDocument(*document, owner);
+                     }));
+    QObject::connect(viewer, &ReportViewer::pdfRequested, owner, Guarded([viewer, owner] {
+                         if (const report::Document *document = viewer->document())
+                             TfrmZZP010::SaveDocumentPdf(*document, owner);
+                     }));
 }
 
 QString TfrmViewerWindow::Location() const

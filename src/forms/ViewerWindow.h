@@ -33,6 +33,9 @@ private:
     bool m_opened = false;
 };
 
+// The viewer's Print and PDF sent to the printer or a file, their dialogs over `owner`.
+void ConnectViewerOutput(ReportViewer *viewer, QWidget *owner);
+
 // Makes a window of type W (constructed from its parent) for the values,
 // shows it beside `owner` and returns it; it goes when closed. A value that
 // cannot go into a parameter string opens nothing: "보고서 인수가 맞지

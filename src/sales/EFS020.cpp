@@ -76,6 +76,7 @@ TfrmEFS020::TfrmEFS020(QWidget *parent)
     : TfrmEZS000({.form = u"frmEFS020"_s, .caption = u"고객구분별 매출 현황"_s}, parent)
 {
     AddSearchFields(sales::SaleDateFields() + QList<FieldDef>{sales::OutletField()});
+    sales::ReadOutletNames(SearchFields());
     cdsQuery->setColumns(Columns());
     SetQuery(ListSql());
     // No printed form belongs to this list: the buttons would do nothing.

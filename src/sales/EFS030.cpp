@@ -3,6 +3,7 @@
 #include "EFH030.h"
 #include "GridModel.h"
 #include "SalesFields.h"
+#include "SearchChecks.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,6 +70,7 @@ TfrmEFS030::TfrmEFS030(QWidget *parent)
     : TfrmEZS000({.form = u"frmEFS030"_s, .caption = u"DC율/권종별 매출 현황"_s}, parent)
 {
     AddSearchFields(sales::SaleDateFields() + QList<FieldDef>{sales::OutletField()});
+    sales::ReadOutletNames(SearchFields());
     SetControlValue(SearchFields().last().control, u"5001"_s);
     cdsQuery->setColumns(Columns());
     SetQuery(ListSql(), {{u"GC_TICKET_KIND"_s, u"I0005"_s}});
@@ -81,7 +83,7 @@ QList<RowCheck> TfrmEFS030::SearchChecks()
 
 bool TfrmEFS030::bbtPrintClick()
 {
-    return CheckSearchBar()
+    return PassSearchChecks(SearchFields(), SearchChecks())
         && OpenViewerWindow<TfrmEFH030>(sales::ReportValues(SearchFields(), sales::ReportOrder::PeriodFirst), this);
 }
 

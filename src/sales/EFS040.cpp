@@ -5,6 +5,7 @@
 #include "GridView.h"
 #include "Guard.h"
 #include "SalesFields.h"
+#include "SearchChecks.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -16,6 +17,7 @@ TfrmEFS040::TfrmEFS040(QWidget *parent)
     : TfrmEZS000({.form = u"frmEFS040"_s, .caption = u"메뉴/POS별 매출 현황"_s}, parent)
 {
     AddSearchFields(sales::SaleDateFields() + QList<FieldDef>{sales::OutletField()});
+    sales::ReadOutletNames(SearchFields());
     for (const Field &field : SearchFields())
         if (field.def.field == u"UPJANG_CODE"_s)
             SetControlValue(field.control, u"5001"_s);
@@ -48,12 +50,12 @@ QList<RowCheck> TfrmEFS040::SearchChecks()
 
 bool TfrmEFS040::MenuReportClick()
 {
-    return CheckSearchBar()
+    return PassSearchChecks(SearchFields(), SearchChecks())
         && OpenViewerWindow<TfrmEFR040>(sales::ReportValues(SearchFields(), sales::ReportOrder::OutletFirst), this);
 }
 
 bool TfrmEFS040::PosReportClick()
 {
-    return CheckSearchBar()
+    return PassSearchChecks(SearchFields(), SearchChecks())
         && OpenViewerWindow<TfrmEFR041>(sales::ReportValues(SearchFields(), sales::ReportOrder::OutletFirst), this);
 }

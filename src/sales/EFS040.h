@@ -13,6 +13,9 @@ class TfrmEFS040 : public TfrmEZS000
 public:
     explicit TfrmEFS040(QWidget *parent = nullptr);
 
+    // There is no list to read: F3 does nothing.
+    bool bbtSearchClick() override { return false; }
+
     // "메뉴별 매출조회" and "POS별 매출조회": the outlet first, then the period.
     bool MenuReportClick();
     bool PosReportClick();

@@ -14,6 +14,7 @@ TfrmEFS060::TfrmEFS060(QWidget *parent)
     : TfrmViewerSearch({.form = u"frmEFS060"_s, .caption = u"고객구분/권종별 매출 보고서"_s}, parent)
 {
     AddSearchFields(sales::SaleDateFields() + QList<FieldDef>{sales::OutletField()});
+    sales::ReadOutletNames(SearchFields());
 
     auto *forms = new QWidget(this);
     forms->setObjectName(u"grpReportForm"_s);

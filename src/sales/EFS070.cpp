@@ -7,6 +7,7 @@
 #include "InputEdits.h"
 #include "Modal.h"
 #include "SalesFields.h"
+#include "SearchChecks.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
 
@@ -113,6 +114,7 @@ TfrmEFS070::TfrmEFS070(QWidget *parent)
         {.name = u"cmdDC"_s, .caption = u"DC율 :"_s, .kind = FieldKind::Code, .field = u"DC_RATE"_s, .to = &cmdDC,
          .condition = u"x.dc_rate = CAST(:DC_RATE AS numeric)"_s},
     });
+    sales::ReadOutletNames(SearchFields());
     for (const Field &field : SearchFields())
         if (field.def.field == u"UPJANG_CODE"_s)
             SetControlValue(field.control, u"5003"_s);
@@ -177,7 +179,7 @@ QStringList TfrmEFS070::ReportValues() const
 
 bool TfrmEFS070::bbtPrintClick()
 {
-    return CheckSearchBar() && OpenViewerWindow<TfrmEFH030>(ReportValues(), this);
+    return PassSearchChecks(SearchFields(), SearchChecks()) && OpenViewerWindow<TfrmEFH030>(ReportValues(), this);
 }
 
 bool TfrmEFS070::bbtPreviewClick()

@@ -1,7 +1,8 @@
 #include "SalesFields.h"
 
-#include "CodeServices.h"
+#include "CodeNameField.h"
 #include "Lookups.h"
+#include "SqlQuery.h"
 
 #include <QRegularExpression>
 
@@ -27,8 +28,21 @@ FieldDef OutletField()
             .pick = [](const QString &, QString &code, QString &name, QWidget *parent) {
                 return PickOutlet(u"영업장 선택"_s, code, name, parent);
             },
-            .nameWidth = 140, .nameOf = [](const QString &code) { return OutletName(code); }};
+            .nameWidth = 140};
 }
+
+void ReadOutletNames(const QList<Field> &fields)
+{
+    for (const Field &field : fields)
+        if (field.def.field == u"UPJANG_CODE"_s && field.codeName)
+            field.codeName->SetNameSource([](const QString &code) {
+                return SqlQuery::scalar(u"SELECT upjang_name\n"
+                                        "FROM   ja010ms\n"
+                                        "WHERE  upjang_code = :UPJANG_CODE"_s,
+                                        {{u"UPJANG_CODE"_s, code}});
+            });
+}
+
 
 bool IsOutletCode(const QString &code)
 {

@@ -9,9 +9,13 @@ namespace sales {
 QList<FieldDef> SaleDateFields();
 
 // "영업장 :": the outlet code edt_Upjang_No bound as UPJANG_CODE, its name
-// wlb_Upjang_No read from the outlets on every change, and bbt_Upjang_No
-// opening "영업장 선택" over the sports outlets.
+// in wlb_Upjang_No (ReadOutletNames), and bbt_Upjang_No opening "영업장
+// 선택" over the sports outlets.
 FieldDef OutletField();
+// Gives the outlet field among `fields` its name from the outlets, read on
+// every change of the code; a code without a name is not refused (the
+// search finds nothing). Call once the fields are made.
+void ReadOutletNames(const QList<Field> &fields);
 
 // An outlet code fit for a parameter string: digits and letters only.
 bool IsOutletCode(const QString &code);

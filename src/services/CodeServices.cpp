@@ -141,14 +141,6 @@ QString MemberName(const QString &memberNo)
                       {{u"MEMBER_NO"_s, memberNo}});
 }
 
-QString OutletName(const QString &outletCode)
-{
-    return FirstValue(u"SELECT upjang_name\n"
-                      "FROM   ja010ms\n"
-                      "WHERE  upjang_code = :UPJANG_CODE"_s,
-                      {{u"UPJANG_CODE"_s, outletCode}});
-}
-
 QString EventName(const QString &eventNo)
 {
     return FirstValue(u"SELECT member_name AS event_name\n"

@@ -34,8 +34,6 @@ QString CodeName(const QString &group, const QString &code, const CodeFilters &f
 QString MemberName(const QString &memberNo);
 // Name of a partner group (a member of group "44") that has not cancelled.
 QString EventName(const QString &eventNo);
-// The name of an outlet of the ticketing system (any type); empty for a code it lacks.
-QString OutletName(const QString &outletCode);
 // Name of an employee (a member whose group begins with "10").
 QString EmployeeName(const QString &employeeNo);
 

@@ -361,6 +361,25 @@ private slots:
         QCOMPARE(rates->codes().codes, QStringList({QString(), u"0"_s, u"10"_s}));
     }
 
+    // A list that cannot be filled says why; the screen still searches.
+    void filterListFails()
+    {
+        RecordingModal boxes;
+        m_db->adminExec(u"ALTER TABLE ktuser.ia010ms RENAME TO ia010ms_away"_s);
+        std::unique_ptr<TfrmEFS070> made = std::make_unique<TfrmEFS070>();
+        m_db->adminExec(u"ALTER TABLE ktuser.ia010ms_away RENAME TO ia010ms"_s);
+        QCOMPARE(boxes.texts().size(), 1);
+        QVERIFY2(boxes.texts().first().startsWith(u"에러내용:\r"_s), qPrintable(boxes.texts().first()));
+        QCOMPARE(made->findChild<CodeCombo *>(u"cmdDC"_s)->codes().codes, QStringList{QString()});
+        ShownScreen<TfrmEFS070> screen(openLater);
+        QVERIFY(screen.take(std::move(made)));
+        boxes.clear();
+        SetOutlet(*screen, u"5007"_s);
+        SetPeriod(*screen, QDate(2026, 12, 10), QDate(2026, 12, 10));
+        QTest::keyClick(screen.get(), Qt::Key_F3);
+        QCOMPARE(Rows(*screen, {u"BILL_NO"_s}).size(), 11);
+    }
+
     // Which report each viewer screen and window opens, with which values.
     void reportsOpened_data()
     {
@@ -452,6 +471,8 @@ private slots:
         QCOMPARE(OpenWindows<TfrmEFR040>().size(), 2);
         QCOMPARE(OpenWindows<TfrmEFR041>().size(), 1);
         QVERIFY(screen->isEnabled());
+        QTest::keyClick(screen.get(), Qt::Key_F3); // no list behind the buttons
+        QVERIFY2(boxes.texts().isEmpty(), qPrintable(boxes.texts().join(u' ')));
         for (const char *hidden : {"bbtSearch", "bbtPrint", "bbtPreview", "bbtExcel", "bbtCancel"})
             QVERIFY2(screen->findChild<QPushButton *>(QString::fromLatin1(hidden))->isHidden(), hidden);
         CloseViewerWindows();
