@@ -64,6 +64,8 @@ const QList<Preset> &presets()
         {u"EDI030"_s, {{u"edtSeason"_s, u"26"_s}}}, // today is a judged test day of the demo
         {u"EDS050"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EDS060"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"EFS020"_s, {{u"edt_Upjang_No"_s, u"5003"_s}}}, // no outlet of its own
+        {u"EFS060"_s, {{u"edt_Upjang_No"_s, u"5003"_s}}},
     };
     return table;
 }

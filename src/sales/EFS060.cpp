@@ -40,6 +40,7 @@ TfrmEFS060::TfrmEFS060(QWidget *parent)
     }
     row->addWidget(Chk_Vat);
     rbtDetail->setChecked(true);
+    forms->setMinimumWidth(forms->sizeHint().width());
     AddToSearchBar(forms);
 }
 

@@ -107,11 +107,11 @@ TfrmEFS070::TfrmEFS070(QWidget *parent)
     AddSearchFields(sales::SaleDateFields() + QList<FieldDef>{
         sales::OutletField(),
         {.name = u"cmbGuestType"_s, .caption = u"고객구분 :"_s, .kind = FieldKind::Code, .field = u"GUEST_TYPE"_s,
-         .to = &cmbGuestType, .condition = u"x.mem_gubun1 = :GUEST_TYPE"_s,
+         .width = 70, .to = &cmbGuestType, .condition = u"x.mem_gubun1 = :GUEST_TYPE"_s,
          .choices = Labels({QString(), u"회원"_s, u"단체"_s, u"일반"_s, u"연합회"_s})},
         {.name = u"cmdTicket"_s, .caption = u"권종구분 :"_s, .kind = FieldKind::Code, .field = u"TICKET_NAME"_s,
-         .to = &cmdTicket, .condition = u"x.ticket = :TICKET_NAME"_s},
-        {.name = u"cmdDC"_s, .caption = u"DC율 :"_s, .kind = FieldKind::Code, .field = u"DC_RATE"_s, .to = &cmdDC,
+         .width = 100, .to = &cmdTicket, .condition = u"x.ticket = :TICKET_NAME"_s},
+        {.name = u"cmdDC"_s, .caption = u"DC율 :"_s, .kind = FieldKind::Code, .field = u"DC_RATE"_s, .width = 50, .to = &cmdDC,
          .condition = u"x.dc_rate = CAST(:DC_RATE AS numeric)"_s},
     });
     sales::ReadOutletNames(SearchFields());

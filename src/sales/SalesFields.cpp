@@ -14,9 +14,9 @@ QList<FieldDef> SaleDateFields()
 {
     return {
         {.name = u"dtpDateFrom"_s, .caption = u"판매일자 : FROM"_s, .kind = FieldKind::Date,
-         .field = u"SALE_DATE_FROM"_s, .required = true},
+         .field = u"SALE_DATE_FROM"_s, .required = true, .width = 100},
         {.name = u"dtpDateTo"_s, .caption = u"TO"_s, .kind = FieldKind::Date, .field = u"SALE_DATE_TO"_s,
-         .required = true},
+         .required = true, .width = 100},
     };
 }
 
@@ -24,11 +24,11 @@ FieldDef OutletField()
 {
     // Blank is refused by OutletChecks: the message names the outlet, not the label's colon.
     return {.name = u"edt_Upjang_No"_s, .caption = u"영업장 :"_s, .kind = FieldKind::CodeName,
-            .field = u"UPJANG_CODE"_s, .bytes = 10, .width = 60,
+            .field = u"UPJANG_CODE"_s, .bytes = 10, .width = 50,
             .pick = [](const QString &, QString &code, QString &name, QWidget *parent) {
                 return PickOutlet(u"영업장 선택"_s, code, name, parent);
             },
-            .nameWidth = 140};
+            .nameWidth = 100};
 }
 
 void ReadOutletNames(const QList<Field> &fields)
