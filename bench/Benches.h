@@ -33,6 +33,7 @@ void BenchViewerReports(BenchRun &run); // the viewer's accident reports against
 void BenchAccidentTables(BenchRun &run); // the accident cross-tables against one counting pass
 void BenchReplicaReads(BenchRun &run); // counters saving while the statistics read on a replica or the primary
 void BenchAccidentMap(BenchRun &run);    // a season's accidents on the map against the empty map
+void BenchSales(BenchRun &run);      // the outlet sales statistics over a season of sales lines
 
 // Ten seasons of accidents, `accidents` of them (kept when there are as many).
 void FillAccidents(TestDatabase &database, int accidents);

@@ -58,6 +58,7 @@ int main(int argc, char **argv)
         {"P8", BenchAccidentTables},
         {"P9", BenchReplicaReads},
         {"P10", BenchAccidentMap},
+        {"P11", BenchSales},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {

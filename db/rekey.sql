@@ -41,5 +41,23 @@ BEGIN
 END
 $$;
 
+-- The keyed hashes of the resident numbers follow the key (on a server
+-- that has the member master already).
+DO $$
+BEGIN
+    IF to_regclass('ktuser.ba040ms') IS NOT NULL
+       AND to_regprocedure('kest_private.id_no_hash(text, bytea)') IS NOT NULL THEN
+        UPDATE ktuser.ba040ms b
+           SET id_no_hash = kest_private.id_no_hash(CASE WHEN left(b.id_no, 4) = '$k1$' THEN
+                   convert_from(public.decrypt_iv(substr(decode(substr(b.id_no, 5), 'base64'), 17), k.new_key,
+                                                  substr(decode(substr(b.id_no, 5), 'base64'), 1, 16),
+                                                  'aes-cbc/pad:pkcs'), 'UTF8')
+                   ELSE b.id_no END, k.new_key)
+          FROM rekey_keys k
+         WHERE b.id_no IS NOT NULL;
+    END IF;
+END
+$$;
+
 DROP TABLE rekey_keys;
 DROP FUNCTION pg_temp.rekey(text, bytea, bytea);

@@ -66,6 +66,8 @@ const QList<Preset> &presets()
         {u"EDS060"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EHS030"_s, {{u"edtSeasonYear"_s, QString::number(QDate::currentDate().year())}}}, // it starts at 2010
         {u"EHS040"_s, {{u"dtpFromDate"_s, u"-30"_s}}}, // the demo's sales of this month
+        {u"EFS020"_s, {{u"edt_Upjang_No"_s, u"5003"_s}}}, // no outlet of its own
+        {u"EFS060"_s, {{u"edt_Upjang_No"_s, u"5003"_s}}},
     };
     return table;
 }

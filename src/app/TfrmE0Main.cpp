@@ -48,6 +48,14 @@
 #include "EHI040.h"
 #include "EHS030.h"
 #include "EHS040.h"
+#include "EFS010.h"
+#include "EFS020.h"
+#include "EFS030.h"
+#include "EFS040.h"
+#include "EFS050.h"
+#include "EFS060.h"
+#include "EFS070.h"
+#include "EGI020.h"
 #include "ZZI000.h"
 
 #include <vector>
@@ -111,6 +119,14 @@ const std::vector<ScreenEntry> &screens()
         {u"EHI040"_s, MakeScreen<TfrmEHI040>},
         {u"EHS030"_s, MakeScreen<TfrmEHS030>},
         {u"EHS040"_s, MakeScreen<TfrmEHS040>},
+        {u"EFS010"_s, MakeScreen<TfrmEFS010>},
+        {u"EFS020"_s, MakeScreen<TfrmEFS020>},
+        {u"EFS030"_s, MakeScreen<TfrmEFS030>},
+        {u"EFS040"_s, MakeScreen<TfrmEFS040>},
+        {u"EFS050"_s, MakeScreen<TfrmEFS050>},
+        {u"EFS060"_s, MakeScreen<TfrmEFS060>},
+        {u"EFS070"_s, MakeScreen<TfrmEFS070>},
+        {u"EGI020"_s, MakeScreen<TfrmEGI020>},
     };
     return table;
 }

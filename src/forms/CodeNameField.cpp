@@ -19,9 +19,14 @@ CodeNameField::CodeNameField(QLineEdit *code, QLabel *name, const QString &group
             m_code->setCursorPosition(at);
         }
     });
-    connect(m_code, &QLineEdit::textChanged, m_name, &QLabel::clear);
+    connect(m_code, &QLineEdit::textChanged, this, Guarded([this] {
+                if (m_nameOf)
+                    ReadName();
+                else
+                    m_name->clear();
+            }));
     connect(qApp, &QApplication::focusChanged, this, Guarded([this](QWidget *old, QWidget *) {
-                if (old == m_code && !Code().isEmpty() && Name().isEmpty())
+                if (!m_nameOf && old == m_code && !Code().isEmpty() && Name().isEmpty())
                     ReadName();
             }));
 }
@@ -38,7 +43,17 @@ QString CodeNameField::Name() const
 
 void CodeNameField::ReadName()
 {
-    m_name->setText(CodeName(m_group, Code()));
+    const QString code = Code();
+    if (m_nameOf)
+        m_name->setText(code.isEmpty() ? QString() : m_nameOf(code));
+    else
+        m_name->setText(CodeName(m_group, code));
+}
+
+void CodeNameField::SetNameSource(std::function<QString(const QString &)> nameOf)
+{
+    m_nameOf = std::move(nameOf);
+    ReadName();
 }
 
 void CodeNameField::Lookup(const std::function<void()> &picked)

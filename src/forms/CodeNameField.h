@@ -31,10 +31,15 @@ public:
     void Lookup(const std::function<void()> &picked);
     // The name of a typed code, read from its group (empty for none).
     void ReadName();
+    // Names read by `nameOf` instead of the group, on every change of the
+    // code rather than when the edit is left.
+    void SetNameSource(std::function<QString(const QString &code)> nameOf);
+    bool LiveName() const { return bool(m_nameOf); }
 
 private:
     QLineEdit *m_code;
     QLabel *m_name;
     QString m_group;
     Pick m_pick;
+    std::function<QString(const QString &)> m_nameOf;
 };

@@ -1,4 +1,5 @@
 #include "EZS000.h"
+#include "SearchChecks.h"
 
 #include "CancelKeys.h"
 #include "CodeCombo.h"
@@ -162,15 +163,8 @@ bool TfrmEZS000::bbtSearchClick()
     QWidget *starter = QApplication::focusWidget();
     if (starter && !isAncestorOf(starter))
         starter = nullptr;
-    {
-        TReturn failed;
-        if (!RunChecks(SearchFields(), SearchChecks(), failed)) {
-            InfoBox(failed.message);
-            if (failed.focus)
-                failed.focus->setFocus();
-            return false;
-        }
-    }
+    if (!PassSearchChecks(SearchFields(), SearchChecks()))
+        return false;
     ResetFooters();
     Prepare(qryQuery, m_list);
     Prepare(qryFooter, m_footer);

@@ -267,7 +267,7 @@ QString Field::printed() const
 
 QList<RowCheck> Field::checks() const
 {
-    if (def.kind == FieldKind::CodeName) {
+    if (def.kind == FieldKind::CodeName && !codeName->LiveName()) {
         CodeNameField *field = codeName;
         return {{[field] {
                      if (field->Code().isEmpty())

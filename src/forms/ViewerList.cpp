@@ -7,7 +7,7 @@
 #include "Modal.h"
 #include "ReportLocation.h"
 #include "ReportViewer.h"
-#include "ZZP010.h"
+#include "ViewerWindow.h"
 
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -52,14 +52,7 @@ ORDER  BY detail)sql"_s,
                 if (!m_searching)
                     ShowCurrentReport();
             }));
-    connect(Rdviewer401, &ReportViewer::printRequested, this, Guarded([this] {
-                if (const report::Document *document = Rdviewer401->document())
-                    TfrmZZP010::PrintDocument(*document, this);
-            }));
-    connect(Rdviewer401, &ReportViewer::pdfRequested, this, Guarded([this] {
-                if (const report::Document *document = Rdviewer401->document())
-                    TfrmZZP010::SaveDocumentPdf(*document, this);
-            }));
+    ConnectViewerOutput(Rdviewer401, this);
 }
 
 bool TfrmViewerList::bbtSearchClick()

@@ -7,6 +7,7 @@
 #include "ReportLocation.h"
 #include "SqlQuery.h"
 
+#include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -166,6 +167,9 @@ std::optional<Definition> ReadDefinition(const QByteArray &text, QString *proble
             return fail(u"이름 없는 인수가 있습니다."_s);
         if (parameter.caption.isEmpty())
             parameter.caption = parameter.name;
+        parameter.optional = object.value(u"optional"_s).toBool(false);
+        if (!parameter.optional && !def.parameters.isEmpty() && def.parameters.last().optional)
+            return fail(u"생략할 수 있는 인수 뒤에 꼭 필요한 인수 %1이(가) 있습니다."_s.arg(parameter.name));
         def.parameters.append(parameter);
     }
 
@@ -292,13 +296,19 @@ std::optional<QStringList> BindValues(const Definition &definition, const QStrin
             *problem = why;
         return std::nullopt;
     };
-    if (values.size() != definition.parameters.size())
+    const qsizetype needed = std::count_if(definition.parameters.begin(), definition.parameters.end(),
+                                           [](const Parameter &p) { return !p.optional; });
+    if (values.size() < needed || values.size() > definition.parameters.size())
         return fail(u"보고서 인수의 개수가 맞지 않습니다: %1개가 필요한데 %2개를 받았습니다."_s
                         .arg(definition.parameters.size())
                         .arg(values.size()));
     QStringList bound;
-    for (qsizetype i = 0; i < values.size(); ++i) {
+    for (qsizetype i = 0; i < definition.parameters.size(); ++i) {
         const Parameter &parameter = definition.parameters.at(i);
+        if (i >= values.size()) {
+            bound.append(QString());
+            continue;
+        }
         const QString value = values.at(i).trimmed();
         if (parameter.kind == Parameter::Kind::Date) {
             const QString key = DateKeyOf(value);

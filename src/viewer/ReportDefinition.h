@@ -24,6 +24,8 @@ struct Parameter
     QString name;    // the SQL's ":NAME"
     QString caption; // how a message names it
     enum class Kind { Text, Date } kind = Kind::Text;
+    // May be left off the end of the parameter string: then bound empty.
+    bool optional = false;
 };
 
 // A chart under the total: one category per record (the value of

@@ -1126,3 +1126,118 @@ BEGIN
     RAISE NOTICE '% locker cases passed', n_cases;
 END
 $test$;
+
+-- The member registration procedure, walked the same way.
+DO $test$
+DECLARE
+    state_sql constant text := $$ SELECT md5(string_agg(t::text, E'\n' ORDER BY t::text)) FROM ba040ms t $$;
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        base(status, args) AS (VALUES
+            ('1', '{"amember_no": "2000000001", "amember_name": "김회원", "aid_no": "8001011234567",
+                    "asex_code": "1", "ause_date_from": "20250101", "ause_date_to": "20251231",
+                    "amember_group_code": "20", "aguest_type": "250", "agolf_code": "99", "ause_room_type": "99",
+                    "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}'::jsonb),
+            ('2', '{"amember_name": "박신규", "aid_no": "9001011234567", "asex_code": "2",
+                    "ause_date_from": "20250101", "ause_date_to": "20251231",
+                    "au_emp_no": "T0001", "au_ip": "T0001 COUNTER-01"}')),
+        cases(name, status, arg, val, expect, read) AS (
+            SELECT format('%s %s', a.arg, v), '2', a.arg, v, a.label || '을(를) 정확히 입력하십시오.', NULL::text
+              FROM (VALUES ('ause_date_from', '사용시작일자', '{20250230,abcdefgh,2025011,２０２５０１１０}'::text[]),
+                           ('ause_date_to', '사용종료일자', '{20251301,2025-12-31}'),
+                           ('aid_no', '주민번호', '{123,12345678901234,800101-1234567,80010112345x}'),
+                           ('ahome_post', '우편번호', '{12345,12-345}'),
+                           ('asex_code', '성별', $${3,M,남,1' OR '1'='1}$$)) a(arg, label, vals),
+                   unnest(a.vals) v
+            UNION ALL
+            SELECT format('%s blank %L', r.arg, b), r.status, r.arg, b, r.label || '을(를) 입력하십시오.', NULL
+              FROM (VALUES ('2', 'amember_name', '회원명'), ('1', 'amember_name', '회원명'),
+                           ('1', 'amember_no', '회원번호')) r(status, arg, label),
+                   unnest(ARRAY[NULL, '', '   ', E'\u3000']) b
+            UNION ALL
+            SELECT format('%s %s', t.arg, left(v, 12)), '1', t.arg, v,
+                   CASE WHEN octet_length(convert_to(v, 'UHC')) > t.width
+                        THEN format('%s은(는) %s바이트(한글 %s자)를 넘을 수 없습니다.', t.label, t.width, t.width / 2) END,
+                   t.read
+              FROM (VALUES ('amember_name', '회원명', 60, 'SELECT member_name FROM ba040ms WHERE member_no = ''2000000001'''),
+                           ('ae_mail', 'E-Mail', 100, 'SELECT e_mail FROM ba040ms WHERE member_no = ''2000000001'''),
+                           ('amobile_tel', '휴대폰', 40,
+                            'SELECT fn_za010ms_04(mobile_tel) FROM ba040ms WHERE member_no = ''2000000001'''),
+                           ('ahome_address1', '주소1', 100,
+                            'SELECT fn_za010ms_04(home_address1) FROM ba040ms WHERE member_no = ''2000000001''')
+                   ) t(arg, label, width, read),
+                   LATERAL unnest(ARRAY[repeat('가', t.width / 2 + 1), repeat('x', t.width + 1),
+                                        repeat('가', t.width / 2), $$'; DROP TABLE ba040ms; --$$, $$O'Brien$$]) v
+            UNION ALL
+            SELECT format('edit status %L', s), '1', 'aeditstatus', s, '작업구분이 올바르지 않습니다.', NULL
+              FROM unnest(ARRAY['3', '4', '0', '', NULL, '12', $$1'; --$$]) s
+            UNION ALL
+            SELECT x.* FROM (VALUES
+                ('dates reversed', '2', 'ause_date_to', '20241231',
+                 '사용종료일자이(가) 사용시작일자보다 앞설 수 없습니다.', NULL::text),
+                ('resident number of another member', '2', 'aid_no', '8101011234567',
+                 '주민번호가 이미 등록된 회원(2000000002)의 주민번호입니다.', NULL),
+                ('resident number taken over on a change', '1', 'aid_no', '8101011234567',
+                 '주민번호가 이미 등록된 회원(2000000002)의 주민번호입니다.', NULL),
+                ('change of a member another clerk removed', '1', 'amember_no', '2000000009',
+                 '회원번호 2000000009 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('change of a member of another group', '1', 'amember_no', '3000000001',
+                 '회원번호 3000000001 은(는) 이 화면에서 저장할 수 없는 회원입니다.', NULL),
+                ('member number with SQL', '1', 'amember_no', $$20' OR ''='$$,
+                 $$회원번호 20' OR ''=' 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.$$, NULL)) x)
+        SELECT cases.*, base.args FROM cases JOIN base USING (status) ORDER BY cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        SELECT format('SELECT * FROM pr_egi020_01(%s)', string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args || jsonb_build_object('aeditstatus', c.status) || jsonb_build_object(c.arg, c.val)) a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect IS NOT NULL THEN
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the table changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % member cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% member cases passed', n_cases;
+END
+$test$;

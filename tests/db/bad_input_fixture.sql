@@ -60,3 +60,9 @@ UPDATE eh020ms SET sale_date = '20261201', m_name = '김사물', m_idno = kest_p
  WHERE locker_no IN ('101', '104');
 INSERT INTO eh030ms (season_year, seq_no, cancel_date, location, area_zone, locker_type, locker_no, m_name, penalty_amt)
 VALUES ('2026', 1, '20261205', 'M', 'A', '1', '105', '최취소', 10000);
+
+INSERT INTO ba040ms (member_no, member_name, id_no, id_no_hash, sex_code, use_date_from, use_date_to, member_group_code)
+VALUES ('2000000001', '김회원', kest_private.enc('8001011234567'), kest_private.id_no_hash('8001011234567'), '1',
+        '20250101', '20251231', '20'),
+       ('2000000002', '이회원', kest_private.enc('8101011234567'), kest_private.id_no_hash('8101011234567'), '2',
+        '20250101', '20251231', '20');
