@@ -21,6 +21,11 @@
 #include "ECI030.h"
 #include "ECI040.h"
 #include "ECI050.h"
+#include "ECI060.h"
+#include "ECI070.h"
+#include "ECI080.h"
+#include "ECI170.h"
+#include "ECI190.h"
 #include "EDI010.h"
 #include "EDI020.h"
 #include "EDI030.h"
@@ -79,6 +84,11 @@ const std::vector<ScreenEntry> &screens()
         {u"ECI030"_s, MakeScreen<TfrmECI030>},
         {u"ECI040"_s, MakeScreen<TfrmECI040>},
         {u"ECI050"_s, MakeScreen<TfrmECI050>},
+        {u"ECI060"_s, MakeScreen<TfrmECI060>},
+        {u"ECI070"_s, MakeScreen<TfrmECI070>},
+        {u"ECI080"_s, MakeScreen<TfrmECI080>},
+        {u"ECI170"_s, MakeScreen<TfrmECI170>},
+        {u"ECI190"_s, MakeScreen<TfrmECI190>},
         {u"EDI010"_s, MakeScreen<TfrmEDI010>},
         {u"EDI020"_s, MakeScreen<TfrmEDI020>},
         {u"EDI030"_s, MakeScreen<TfrmEDI030>},
