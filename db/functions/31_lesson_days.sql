@@ -254,9 +254,10 @@ END
 $$;
 
 -- An Interski instructor's weekday places: update or insert ('1', '2')
--- writes the seven weekday rows; delete ('3') removes them and leaves the
--- register row, which this system does not keep. A hand correction: it sets
--- the free places as given, whatever the bookings hold.
+-- writes the weekday rows sent (the screen sends all seven); delete ('3')
+-- removes them and leaves the register row, which this system does not
+-- keep. A hand correction: it sets the free places as given, whatever the
+-- bookings hold.
 CREATE OR REPLACE FUNCTION pr_eci170_01(
     aseason_year      text DEFAULT NULL,
     acoach_no         text DEFAULT NULL,
@@ -296,7 +297,7 @@ BEGIN
         RETURN;
     END IF;
     FOR n IN 1 .. 7 LOOP
-        IF check_code(days[n], ARRAY[n::text], '요일코드', true) IS NULL THEN
+        IF check_code(days[n], ARRAY[n::text], '요일코드') IS NULL THEN
             CONTINUE;
         END IF;
         v_tot := coalesce(check_int(tots[n], 0, 999, '최대인원_' || names[n]), 0);
