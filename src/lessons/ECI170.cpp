@@ -89,6 +89,10 @@ TfrmECI170::TfrmECI170(QWidget *parent) : TfrmEZI000(u"frmECI170"_s, u"인터스
                       "WHERE  A.season_year = :SEASON_YEAR\n"
                       "ORDER  BY A.coach_no"_s);
     prcSaveData.setName(u"pr_eci170_01"_s);
+    QStringList days;
+    for (int n = 1; n <= 7; ++n)
+        days << u"ACLASS_DAY_CODE_%1"_s.arg(n) << u"ATOT_CLS_CNT_%1"_s.arg(n) << u"ARE_CLS_CNT_%1"_s.arg(n);
+    prcSaveData.declare(days);
     SetOptions({.keepEmptyRow = true});
 }
 

@@ -60,8 +60,9 @@ TfrmECS150::TfrmECS150(QWidget *parent)
     };
     columns += PartyColumns(u"LOSS"_s, u"피해자"_s);
     columns += PartyColumns(u"OFFENSE"_s, u"가해자"_s);
-    for (const auto &[title, field] : {std::pair{u"사건개요"_s, u"TROB_REMARK"_s}, {u"부상부위"_s, u"TROB_INJURY"_s},
-                                       {u"조치사항"_s, u"TROB_AFTER"_s}, {u"목격자"_s, u"TROB_WITNESSES"_s}})
+    const std::pair<QString, QString> account[] = {{u"사건개요"_s, u"TROB_REMARK"_s}, {u"부상부위"_s, u"TROB_INJURY"_s},
+                                                   {u"조치사항"_s, u"TROB_AFTER"_s}, {u"목격자"_s, u"TROB_WITNESSES"_s}};
+    for (const auto &[title, field] : account)
         columns.append({.title = title, .field = field, .visible = false, .print = {10}});
     cdsQuery->setColumns(columns);
 

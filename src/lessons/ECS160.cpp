@@ -58,7 +58,7 @@ QList<ColumnDef> Columns()
     return columns;
 }
 
-QString Query()
+QString ListSql()
 {
     QString select = u"SELECT SUBSTR(t.lecture_date, 1, 4) || '-' || SUBSTR(t.lecture_date, 5, 2) || '-' ||"
                      " SUBSTR(t.lecture_date, 7, 2) AS lecture_date"_s;
@@ -93,7 +93,7 @@ TfrmECS160::TfrmECS160(QWidget *parent)
     wlbEventNo->setFrameShadow(QFrame::Sunken);
     connect(edtEventNo, &QLineEdit::textChanged, wlbEventNo, &QLabel::clear);
     cdsQuery->setColumns(Columns());
-    SetQuery(Query());
+    SetQuery(ListSql());
 }
 
 void TfrmECS160::LookupGroup()

@@ -311,15 +311,17 @@ private slots:
         QCOMPARE(rows.rowCount(), 3);
         QCOMPARE(rows.value(2, u"TOT_CLS_SUN"_s), QString()); // no weekday rows: empty places
         QVERIFY(!m_places.find<QLineEdit>(u"Edit1"_s)->isEnabled() || m_places.find<QLineEdit>(u"Edit1"_s)->isReadOnly());
-        const QStringList days = {u"SUN"_s, u"MON"_s, u"TUE"_s, u"WED"_s, u"THU"_s, u"FRI"_s, u"SAT"_s};
-        for (int n = 0; n < 7; ++n) {
-            rows.setValue(0, u"TOT_CLS_"_s + days.at(n), QString::number(120));
-            rows.setValue(0, u"RE_CLS_"_s + days.at(n), QString::number(100 + n));
-            rows.setValue(1, u"TOT_CLS_"_s + days.at(n), QString::number(n + 1));
-            rows.setValue(1, u"RE_CLS_"_s + days.at(n), QString::number(n));
+        // Typed into the panel's edits, row by row, as the clerk does.
+        const QStringList days = {u"Sun"_s, u"Mon"_s, u"Tue"_s, u"Wed"_s, u"Thu"_s, u"Fri"_s, u"Sat"_s};
+        for (int row = 0; row < 2; ++row) {
+            m_places->Grid()->setCurrentRow(row);
+            for (int n = 0; n < 7; ++n) {
+                m_places.find<QLineEdit>(u"wNumEdit_Tot_"_s + days.at(n))
+                    ->setText(QString::number(row == 0 ? 120 : n + 1));
+                m_places.find<QLineEdit>(u"wNumEdit_Re_"_s + days.at(n))
+                    ->setText(QString::number(row == 0 ? 100 + n : n));
+            }
         }
-        m_places->Grid()->setCurrentRow(1);
-        m_places->Grid()->setCurrentRow(0);
         m_places.press(Qt::Key_F2);
         QVERIFY2(m_boxes->texts().size() == 1, qPrintable(m_boxes->texts().join(u" | "_s))); // the confirmation
         QCOMPARE(m_db->adminScalar(u"SELECT string_agg(coach_no || '/' || class_day_code || ':' || tot_cls_cnt || '-' ||"

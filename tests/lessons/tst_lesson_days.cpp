@@ -60,6 +60,9 @@ private slots:
     {
         m_db = std::make_unique<TestDatabase>();
         m_db->loadLookups();
+        m_db->adminExec(u"INSERT INTO ktuser.bb010ms (member_no, member_name, member_group_code, cancel_date) VALUES"
+                        " ('4400000001', '한빛전자 스키동호회', '44', NULL), ('4400000002', '푸른대학교 스키부', '44', NULL),"
+                        " ('4400000003', '옛날여행사', '44', '20051231') ON CONFLICT DO NOTHING"_s);
     }
     void cleanupTestCase() { m_db.reset(); }
     void init()
