@@ -31,9 +31,14 @@ void BenchStartup(BenchRun &run);   // start-up to the menu against a bare windo
 void BenchReports(BenchRun &run);   // report preview and a long PDF
 void BenchViewerReports(BenchRun &run); // the viewer's accident reports against hand-written queries
 void BenchAccidentTables(BenchRun &run); // the accident cross-tables against one counting pass
+void BenchReplicaReads(BenchRun &run); // counters saving while the statistics read on a replica or the primary
+
+// Ten seasons of accidents, `accidents` of them (kept when there are as many).
+void FillAccidents(TestDatabase &database, int accidents);
 
 // The child processes some benchmarks start (this program with "child").
 int FirstRowsChild(const QStringList &args);
 int CounterChild(const QStringList &args);
 int StartupChild(const QStringList &args);
 int ExportXlsxChild(const QStringList &args);
+int StatisticsChild(const QStringList &args);

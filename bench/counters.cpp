@@ -6,6 +6,7 @@
 // the tables hold afterwards.
 #include "Bench.h"
 #include "Benches.h"
+#include "Counters.h"
 #include "SaveTransaction.h"
 #include "ServerError.h"
 #include "StartupValues.h"
@@ -17,7 +18,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <limits>
 
 #include <cstdio>
 #include <iostream>
@@ -27,9 +27,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int Counters = 8;
-constexpr int ItemsPerSave = 2;
 
 QString itemNo(int counter, int n)
 {
@@ -82,56 +79,25 @@ void saveRental(const QString &date, const QStringList &items)
         throw ServerError(u"no rental number after the commit"_s);
 }
 
-struct Group
-{
-    Sample latencies;
-    QList<std::pair<qint64, qint64>> spans; // each counter's first start and last end, µs since the epoch
-    int saves = 0;
+} // namespace
 
-    qint64 first() const
-    {
-        qint64 at = spans.constFirst().first;
-        for (const auto &span : spans)
-            at = std::min(at, span.first);
-        return at;
-    }
-    // Every counter started before any finished.
-    bool overlapped() const
-    {
-        qint64 lastStart = 0, firstEnd = std::numeric_limits<qint64>::max();
-        for (const auto &[start, end] : spans) {
-            lastStart = std::max(lastStart, start);
-            firstEnd = std::min(firstEnd, end);
-        }
-        return lastStart < firstEnd;
-    }
-    double savesPerSecond() const
-    {
-        qint64 end = 0;
-        for (const auto &span : spans)
-            end = std::max(end, span.second);
-        return end > first() ? saves * 1e6 / double(end - first()) : 0;
-    }
-    QString spansText() const
-    {
-        QStringList texts;
-        for (const auto &[start, end] : spans)
-            texts.append(u"%1-%2"_s.arg((start - first()) / 1000).arg((end - first()) / 1000));
-        return texts.join(u", "_s);
-    }
-};
-
-qint64 nowUs()
+qint64 NowUs()
 {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
-// Starts one counter per date of `dates` (a date twice: two counters on it),
-// lets them go at once and gathers every save's latency and each counter's
-// span; false when a counter failed.
-bool runCounters(const QString &self, const QStringList &dates, int saves, Group &group)
+void AddCounterItems(TestDatabase &database, int saves)
+{
+    database.adminExec(uR"(
+INSERT INTO eb020ms (area_gubun, equip_gubun, equip_no, equip_size_gubun)
+SELECT 'M', 'CS', 'K' || c || lpad(n::text, 3, '0'), '150'
+  FROM generate_series(0, %1 - 1) AS c, generate_series(0, %2 - 1) AS n
+ON CONFLICT DO NOTHING)"_s.arg(Counters).arg(saves * ItemsPerSave));
+}
+
+bool RunCounters(const QString &self, const QStringList &dates, int saves, CounterGroup &group)
 {
     std::vector<std::unique_ptr<QProcess>> children;
     for (int c = 0; c < dates.size(); ++c) {
@@ -167,8 +133,6 @@ bool runCounters(const QString &self, const QStringList &dates, int saves, Group
     return ok && group.spans.size() == dates.size();
 }
 
-} // namespace
-
 int CounterChild(const QStringList &args)
 {
     const int counter = args.value(0).toInt();
@@ -188,7 +152,7 @@ int CounterChild(const QStringList &args)
     std::string go;
     std::getline(std::cin, go);
     QList<double> latencies;
-    const qint64 start = nowUs();
+    const qint64 start = NowUs();
     try {
         for (int save = 0; save < saves; ++save) {
             QStringList items;
@@ -202,7 +166,7 @@ int CounterChild(const QStringList &args)
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         return 1;
     }
-    std::printf("span %lld %lld\n", static_cast<long long>(start), static_cast<long long>(nowUs()));
+    std::printf("span %lld %lld\n", static_cast<long long>(start), static_cast<long long>(NowUs()));
     for (double ms : latencies)
         std::printf("%.3f\n", ms);
     return 0;
@@ -212,10 +176,7 @@ int CounterChild(const QStringList &args)
 void BenchCounters(BenchRun &run)
 {
     const int saves = std::clamp(run.size("P5", 100), 1, 999 / ItemsPerSave);
-    run.database.adminExec(uR"(
-INSERT INTO eb020ms (area_gubun, equip_gubun, equip_no, equip_size_gubun)
-SELECT 'M', 'CS', 'K' || c || lpad(n::text, 3, '0'), '150'
-  FROM generate_series(0, %1 - 1) AS c, generate_series(0, %2 - 1) AS n)"_s.arg(Counters).arg(saves * ItemsPerSave));
+    AddCounterItems(run.database, saves);
 
     Sample alone, same, spread, aloneRate, sameRate, spreadRate, sameP50, aloneP50, sameP99, spreadP99;
     int lost = 0;
@@ -232,9 +193,9 @@ SELECT 'M', 'CS', 'K' || c || lpad(n::text, 3, '0'), '150'
             sameDates.append(day(base + 1));
             spreadDates.append(day(base + 2 + c));
         }
-        Group a, m, d;
-        if (!runCounters(run.self, {day(base)}, saves, a) || !runCounters(run.self, sameDates, saves, m)
-            || !runCounters(run.self, spreadDates, saves, d)) {
+        CounterGroup a, m, d;
+        if (!RunCounters(run.self, {day(base)}, saves, a) || !RunCounters(run.self, sameDates, saves, m)
+            || !RunCounters(run.self, spreadDates, saves, d)) {
             run.table.failed(u"P5 counters saving rentals"_s, u"a counter failed"_s);
             return;
         }

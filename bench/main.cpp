@@ -35,6 +35,8 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         if (kind == u"counter"_s)
             return CounterChild(args);
+        if (kind == u"statistics"_s)
+            return StatisticsChild(args);
         std::fprintf(stderr, "unknown child %s\n", argv[2]);
         return 2;
     }
@@ -54,6 +56,7 @@ int main(int argc, char **argv)
         {"P3", BenchExportXlsx},
         {"V1", BenchViewerReports},
         {"P8", BenchAccidentTables},
+        {"P9", BenchReplicaReads},
     };
     QStringList chosen;
     for (const QString &arg : app.arguments().mid(2)) {
