@@ -60,6 +60,11 @@ const QList<Preset> &presets()
         {u"ECI010"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"ECI020"_s, {{u"edtSeason"_s, u"26"_s}, {u"edtReceiptNo"_s, u"1"_s}}},
         {u"ECI050"_s, {{u"dtpDate"_s, u"+1"_s}}}, // days after the load: today cannot be booked
+        {u"ECI080"_s, {{u"edtEventNo"_s, u"4400000001"_s}}},
+        {u"ECS090"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"ECS100"_s, {{u"edtSeason"_s, u"26"_s}}},
+        {u"ECS130"_s, {{u"dtpDate"_s, u"+1"_s}}}, // staff book the days after the load
+        {u"ECS160"_s, {{u"edtEventNo"_s, u"4400000001"_s}}},
         {u"EDI020"_s, {{u"edtSeason"_s, u"26"_s}}},
         {u"EDI030"_s, {{u"edtSeason"_s, u"26"_s}}}, // today is a judged test day of the demo
         {u"EDS050"_s, {{u"edtSeason"_s, u"26"_s}}},

@@ -114,3 +114,13 @@ INSERT INTO zx010ms (head, detail, detail_name) VALUES
 -- Display names of the database users, keyed by the user name in upper case.
 INSERT INTO zx010ms (head, detail, detail_name) VALUES
     ('Z9999', 'KTUSER', '스포츠운영');
+
+-- Weekday names, "1" Sunday to "7" Saturday.
+INSERT INTO zx010ms (head, detail, detail_name) VALUES
+    ('Z0011', '1', '일요일'),
+    ('Z0011', '2', '월요일'),
+    ('Z0011', '3', '화요일'),
+    ('Z0011', '4', '수요일'),
+    ('Z0011', '5', '목요일'),
+    ('Z0011', '6', '금요일'),
+    ('Z0011', '7', '토요일');

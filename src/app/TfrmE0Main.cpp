@@ -21,6 +21,20 @@
 #include "ECI030.h"
 #include "ECI040.h"
 #include "ECI050.h"
+#include "ECI060.h"
+#include "ECI070.h"
+#include "ECI080.h"
+#include "ECI170.h"
+#include "ECI190.h"
+#include "ECS090.h"
+#include "ECS100.h"
+#include "ECS110.h"
+#include "ECS120.h"
+#include "ECS130.h"
+#include "ECS140.h"
+#include "ECS150.h"
+#include "ECS160.h"
+#include "ECS180.h"
 #include "EDI010.h"
 #include "EDI020.h"
 #include "EDI030.h"
@@ -92,6 +106,20 @@ const std::vector<ScreenEntry> &screens()
         {u"ECI030"_s, MakeScreen<TfrmECI030>},
         {u"ECI040"_s, MakeScreen<TfrmECI040>},
         {u"ECI050"_s, MakeScreen<TfrmECI050>},
+        {u"ECI060"_s, MakeScreen<TfrmECI060>},
+        {u"ECI070"_s, MakeScreen<TfrmECI070>},
+        {u"ECI080"_s, MakeScreen<TfrmECI080>},
+        {u"ECI170"_s, MakeScreen<TfrmECI170>},
+        {u"ECI190"_s, MakeScreen<TfrmECI190>},
+        {u"ECS090"_s, MakeScreen<TfrmECS090>},
+        {u"ECS100"_s, MakeScreen<TfrmECS100>},
+        {u"ECS110"_s, MakeScreen<TfrmECS110>},
+        {u"ECS120"_s, MakeScreen<TfrmECS120>},
+        {u"ECS130"_s, MakeScreen<TfrmECS130>},
+        {u"ECS140"_s, MakeScreen<TfrmECS140>},
+        {u"ECS150"_s, MakeScreen<TfrmECS150>},
+        {u"ECS160"_s, MakeScreen<TfrmECS160>},
+        {u"ECS180"_s, MakeScreen<TfrmECS180>},
         {u"EDI010"_s, MakeScreen<TfrmEDI010>},
         {u"EDI020"_s, MakeScreen<TfrmEDI020>},
         {u"EDI030"_s, MakeScreen<TfrmEDI030>},

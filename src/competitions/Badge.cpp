@@ -3,7 +3,6 @@
 #include "Lookups.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -31,17 +30,12 @@ const QList<Discipline> &Disciplines()
 
 QString NumberRangeText(const QLineEdit *from, const QLineEdit *to)
 {
-    return RangeText(from->text().trimmed(), to->text().trimmed());
+    return ::NumberRangeText(from, to);
 }
 
 QList<RowCheck> NumberRangeChecks(QLineEdit *from, QLineEdit *to, const QString &caption)
 {
-    static const QRegularExpression digits(u"^[0-9]*$"_s);
-    QList<RowCheck> checks;
-    for (QLineEdit *end : {from, to})
-        checks.append({[end] { return !digits.match(end->text().trimmed()).hasMatch(); }, end,
-                       caption + EnterCorrectly});
-    return checks;
+    return ::NumberRangeChecks(from, to, caption);
 }
 
 QString NumberRangeCondition(const QString &column)

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
-#include <QStackedWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -69,38 +68,16 @@ TfrmEDS050::TfrmEDS050(QWidget *parent)
     });
 
     // One page of fields per choice of the condition list, the first empty.
-    panCondition = new QStackedWidget(panSearch);
-    panCondition->setObjectName(u"panCondition"_s);
-    AddToSearchBar(panCondition);
-    const auto page = [this](const QList<FieldDef> &fields) {
-        auto *widget = new QWidget(panCondition);
-        panCondition->addWidget(widget);
-        AddSearchFields(fields, widget);
-        static_cast<QBoxLayout *>(widget->layout())->addStretch();
-        QList<QWidget *> controls;
-        for (qsizetype i = SearchFields().size() - fields.size(); i < SearchFields().size(); ++i)
-            for (QWidget *control : {SearchFields().at(i).control, SearchFields().at(i).second})
-                if (control)
-                    controls.append(control);
-        m_pages.append(controls);
-    };
-    page({});
-    page({{.name = u"edtRecvNoFrom"_s, .caption = u"접수번호"_s, .field = u"RECV_NO_FROM"_s, .bytes = 6,
-           .width = 70, .to = &edtRecvNoFrom, .printLine = 0},
-          {.name = u"edtRecvNoTo"_s, .caption = u"∼"_s, .field = u"RECV_NO_TO"_s, .bytes = 6, .width = 70,
-           .to = &edtRecvNoTo, .printLine = 0}});
-    page({{.name = u"edtEntryNameKor"_s, .caption = u"참가자명"_s, .field = u"ENTRY_NAME_KOR"_s, .bytes = 60,
-           .width = 140, .to = &edtEntryNameKor, .bound = LikeAnywhere, .printLine = 0}});
-    page({{.name = u"wmeApplyDateFrom"_s, .caption = u"신청일"_s, .kind = FieldKind::DateRange,
-           .field = u"APPLY_DATE_FROM"_s, .printLine = 0}});
-    // A page left behind is emptied: what it held neither filters nor is checked.
-    connect(cboCondition, &QComboBox::currentIndexChanged, this, [this](int shown) {
-        panCondition->setCurrentIndex(shown);
-        for (int p = 0; p < m_pages.size(); ++p)
-            if (p != shown)
-                for (QWidget *control : std::as_const(m_pages.at(p)))
-                    ClearControl(control);
-    });
+    AddConditionPages(cboCondition,
+                      {{},
+                       {{.name = u"edtRecvNoFrom"_s, .caption = u"접수번호"_s, .field = u"RECV_NO_FROM"_s, .bytes = 6,
+                         .width = 70, .to = &edtRecvNoFrom, .printLine = 0},
+                        {.name = u"edtRecvNoTo"_s, .caption = u"∼"_s, .field = u"RECV_NO_TO"_s, .bytes = 6,
+                         .width = 70, .to = &edtRecvNoTo, .printLine = 0}},
+                       {{.name = u"edtEntryNameKor"_s, .caption = u"참가자명"_s, .field = u"ENTRY_NAME_KOR"_s,
+                         .bytes = 60, .width = 140, .to = &edtEntryNameKor, .bound = LikeAnywhere, .printLine = 0}},
+                       {{.name = u"wmeApplyDateFrom"_s, .caption = u"신청일"_s, .kind = FieldKind::DateRange,
+                         .field = u"APPLY_DATE_FROM"_s, .printLine = 0}}});
 
     cdsQuery->setColumns({
         {.title = u"접수번호"_s, .field = u"RECV_NO"_s, .width = 70, .alignment = Qt::AlignCenter, .print = {15}},

@@ -5,7 +5,6 @@
 class CodeCombo;
 class QLabel;
 class QLineEdit;
-class QStackedWidget;
 
 // The badge test entrants of a season, by application number, name or date.
 class TfrmEDS050 : public TfrmEZS000
@@ -30,10 +29,8 @@ private:
     void showEntrantDetails(int row);
 
     CodeCombo *cboCondition = nullptr;
-    QStackedWidget *panCondition = nullptr;
     QLineEdit *edtRecvNoFrom = nullptr;
     QLineEdit *edtRecvNoTo = nullptr;
     QLineEdit *edtEntryNameKor = nullptr;
     QList<std::pair<QLabel *, QString>> m_details; // and the field each shows
-    QList<QList<QWidget *>> m_pages;               // the controls of each page of the condition list
 };

@@ -676,10 +676,13 @@ bool TfrmEZI000::bbtDeleteClick()
 
 void TfrmEZI000::sendEntry(const ChangeEntry &entry)
 {
+    QHash<QString, QString> cells;
     for (int i = 0; i < m_changeFields.size(); ++i) {
         const QString parameter = u"A"_s + m_changeFields.at(i);
         prcSaveData.offerValue(parameter, entry.cells.at(i));
+        cells.insert(m_changeFields.at(i).toUpper(), entry.cells.at(i));
     }
+    RowParameters(cells);
     SetEditStatus(prcSaveData, entry.status);
     prcSaveData.exec();
 }

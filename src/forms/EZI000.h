@@ -135,6 +135,9 @@ protected:
     // where a number the server gave at the commit is asked for. It must
     // not throw: what it could not learn, it leaves out.
     virtual void Committed(SavedRows & /*saved*/) {}
+    // Once a row's cells are offered to prcSaveData under "A" + their
+    // field: parameters a screen builds from the row's cells by upper-case field.
+    virtual void RowParameters(const QHash<QString, QString> & /*cells*/) {}
 
     // The row check, run before a row is posted, on Add and on Save: the
     // required head and body fields in declared order, then RowChecks();

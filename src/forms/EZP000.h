@@ -30,6 +30,12 @@ public:
     // Records drawn on yellow (the subtotal rows of a counting list).
     void SetHighlight(std::function<bool(const report::Scope &)> highlight) { m_highlight = std::move(highlight); }
 
+    // A line of headings over the printed columns of each grid group (the
+    // columns' `group`), each the group's name as `heading` spells it on
+    // paper; call after SetGridColumns.
+    void SetGroupHeadings(const QList<ColumnDef> &columns,
+                          const std::function<QString(const QString &group)> &heading = {});
+
     // "건수:" and the number of records printed, under the first columns.
     QList<report::Item> CountSummary() const;
     // A label under one column and the value of the item named `name` (set
@@ -43,7 +49,16 @@ protected:
     report::Orientation m_orientation = report::Orientation::Portrait;
 
 private:
+    // A block of printed columns under one heading.
+    struct Group
+    {
+        QString heading;
+        int first = 0;
+        int last = 0;
+    };
+
     QList<report::Column> m_columns;
+    QList<Group> m_groups;
     QList<report::Item> m_summary;
     std::function<bool(const report::Scope &)> m_highlight;
 };

@@ -22,6 +22,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QBoxLayout>
+#include <QStackedWidget>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -243,4 +247,33 @@ void TfrmEZS000::edtExit(QWidget *control)
 {
     TfrmZZS020::edtExit(control);
     ColourAlways(control, false);
+}
+
+QStackedWidget *TfrmEZS000::AddConditionPages(QComboBox *list, const QList<QList<FieldDef>> &pages)
+{
+    auto *stack = new QStackedWidget(panSearch);
+    stack->setObjectName(u"panCondition"_s);
+    AddToSearchBar(stack);
+    auto controls = std::make_shared<QList<QList<QWidget *>>>();
+    for (const QList<FieldDef> &fields : pages) {
+        auto *page = new QWidget(stack);
+        stack->addWidget(page);
+        AddSearchFields(fields, page);
+        if (auto *box = qobject_cast<QBoxLayout *>(page->layout()))
+            box->addStretch();
+        QList<QWidget *> held;
+        for (qsizetype i = SearchFields().size() - fields.size(); i < SearchFields().size(); ++i)
+            for (QWidget *control : {SearchFields().at(i).control, SearchFields().at(i).second})
+                if (control)
+                    held.append(control);
+        controls->append(held);
+    }
+    connect(list, &QComboBox::currentIndexChanged, stack, [stack, controls](int shown) {
+        stack->setCurrentIndex(std::max(shown, 0));
+        for (int p = 0; p < controls->size(); ++p)
+            if (p != shown)
+                for (QWidget *control : std::as_const(controls->at(p)))
+                    ClearControl(control);
+    });
+    return stack;
 }

@@ -2,7 +2,9 @@
 
 #include "ZZS020.h"
 
+class QComboBox;
 class QDateEdit;
+class QStackedWidget;
 
 // The base of every search screen of this module: Cancel, Enter-key
 // navigation, footers reset on every search, the working date and the
@@ -73,6 +75,11 @@ protected:
     // whatever the search bar holds (the code groups of "GC_" names).
     void SetQuery(const QString &sql, const Binds &fixed = {});
     void SetFooterQuery(const QString &sql, const Binds &fixed = {});
+
+    // A condition list's pages: one page of search fields per entry of
+    // `list`, shown as the list's choice changes; a page left behind is
+    // emptied, so that what it held neither filters nor is checked.
+    QStackedWidget *AddConditionPages(QComboBox *list, const QList<QList<FieldDef>> &pages);
 
     // The screen's own checks of the search bar, after those of its fields.
     virtual QList<RowCheck> SearchChecks() { return {}; }

@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -391,4 +392,19 @@ bool RunChecks(const QList<Field> &fields, const QList<RowCheck> &checks, TRetur
             return false;
         }
     return true;
+}
+
+QString NumberRangeText(const QLineEdit *from, const QLineEdit *to)
+{
+    return RangeText(from->text().trimmed(), to->text().trimmed());
+}
+
+QList<RowCheck> NumberRangeChecks(QLineEdit *from, QLineEdit *to, const QString &caption)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]*$"));
+    QList<RowCheck> checks;
+    for (QLineEdit *end : {from, to})
+        checks.append({[end] { return !digits.match(end->text().trimmed()).hasMatch(); }, end,
+                       caption + EnterCorrectly});
+    return checks;
 }

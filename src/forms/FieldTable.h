@@ -10,6 +10,7 @@
 class CodeNameField;
 class PostalField;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -151,6 +152,11 @@ bool CanTakeFocus(const QWidget *control);
 QString RangeText(const QString &from, const QString &to);
 // The same of two date ends, as YYYY-MM-DD.
 QString DateRangeText(const QWidget *from, const QWidget *to);
+// The same of two number edits, as typed.
+QString NumberRangeText(const QLineEdit *from, const QLineEdit *to);
+// Each end of a number range holds digits or nothing; anything else is
+// caption + "을(를) 정확히 입력하십시오." with the focus on that end.
+QList<RowCheck> NumberRangeChecks(QLineEdit *from, QLineEdit *to, const QString &caption);
 
 // The two endings of every field message.
 inline const QString EnterFirst = QStringLiteral("을(를) 먼저 입력하십시오.");

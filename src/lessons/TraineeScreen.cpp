@@ -33,12 +33,13 @@ void TraineeScreen::LookupLecturer()
     }
     edtLecturerEmpNo->setText(instructor.empNo);
     edtLecturerName->setText(instructor.name);
-    edtSpeRemark->setFocus();
+    (afterLecturer ? afterLecturer : edtSpeRemark)->setFocus();
 }
 
 void TraineeScreen::WirePeople()
 {
-    connect(edtMemberNo, &QLineEdit::textEdited, edtTrainerName, &QLineEdit::clear);
+    if (edtMemberNo)
+        connect(edtMemberNo, &QLineEdit::textEdited, edtTrainerName, &QLineEdit::clear);
     connect(edtLecturerEmpNo, &QLineEdit::textEdited, edtLecturerName, &QLineEdit::clear);
 }
 
@@ -47,12 +48,12 @@ void TraineeScreen::edtExit(QWidget *left)
     TfrmEZI000::edtExit(left);
     if (IsLoading() || IsSearchMode())
         return;
-    if (left == edtMemberNo) {
+    if (edtMemberNo && left == edtMemberNo) {
         // A number that is no active member leaves no name: the row check then asks for one.
         const QString memberNo = edtMemberNo->text().trimmed();
         if (!memberNo.isEmpty())
             edtTrainerName->setText(MemberName(memberNo));
-    } else if (left == edtLecturerEmpNo) {
+    } else if (edtLecturerEmpNo && left == edtLecturerEmpNo) {
         const QString empNo = edtLecturerEmpNo->text().trimmed();
         edtLecturerName->setText(empNo.isEmpty() ? QString() : StaffInfo(empNo).name);
     }

@@ -5,10 +5,10 @@
 class CodeCombo;
 class TextEdit;
 
-// The trainee records of the ski club and the ski school: a member number
-// that brings the member's name, an instructor's number that brings the
-// instructor's name. The screen's field table names the controls
-// (`.to = &edtMemberNo`, ...) and takes the lookups from here.
+// The lesson records: a member number that brings the member's name, an
+// instructor's number that brings the instructor's name. The screen's field
+// table names the controls (`.to = &edtMemberNo`, ...) and takes the
+// lookups from here; a screen without a member number leaves it null.
 class TraineeScreen : public TfrmEZI000
 {
     Q_OBJECT
@@ -21,7 +21,8 @@ public:
 protected:
     // F1 and "..." of the member number: the name follows it, then the sex.
     void LookupMember();
-    // F1 and "..." of the instructor's number: the name follows it, then the special notes.
+    // F1 and "..." of the instructor's number: the name follows it, then
+    // `afterLecturer` (the special notes when not set).
     void LookupLecturer();
     // Once the fields are made: a typed member or instructor number drops the name it brought.
     void WirePeople();
@@ -32,4 +33,5 @@ protected:
     TextEdit *edtLecturerEmpNo = nullptr;
     TextEdit *edtLecturerName = nullptr;
     TextEdit *edtSpeRemark = nullptr;
+    QWidget *afterLecturer = nullptr;
 };

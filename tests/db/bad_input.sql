@@ -1241,3 +1241,191 @@ BEGIN
     RAISE NOTICE '% member cases passed', n_cases;
 END
 $test$;
+
+-- The private lesson, lesson accident, partner-group and Interski
+-- procedures, walked the same way. The booking procedure takes no edit
+-- status: its state is its own parameter.
+DO $test$
+DECLARE
+    state_sql constant text := $$
+        SELECT md5(string_agg(r, E'\n' ORDER BY r)) FROM (
+            SELECT 'ec060ms' || t::text AS r FROM ec060ms t UNION ALL
+            SELECT 'ec070ms' || t::text FROM ec070ms t UNION ALL
+            SELECT 'ec080ms' || t::text FROM ec080ms t UNION ALL
+            SELECT 'ec090dt' || t::text FROM ec090dt t UNION ALL
+            SELECT 'ec100ms' || t::text FROM ec100ms t) x $$;
+    c        record;
+    call     text;
+    got      text;
+    got_code text;
+    stored   text;
+    before   text;
+    after    text;
+    failures text[] := '{}';
+    n_cases  integer := 0;
+BEGIN
+    FOR c IN
+        WITH
+        me(args) AS (VALUES (jsonb_build_object('au_emp_no', 'T0001', 'au_ip', 'T0001 COUNTER-01'))),
+        base(proc, status, args) AS (
+            SELECT b.proc, b.status, me.args || b.args FROM me, (VALUES
+            ('pr_eci060_01', '1', '{"alecture_date": "20261220", "aseq_no": "1", "alecturer_name": "김강사"}'::jsonb),
+            ('pr_eci060_01', '2', '{"alecture_date": "20261220", "alecturer_name": "새강사"}'),
+            ('pr_eci070_01', '1', '{"atrob_date": "20261220", "aseq_no": "1", "atrob_name": "충돌",
+                                    "alecturer_emp_no": "L001", "atrob_time": "1405", "atrob_place": "슬로프"}'),
+            ('pr_eci080_01', '1', '{"aevent_no": "4400000001", "alecture_date": "20261220",
+                                    "atrainer_cnt_ski_am": "3"}'),
+            ('pr_eci080_01', '2', '{"aevent_no": "4400000001", "alecture_date": "20261221"}'),
+            ('pr_eci170_01', '1', '{"aseason_year": "2026", "acoach_no": "7", "aclass_day_code_1": "1",
+                                    "atot_cls_cnt_1": "2", "are_cls_cnt_1": "1"}'),
+            ('pr_eci100_01', '-', '{"arsv_no": "1", "astatus_code": "U", "afix_yn": "N", "acoach_no": "7",
+                                    "aclass_day_code": "7", "aseason_year": "2026"}')
+            ) AS b(proc, status, args)),
+        cases(name, proc, status, arg, val, expect, read) AS (
+            SELECT format('%s %s: %s', d.proc, d.arg, v), d.proc, d.status, d.arg, v,
+                   d.label || '을(를) 정확히 입력하십시오.', NULL::text
+              FROM (VALUES ('pr_eci060_01', '1', 'alecture_date', '강습일자'),
+                           ('pr_eci070_01', '1', 'atrob_date', '사고일자'),
+                           ('pr_eci080_01', '1', 'alecture_date', '강습일자')) d(proc, status, arg, label),
+                   unnest('{20260431,20251301,abcdefgh,2025011,２０２５０１１０}'::text[]) v
+            UNION ALL
+            SELECT format('%s %s blank %L', r.proc, r.arg, b), r.proc, r.status, r.arg, b,
+                   r.label || '을(를) 입력하십시오.', NULL
+              FROM (VALUES ('pr_eci060_01', '1', 'aseq_no', '순번'),
+                           ('pr_eci060_01', '2', 'alecturer_name', '강사명'),
+                           ('pr_eci070_01', '1', 'atrob_name', '사고명'),
+                           ('pr_eci070_01', '1', 'alecturer_emp_no', '담당강사사번'),
+                           ('pr_eci070_01', '1', 'atrob_time', '사고시간'),
+                           ('pr_eci070_01', '1', 'atrob_place', '사고장소'),
+                           ('pr_eci080_01', '1', 'aevent_no', '제휴단체번호'),
+                           ('pr_eci080_01', '1', 'alecture_date', '강습일자'),
+                           ('pr_eci170_01', '1', 'aseason_year', '조회연도'),
+                           ('pr_eci170_01', '1', 'acoach_no', '강사사번'),
+                           ('pr_eci100_01', '-', 'arsv_no', '예약번호'),
+                           ('pr_eci100_01', '-', 'aseason_year', '조회연도')) r(proc, status, arg, label),
+                   unnest(ARRAY[NULL, '', '   ', E'\u3000']) b
+            UNION ALL
+            SELECT format('%s %s %s', k.proc, k.arg, k.val), k.proc, k.status, k.arg, k.val,
+                   k.label || '을(를) 정확히 입력하십시오.', NULL
+              FROM (VALUES ('pr_eci060_01', '1', 'alecture_item_gubun', '강습종목구분', '99'),
+                           ('pr_eci060_01', '1', 'alecture_detail_gubun', '강습세부구분', $$1'$$),
+                           ('pr_eci070_01', '1', 'atrob_time', '사고시간', '2460'),
+                           ('pr_eci070_01', '1', 'atrob_time', '사고시간', '14:05'),
+                           ('pr_eci070_01', '1', 'aloss_id_no', '피해자(주민번호)', '900101-1234567'),
+                           ('pr_eci070_01', '1', 'aoffense_zip_code', '가해자(우편번호)', '12-345'),
+                           ('pr_eci080_01', '1', 'aevent_no', '제휴단체번호', '4400000003'),
+                           ('pr_eci080_01', '1', 'aevent_no', '제휴단체번호', $$44' OR 1=1$$),
+                           ('pr_eci170_01', '1', 'aseason_year', '조회연도', '26'),
+                           ('pr_eci170_01', '1', 'aclass_day_code_1', '요일코드', '2'),
+                           ('pr_eci100_01', '-', 'astatus_code', '예약상태', 'X'),
+                           ('pr_eci100_01', '-', 'afix_yn', '확정', 'y'),
+                           ('pr_eci100_01', '-', 'aclass_day_code', '요일', '8'),
+                           ('pr_eci100_01', '-', 'astudent_age', '수강생나이', '1234')) k(proc, status, arg, label, val)
+            UNION ALL
+            SELECT format('%s %s %s', n.proc, n.arg, v), n.proc, n.status, n.arg, v,
+                   format('%s은(는) %s부터 %s까지의 숫자로 입력하십시오.', n.label, n.lo, n.hi), NULL
+              FROM (VALUES ('pr_eci060_01', '1', 'alecture_amt', '금액', 0, 9999999999),
+                           ('pr_eci080_01', '1', 'atrainer_cnt_ski_am', '강습생수(스키)(오전)', 0, 99999),
+                           ('pr_eci080_01', '1', 'alecturer_cnt_baby_dn', '강사수(유아)(새벽)', 0, 99999),
+                           ('pr_eci170_01', '1', 'atot_cls_cnt_1', '최대인원_일', 0, 999),
+                           ('pr_eci170_01', '1', 'are_cls_cnt_1', '잔여인원_일', 0, 999),
+                           ('pr_eci100_01', '-', 'acoach_no', '강사번호', 0, 2147483647))
+                   n(proc, status, arg, label, lo, hi),
+                   LATERAL unnest(ARRAY[(n.lo - 1)::text, (n.hi + 1)::text, 'abc', '1.5', '1; DROP TABLE ec100ms']) v
+            UNION ALL
+            SELECT format('%s %s %s', t.proc, t.arg, left(v, 12)), t.proc, t.status, t.arg, v,
+                   CASE WHEN octet_length(convert_to(v, 'UHC')) > t.width
+                        THEN format('%s은(는) %s바이트(한글 %s자)를 넘을 수 없습니다.', t.label, t.width, t.width / 2) END,
+                   t.read
+              FROM (VALUES ('pr_eci060_01', '1', 'alecturer_name', '강사명', 60, 'SELECT lecturer_name FROM ec060ms'),
+                           ('pr_eci060_01', '1', 'aremark', '비고', 80, 'SELECT remark FROM ec060ms'),
+                           ('pr_eci070_01', '1', 'atrob_name', '사고명', 80, 'SELECT trob_name FROM ec070ms'),
+                           ('pr_eci070_01', '1', 'aoffense_name', '가해자(성명)', 60,
+                            'SELECT offense_name FROM ec070ms'),
+                           ('pr_eci070_01', '1', 'atrob_witnesses', '목격자', 160, 'SELECT trob_witnesses FROM ec070ms'),
+                           ('pr_eci100_01', '-', 'aremarks', '비고', 200, 'SELECT remarks FROM ec100ms'))
+                   t(proc, status, arg, label, width, read),
+                   LATERAL unnest(ARRAY[repeat('가', t.width / 2 + 1), repeat('x', t.width + 1),
+                                        repeat('가', t.width / 2), $$'; DROP TABLE ec100ms; --$$, $$O'Brien$$]) v
+            UNION ALL
+            SELECT format('%s edit status %L', p.proc, s), p.proc, p.status, 'aeditstatus', s,
+                   '작업구분이 올바르지 않습니다.', NULL
+              FROM (VALUES ('pr_eci060_01', '1'), ('pr_eci070_01', '1'), ('pr_eci080_01', '1'),
+                           ('pr_eci170_01', '1')) p(proc, status),
+                   unnest(ARRAY['4', '0', '', NULL, '12', $$1'; --$$]) s
+            UNION ALL
+            SELECT x.* FROM (VALUES
+                ('a lesson another counter deleted', 'pr_eci060_01', '1', 'aseq_no', '9',
+                 '순번 9 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL::text),
+                ('an accident another counter deleted', 'pr_eci070_01', '1', 'aseq_no', '9',
+                 '순번 9 은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('a group day entered twice', 'pr_eci080_01', '2', 'alecture_date', '20261220',
+                 '기존 등록된 자료와 중복됩니다. 다시 입력하십시오. (강습일자 20261220)', NULL),
+                ('more free places than the most', 'pr_eci170_01', '1', 'are_cls_cnt_1', '3',
+                 '잔여인원_일은(는) 0부터 최대인원 2까지의 숫자로 입력하십시오.', NULL),
+                ('places of an instructor not registered', 'pr_eci170_01', '1', 'acoach_no', '55',
+                 '강사사번 55은(는) 2026년 인터스키 강사로 등록되어 있지 않습니다.', NULL),
+                ('confirming into a full weekday', 'pr_eci100_01', '-', 'afix_yn', 'Y',
+                 '김강사 강사(7)의 토요일 수강 인원이 모두 찼습니다. 다른 요일이나 강사를 선택하십시오.', NULL),
+                ('a booking another counter never saw', 'pr_eci100_01', '-', 'arsv_no', '99',
+                 '예약번호 99은(는) 등록되어 있지 않습니다. 다시 조회하십시오.', NULL),
+                ('a new booking sent with a number', 'pr_eci100_01', '-', 'astatus_code', 'R',
+                 '예약번호 1은(는) 이미 등록되어 있습니다. 다시 조회하십시오.', NULL),
+                ('an instructor not registered', 'pr_eci100_01', '-', 'acoach_no', '55',
+                 '강사번호 55은(는) 2026년 인터스키 강사로 등록되어 있지 않습니다.', NULL)
+            ) AS x)
+        SELECT cases.*, base.args
+          FROM cases LEFT JOIN base ON base.proc = cases.proc AND base.status = cases.status
+         ORDER BY cases.proc, cases.name
+    LOOP
+        n_cases := n_cases + 1;
+        IF c.args IS NULL THEN
+            failures := failures || format('%s: no valid call of %s with status %s', c.name, c.proc, c.status);
+            CONTINUE;
+        END IF;
+        SELECT format('SELECT * FROM %I(%s)', c.proc, string_agg(format('%I => %L', a.key, a.value), ', '))
+          INTO call
+          FROM jsonb_each_text(c.args
+                               || CASE WHEN c.status = '-' THEN '{}'::jsonb
+                                       ELSE jsonb_build_object('aeditstatus', c.status) END
+                               || jsonb_build_object(c.arg, c.val)) AS a;
+        EXECUTE state_sql INTO before;
+        got := NULL;
+        got_code := NULL;
+        stored := NULL;
+        BEGIN
+            EXECUTE call;
+            IF c.read IS NOT NULL THEN
+                EXECUTE c.read INTO stored;
+            END IF;
+            RAISE EXCEPTION USING ERRCODE = 'KT999', MESSAGE = 'accepted';
+        EXCEPTION
+            WHEN SQLSTATE 'KT999' THEN
+                NULL;
+            WHEN OTHERS THEN
+                got := SQLERRM;
+                got_code := SQLSTATE;
+        END;
+        EXECUTE state_sql INTO after;
+        IF c.expect IS NOT NULL THEN
+            IF got IS NULL THEN
+                failures := failures || format('%s: accepted, expected "%s"', c.name, c.expect);
+            ELSIF got IS DISTINCT FROM c.expect OR got_code <> 'P0001' THEN
+                failures := failures || format('%s: "%s" (%s), expected "%s"', c.name, got, got_code, c.expect);
+            ELSIF before <> after THEN
+                failures := failures || format('%s: refused, but the tables changed', c.name);
+            END IF;
+        ELSIF got IS NOT NULL THEN
+            failures := failures || format('%s: refused with "%s" (%s)', c.name, got, got_code);
+        ELSIF c.read IS NOT NULL AND stored IS DISTINCT FROM c.val THEN
+            failures := failures || format('%s: stored "%s"', c.name, stored);
+        END IF;
+    END LOOP;
+
+    IF cardinality(failures) > 0 THEN
+        RAISE EXCEPTION E'% of % lesson day and Interski cases failed:\n%', cardinality(failures), n_cases,
+            array_to_string(failures, E'\n');
+    END IF;
+    RAISE NOTICE '% lesson day and Interski cases passed', n_cases;
+END
+$test$;

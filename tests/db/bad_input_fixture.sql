@@ -66,3 +66,19 @@ VALUES ('2000000001', '김회원', kest_private.enc('8001011234567'), kest_priva
         '20250101', '20251231', '20'),
        ('2000000002', '이회원', kest_private.enc('8101011234567'), kest_private.id_no_hash('8101011234567'), '2',
         '20250101', '20251231', '20');
+
+-- Rows of the private lessons, lesson accidents, partner-group lesson days
+-- and Interski places and bookings: a partner group (and one cancelled), a
+-- lesson and an accident of a day, a lesson day of the group, instructor 7
+-- of 2026 with one Sunday place free and a full Saturday, booking 1.
+INSERT INTO bb010ms (member_no, member_name, member_group_code, cancel_date) VALUES
+    ('4400000001', '제휴단체', '44', NULL), ('4400000003', '끝난단체', '44', '20051231');
+INSERT INTO ec060ms (lecture_date, seq_no, lecturer_name) VALUES ('20261220', 1, '김강사');
+INSERT INTO ec070ms (trob_date, seq_no, trob_name, lecturer_emp_no, trob_time, trob_place)
+VALUES ('20261220', 1, '충돌', 'L001', '1405', '슬로프');
+INSERT INTO ec080ms (event_no, lecture_date, trainer_cnt_ski_am) VALUES ('4400000001', '20261220', 3);
+INSERT INTO ec090ms (season_year, coach_no, coach_name, coach_level, use_yn) VALUES ('2026', 7, '김강사', '상', 'Y');
+INSERT INTO ec090dt (season_year, coach_no, class_day_code, tot_cls_cnt, re_cls_cnt) VALUES
+    ('2026', 7, '1', 2, 1), ('2026', 7, '7', 1, 0);
+INSERT INTO ec100ms (season_year, rsv_no, status_code, fix_yn, coach_no, class_day_code, remarks)
+VALUES ('2026', 1, 'R', 'N', 7, '7', '비고');
