@@ -37,6 +37,8 @@ void BenchSales(BenchRun &run);      // the outlet sales statistics over a seaso
 
 // Ten seasons of accidents, `accidents` of them (kept when there are as many).
 void FillAccidents(TestDatabase &database, int accidents);
+// A season (20261201 to 20270330) of the four sports outlets' sales lines, `lines` of them (kept likewise).
+void FillSales(TestDatabase &database, int lines);
 
 // The child processes some benchmarks start (this program with "child").
 int FirstRowsChild(const QStringList &args);

@@ -1,5 +1,6 @@
 // Eight counters saving rentals on the primary while the statistics (every
-// accident cross-table over a million accidents) read in a loop: the
+// accident cross-table over a million accidents, the outlets' season sales
+// by category and one outlet's by customer class) read in a loop: the
 // counters' save p99 alone, with the statistics on a streaming replica and
 // with them on the primary, in one run. The statistics read as the search
 // screens do, streamed through the data module, which sends them to the
@@ -12,6 +13,8 @@
 #include "Counters.h"
 #include "CrossTable.h"
 #include "DataModule.h"
+#include "EFS010.h"
+#include "EFS020.h"
 #include "ServerError.h"
 #include "SqlQuery.h"
 #include "TestDatabase.h"
@@ -196,14 +199,13 @@ int StatisticsChild(const QStringList &args)
     if (onReplica)
         database.dataModule().setReplica(TestDatabase::socketDir(), TestDatabase::port() + 1, 600);
     const auto server = onReplica ? DataModule::Server::Replica : DataModule::Server::Primary;
-    const auto read = [&](const QString &sql, const QString &group) {
+    using Binds = QList<std::pair<QString, QString>>;
+    const auto read = [&](const QString &sql, const Binds &binds) {
         SqlQuery query(sql);
         query.setStreamed(true, 1000);
         query.setServer(server);
-        for (const QString &name : {u"TROB_DATE_FROM"_s, u"TROB_DATE_TO"_s})
-            query.bind(name, QString());
-        if (sql.contains(u":GC_ROW_CODE"_s))
-            query.bind(u"GC_ROW_CODE"_s, group);
+        for (const auto &[name, value] : binds)
+            query.bind(name, value);
         query.exec();
         QString first;
         while (query.next())
@@ -213,9 +215,17 @@ int StatisticsChild(const QStringList &args)
             throw ServerError(query.streamFailure());
         return first;
     };
-    QList<std::pair<QString, QString>> statements;
-    for (const CrossTableDef &table : statisticsTables())
-        statements.append({CrossTableSql(table), table.rowGroup});
+    QList<std::pair<QString, Binds>> statements;
+    for (const CrossTableDef &table : statisticsTables()) {
+        const QString sql = CrossTableSql(table);
+        Binds binds{{u"TROB_DATE_FROM"_s, QString()}, {u"TROB_DATE_TO"_s, QString()}};
+        if (sql.contains(u":GC_ROW_CODE"_s))
+            binds.append({u"GC_ROW_CODE"_s, table.rowGroup});
+        statements.append({sql, binds});
+    }
+    const Binds season{{u"SALE_DATE_FROM"_s, u"20261201"_s}, {u"SALE_DATE_TO"_s, u"20270330"_s}};
+    statements.append({TfrmEFS010::ListSql(), season});
+    statements.append({TfrmEFS020::ListSql(), season + Binds{{u"UPJANG_CODE"_s, u"5003"_s}}});
     try {
         const QString port = read(u"SELECT current_setting('port')"_s, {});
         std::printf("ready\n");
@@ -226,8 +236,8 @@ int StatisticsChild(const QStringList &args)
         const qint64 start = NowUs();
         int reads = 0, onPrimary = 0;
         while (!stopAsked()) {
-            const auto &[sql, group] = statements.at(reads % statements.size());
-            read(sql, group);
+            const auto &[sql, binds] = statements.at(reads % statements.size());
+            read(sql, binds);
             ++reads;
             if (onReplica && database.dataModule().readNote() == u"주 서버에서 조회"_s)
                 ++onPrimary;
@@ -241,16 +251,19 @@ int StatisticsChild(const QStringList &args)
     return 0;
 }
 
-// Size: the accidents the statistics count (1,000,000).
+// Size: the accidents the statistics count (1,000,000); the season's sales
+// lines are three times as many, as P11 has them.
 void BenchReplicaReads(BenchRun &run)
 {
     const QString path = u"P9 counters and statistics"_s;
     const int accidents = run.size("P9", 1000000);
+    const int salesLines = 3 * accidents;
     if (!runDb({u"replica"_s, u"start"_s})) {
         run.table.failed(path, u"no replica (scripts/db replica start)"_s);
         return;
     }
     FillAccidents(run.database, accidents);
+    FillSales(run.database, salesLines);
     AddCounterItems(run.database, SavesPerCounter);
 
     const int replicaPort = TestDatabase::port() + 1;
@@ -339,7 +352,7 @@ void BenchReplicaReads(BenchRun &run)
     run.table.check(u"P9 the statistics were answered where they were sent"_s, served,
                     served ? u"the replica's reads by the replica, none moved to the primary"_s
                            : u"a read went to the other server"_s);
-    run.table.note(u"P9 %L1 accidents, %2 counters of %3 saves; processors %4 for the primary and the counters, "
-                   "%5 for the replica and the statistics"_s.arg(accidents).arg(Counters).arg(SavesPerCounter)
-                       .arg(text(primaryCpus), text(replicaCpus)));
+    run.table.note(u"P9 %L1 accidents, %L2 sales lines, %3 counters of %4 saves; processors %5 for the primary and the "
+                   "counters, %6 for the replica and the statistics"_s.arg(accidents).arg(salesLines).arg(Counters)
+                       .arg(SavesPerCounter).arg(text(primaryCpus), text(replicaCpus)));
 }

@@ -23,31 +23,6 @@ namespace {
 const QString SeasonFrom = u"20261201"_s;
 const QString SeasonTo = u"20270330"_s;
 
-void FillSales(TestDatabase &database, int lines)
-{
-    if (database.adminScalar(u"SELECT count(*) FROM ia010ms"_s).toInt() == lines)
-        return;
-    // 120 days; the four category outlets in turn, each line on one of its
-    // menus, at POS groups 0 to 7, for accounts of every prefix.
-    database.adminExec(uR"(
-TRUNCATE ia010ms, jb010ms, jb020ms;
-INSERT INTO jb020ms (upjang_code, type_code, type_name)
-SELECT u, t, u || '-' || t FROM unnest('{5003,5005,5007,5061}'::text[]) u, unnest('{01,02,03,04}'::text[]) t;
-INSERT INTO jb010ms (upjang_code, menu_code, type_code_1, ticket_kind, daeso_code)
-SELECT u, lpad(m::text, 8, '0'), lpad((1 + m % 4)::text, 2, '0'), lpad((1 + m % 10)::text, 2, '0'),
-       (ARRAY['1', '2', 'Z'])[1 + m % 3]
-  FROM unnest('{5003,5005,5007,5061}'::text[]) u, generate_series(1, 40) m;
-INSERT INTO ia010ms (sale_date, upjang_code, pos_no, bill_no, bill_seq, menu_code, ticket_kind, unit_amt, dc_rate,
-                     sale_qty, sale_amt, accept_member_no)
-SELECT to_char(date '2026-12-01' + n % 120, 'YYYYMMDD'), (ARRAY['5003', '5005', '5007', '5061'])[1 + (n / 120) % 4],
-       (n % 8)::text || (n % 3)::text, lpad((n / 3)::text, 10, '0'), n % 3 + 1, lpad((1 + n % 40)::text, 8, '0'),
-       lpad((1 + n % 10)::text, 2, '0'), 10000, (n % 4) * 10, 1 + n % 3, (1 + n % 3) * 10000 * (10 - n % 4) / 10,
-       (ARRAY[NULL, '0012345678', '4210000001', '4110000001', '2510000001', '6000000001', '9900000001'])[1 + n % 7]
-  FROM generate_series(0, %1 - 1) n;
-ANALYZE ia010ms;
-ANALYZE jb010ms;
-ANALYZE jb020ms;)"_s.arg(lines));
-}
 
 double readAll(const QString &sql, const QList<std::pair<QString, QString>> &binds)
 {
@@ -106,6 +81,32 @@ long RssKb()
 }
 
 } // namespace
+
+void FillSales(TestDatabase &database, int lines)
+{
+    if (database.adminScalar(u"SELECT count(*) FROM ia010ms"_s).toInt() == lines)
+        return;
+    // 120 days; the four category outlets in turn, each line on one of its
+    // menus, at POS groups 0 to 7, for accounts of every prefix.
+    database.adminExec(uR"(
+TRUNCATE ia010ms, jb010ms, jb020ms;
+INSERT INTO jb020ms (upjang_code, type_code, type_name)
+SELECT u, t, u || '-' || t FROM unnest('{5003,5005,5007,5061}'::text[]) u, unnest('{01,02,03,04}'::text[]) t;
+INSERT INTO jb010ms (upjang_code, menu_code, type_code_1, ticket_kind, daeso_code)
+SELECT u, lpad(m::text, 8, '0'), lpad((1 + m % 4)::text, 2, '0'), lpad((1 + m % 10)::text, 2, '0'),
+       (ARRAY['1', '2', 'Z'])[1 + m % 3]
+  FROM unnest('{5003,5005,5007,5061}'::text[]) u, generate_series(1, 40) m;
+INSERT INTO ia010ms (sale_date, upjang_code, pos_no, bill_no, bill_seq, menu_code, ticket_kind, unit_amt, dc_rate,
+                     sale_qty, sale_amt, accept_member_no)
+SELECT to_char(date '2026-12-01' + n % 120, 'YYYYMMDD'), (ARRAY['5003', '5005', '5007', '5061'])[1 + (n / 120) % 4],
+       (n % 8)::text || (n % 3)::text, lpad((n / 3)::text, 10, '0'), n % 3 + 1, lpad((1 + n % 40)::text, 8, '0'),
+       lpad((1 + n % 10)::text, 2, '0'), 10000, (n % 4) * 10, 1 + n % 3, (1 + n % 3) * 10000 * (10 - n % 4) / 10,
+       (ARRAY[NULL, '0012345678', '4210000001', '4110000001', '2510000001', '6000000001', '9900000001'])[1 + n % 7]
+  FROM generate_series(0, %1 - 1) n;
+ANALYZE ia010ms;
+ANALYZE jb010ms;
+ANALYZE jb020ms;)"_s.arg(lines));
+}
 
 // Size: the sales lines of the season (3,000,000).
 void BenchSales(BenchRun &run)
