@@ -1,8 +1,8 @@
 // The outlet sales statistics over a season of sales lines: each screen's
 // one statement against its floor, one hand-written query giving the same
 // figures over the same indexes (plain sums in long form: no pivot, no
-// subtotal rows, no text); the line list's first rows on its screen, and
-// the memory that search takes.
+// subtotal rows, no text; for the line list the same joins, raw); the line
+// list's first rows on its screen, and the memory that search takes.
 #include "Bench.h"
 #include "Benches.h"
 #include "EFS010.h"
@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -61,13 +62,21 @@ WHERE  i.upjang_code = :UPJANG_CODE
 AND    i.sale_date BETWEEN :SALE_DATE_FROM AND :SALE_DATE_TO
 GROUP  BY 1, 2, 3)"_s;
 
-// The lines alone, in the list's order.
+// The lines with what their classes and names are made of (the same
+// joins), raw, in the list's order.
 const QString Efs070Floor = uR"(
-SELECT *
-FROM   ia010ms
-WHERE  upjang_code = :UPJANG_CODE
-AND    sale_date BETWEEN :SALE_DATE_FROM AND :SALE_DATE_TO
-ORDER  BY sale_date, pos_no, bill_no, bill_seq)"_s;
+SELECT i.*, j.upjang_name, m.daeso_code, c.detail_name, a.member_name, b.birth_day, f.market_code
+FROM   ia010ms i
+LEFT   JOIN ja010ms j ON j.upjang_code = i.upjang_code
+LEFT   JOIN (SELECT menu_code, max(daeso_code) AS daeso_code FROM jb010ms GROUP BY menu_code) m
+       ON m.menu_code = i.menu_code
+LEFT   JOIN zx010ms c ON c.head = :GC_TICKET_KIND AND c.detail = i.ticket_kind
+LEFT   JOIN bb010ms a ON a.member_no = i.accept_member_no
+LEFT   JOIN ba040ms b ON b.member_no = i.accept_member_no
+LEFT   JOIN fa010ms f ON f.event_no = i.accept_member_no
+WHERE  i.upjang_code = :UPJANG_CODE
+AND    i.sale_date BETWEEN :SALE_DATE_FROM AND :SALE_DATE_TO
+ORDER  BY i.sale_date, i.pos_no, i.bill_no, i.bill_seq)"_s;
 
 long RssKb()
 {

@@ -24,8 +24,9 @@ CREATE TABLE ia010ms (
     accept_member_no varchar(20),
     PRIMARY KEY (sale_date, upjang_code, pos_no, bill_no, bill_seq)
 );
--- The statistics read one outlet over a period, or every outlet over a period.
-CREATE INDEX ia010ms_upjang_date ON ia010ms (upjang_code, sale_date);
+-- The statistics read one outlet over a period, or every outlet over a
+-- period; one outlet's lines come in the line list's order without a sort.
+CREATE INDEX ia010ms_upjang_date ON ia010ms (upjang_code, sale_date, pos_no, bill_no, bill_seq);
 CREATE INDEX ia010ms_date ON ia010ms (sale_date);
 
 -- Menus per outlet: the sales type, ticket kind and adult/child class

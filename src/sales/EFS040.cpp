@@ -29,6 +29,7 @@ TfrmEFS040::TfrmEFS040(QWidget *parent)
     auto *buttons = new QWidget(splGrid);
     buttons->setObjectName(u"pnlReports"_s);
     auto *row = new QHBoxLayout(buttons);
+    row->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bbtMenuSales = new QPushButton(u"메뉴별 매출조회"_s, buttons);
     bbtMenuSales->setObjectName(u"bbtMenuSales"_s);
     bbtPosSales = new QPushButton(u"POS별 매출조회"_s, buttons);

@@ -210,6 +210,36 @@ private slots:
         QVERIFY(screen->findChild<QPushButton *>(u"bbtPreview"_s)->isHidden());
     }
 
+    // A period without sales: the totals' grouping must not leave a lone
+    // row of zeros where the operator is told there is nothing.
+    void emptyPeriod_data()
+    {
+        QTest::addColumn<QString>("screenId");
+        QTest::newRow("EFS010") << u"EFS010"_s;
+        QTest::newRow("EFS020") << u"EFS020"_s;
+        QTest::newRow("EFS030") << u"EFS030"_s;
+    }
+    void emptyPeriod()
+    {
+        QFETCH(QString, screenId);
+        RecordingModal boxes;
+        std::unique_ptr<TfrmEZS000> made;
+        if (screenId == u"EFS010"_s)
+            made = std::make_unique<TfrmEFS010>();
+        else if (screenId == u"EFS020"_s)
+            made = std::make_unique<TfrmEFS020>();
+        else
+            made = std::make_unique<TfrmEFS030>();
+        ShownScreen<TfrmEZS000> screen(openLater);
+        QVERIFY(screen.take(std::move(made)));
+        SetPeriod(*screen, QDate(2025, 1, 1), QDate(2025, 1, 31));
+        if (screenId != u"EFS010"_s)
+            SetOutlet(*screen, u"5003"_s);
+        QTest::keyClick(screen.get(), Qt::Key_F3);
+        QCOMPARE(boxes.texts(), QStringList{u"조회할 내용이 없습니다."_s});
+        QCOMPARE(screen->findChild<GridModel *>()->rowCount(), 0);
+    }
+
     // An outlet the ticketing system lacks: no name, and the search finds nothing.
     void unknownOutletFindsNothing()
     {

@@ -165,6 +165,47 @@ private slots:
         QVERIFY2(said.contains(problem), qPrintable(said));
     }
 
+    // Optional values may be left off the end only: bound empty.
+    void optionalValues_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QStringList>("bound"); // empty: refused
+        QTest::newRow("all given") << QStringList{u"20261201"_s, u"A"_s, u"B"_s}
+                                   << QStringList{u"20261201"_s, u"A"_s, u"B"_s};
+        QTest::newRow("last left off") << QStringList{u"20261201"_s, u"A"_s}
+                                       << QStringList{u"20261201"_s, u"A"_s, QString()};
+        QTest::newRow("both left off") << QStringList{u"20261201"_s}
+                                       << QStringList{u"20261201"_s, QString(), QString()};
+        QTest::newRow("required left off") << QStringList{} << QStringList{};
+        QTest::newRow("one too many") << QStringList{u"20261201"_s, u"A"_s, u"B"_s, u"C"_s} << QStringList{};
+    }
+    void optionalValues()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(QStringList, bound);
+        const QByteArray text = definitionWith(u"SELECT count(*) AS n FROM ee010ms WHERE trob_date >= :D1"_s, 1)
+                                    .replace(R"(], "sql")", R"(, {"name": "O1", "optional": true}, {"name": "O2", "optional": true}], "sql")");
+        QString problem;
+        const std::optional<viewer::Definition> definition = viewer::ReadDefinition(text, &problem);
+        QVERIFY2(definition, qPrintable(problem));
+        const std::optional<QStringList> got = viewer::BindValues(*definition, values, &problem);
+        if (bound.isEmpty()) {
+            QVERIFY(!got);
+            QVERIFY2(problem.contains(u"개수"_s), qPrintable(problem));
+        } else {
+            QVERIFY2(got, qPrintable(problem));
+            QCOMPARE(*got, bound);
+        }
+    }
+    void requiredAfterOptionalRefused()
+    {
+        const QByteArray text = definitionWith(u"SELECT 1 AS n"_s, 1)
+                                    .replace(R"(], "sql")", R"(, {"name": "O1", "optional": true}, {"name": "R2"}], "sql")");
+        QString problem;
+        QVERIFY(!viewer::ReadDefinition(text, &problem));
+        QVERIFY2(problem.contains(u"R2"_s), qPrintable(problem));
+    }
+
     // A word in a comment or a quoted text is no write.
     void wordsInTextsAreNoWrites()
     {
