@@ -22,8 +22,9 @@ INSERT INTO ec070ms (trob_date, seq_no, trob_name, lecturer_emp_no, lecturer_nam
                      offense_name, offense_job, offense_tel_no, offense_id_no, offense_zip_code, offense_addr1,
                      offense_addr2, trob_remark, trob_injury, trob_after, trob_witnesses)
 SELECT to_char(CURRENT_DATE - a.back, 'YYYYMMDD'), a.seq, a.name, a.emp, a.emp_name, a.at, a.place,
-       a.loss, a.loss_job, a.loss_tel, kest_private.enc(a.loss_id), a.loss_zip, a.loss_addr1, a.loss_addr2,
-       a.offense, NULL, a.offense_tel, kest_private.enc(a.offense_id), NULL, NULL, NULL,
+       a.loss, a.loss_job, kest_private.enc(a.loss_tel), kest_private.enc(a.loss_id), a.loss_zip,
+       kest_private.enc(a.loss_addr1), kest_private.enc(a.loss_addr2),
+       a.offense, NULL, kest_private.enc(a.offense_tel), kest_private.enc(a.offense_id), NULL, NULL, NULL,
        a.remark, a.injury, a.after, a.witness
   FROM (VALUES
     (0, 1, '강습 중 충돌', 'E1001', '정강사', '1035', '초급 슬로프 중간', '김민준', '회사원', '010-1234-5678',

@@ -65,8 +65,8 @@ END
 $$;
 
 -- One lesson accident of a day, numbered per date as the private lessons
--- are. The resident numbers are stored encrypted; one read back unchanged
--- keeps its stored cipher.
+-- are. The parties' resident numbers, phones and addresses are stored
+-- encrypted; one read back unchanged keeps its stored cipher.
 CREATE OR REPLACE FUNCTION pr_eci070_01(
     atrob_date        text DEFAULT NULL,
     aseq_no           text DEFAULT NULL,
@@ -123,18 +123,18 @@ BEGIN
     r.trob_place       := check_text(clean(atrob_place), 80, '사고장소', true);
     r.loss_name        := check_text(clean(aloss_name), 60, '피해자(성명)');
     r.loss_job         := check_text(aloss_job, 80, '피해자(직업)');
-    r.loss_tel_no      := check_text(clean(aloss_tel_no), 40, '피해자(연락처)');
+    r.loss_tel_no := keep_enc(old.loss_tel_no, check_text(clean(aloss_tel_no), 40, '피해자(연락처)'));
     r.loss_id_no       := keep_enc(old.loss_id_no, check_digits(aloss_id_no, 13, 13, '피해자(주민번호)'));
     r.loss_zip_code    := check_digits(aloss_zip_code, 6, 6, '피해자(우편번호)');
-    r.loss_addr1       := check_text(aloss_addr1, 120, '피해자(주소1)');
-    r.loss_addr2       := check_text(aloss_addr2, 120, '피해자(주소2)');
+    r.loss_addr1 := keep_enc(old.loss_addr1, check_text(aloss_addr1, 120, '피해자(주소1)'));
+    r.loss_addr2 := keep_enc(old.loss_addr2, check_text(aloss_addr2, 120, '피해자(주소2)'));
     r.offense_name     := check_text(clean(aoffense_name), 60, '가해자(성명)');
     r.offense_job      := check_text(aoffense_job, 80, '가해자(직업)');
-    r.offense_tel_no   := check_text(clean(aoffense_tel_no), 40, '가해자(연락처)');
+    r.offense_tel_no := keep_enc(old.offense_tel_no, check_text(clean(aoffense_tel_no), 40, '가해자(연락처)'));
     r.offense_id_no    := keep_enc(old.offense_id_no, check_digits(aoffense_id_no, 13, 13, '가해자(주민번호)'));
     r.offense_zip_code := check_digits(aoffense_zip_code, 6, 6, '가해자(우편번호)');
-    r.offense_addr1    := check_text(aoffense_addr1, 120, '가해자(주소1)');
-    r.offense_addr2    := check_text(aoffense_addr2, 120, '가해자(주소2)');
+    r.offense_addr1 := keep_enc(old.offense_addr1, check_text(aoffense_addr1, 120, '가해자(주소1)'));
+    r.offense_addr2 := keep_enc(old.offense_addr2, check_text(aoffense_addr2, 120, '가해자(주소2)'));
     r.trob_remark      := check_text(atrob_remark, 160, '사건개요');
     r.trob_injury      := check_text(atrob_injury, 160, '부상부위');
     r.trob_after       := check_text(atrob_after, 160, '조치사항');

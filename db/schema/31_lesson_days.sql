@@ -20,7 +20,7 @@ CREATE TABLE IF NOT EXISTS ec060ms (
 );
 
 -- Lesson accidents of a day; SEQ_NO is issued by the server per date. The
--- two resident numbers hold kest_private.enc text.
+-- parties' resident numbers, phones and addresses hold kest_private.enc text.
 CREATE TABLE IF NOT EXISTS ec070ms (
     trob_date        varchar(8)   NOT NULL,
     seq_no           integer      NOT NULL,
@@ -31,18 +31,18 @@ CREATE TABLE IF NOT EXISTS ec070ms (
     trob_place       varchar(80)  NOT NULL,
     loss_name        varchar(60),
     loss_job         varchar(80),
-    loss_tel_no      varchar(40),
+    loss_tel_no      text,
     loss_id_no       text,
     loss_zip_code    varchar(6),
-    loss_addr1       varchar(120),
-    loss_addr2       varchar(120),
+    loss_addr1       text,
+    loss_addr2       text,
     offense_name     varchar(60),
     offense_job      varchar(80),
-    offense_tel_no   varchar(40),
+    offense_tel_no   text,
     offense_id_no    text,
     offense_zip_code varchar(6),
-    offense_addr1    varchar(120),
-    offense_addr2    varchar(120),
+    offense_addr1    text,
+    offense_addr2    text,
     trob_remark      varchar(160),
     trob_injury      varchar(160),
     trob_after       varchar(160),

@@ -94,10 +94,12 @@ TfrmECI070::TfrmECI070(QWidget *parent) : TraineeScreen(u"frmECI070"_s, u"강습
     WirePeople();
 
     qryQuery.setSql(u"SELECT seq_no, trob_name, lecturer_emp_no, lecturer_name, trob_time, trob_place,\n"
-                    "       loss_name, loss_job, loss_tel_no, fn_za010ms_04(loss_id_no) AS loss_id_no,\n"
-                    "       loss_zip_code, loss_addr1, loss_addr2,\n"
-                    "       offense_name, offense_job, offense_tel_no, fn_za010ms_04(offense_id_no) AS offense_id_no,\n"
-                    "       offense_zip_code, offense_addr1, offense_addr2,\n"
+                    "       loss_name, loss_job, fn_za010ms_04(loss_tel_no) AS loss_tel_no,\n"
+                    "       fn_za010ms_04(loss_id_no) AS loss_id_no, loss_zip_code,\n"
+                    "       fn_za010ms_04(loss_addr1) AS loss_addr1, fn_za010ms_04(loss_addr2) AS loss_addr2,\n"
+                    "       offense_name, offense_job, fn_za010ms_04(offense_tel_no) AS offense_tel_no,\n"
+                    "       fn_za010ms_04(offense_id_no) AS offense_id_no, offense_zip_code,\n"
+                    "       fn_za010ms_04(offense_addr1) AS offense_addr1, fn_za010ms_04(offense_addr2) AS offense_addr2,\n"
                     "       trob_remark, trob_injury, trob_after, trob_witnesses\n"
                     "FROM   ec070ms\n"
                     "WHERE  trob_date = :TROB_DATE\n"

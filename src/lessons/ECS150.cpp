@@ -70,8 +70,8 @@ TfrmECS150::TfrmECS150(QWidget *parent)
                      "       SUBSTR(t.trob_time, 1, 2) || ':' || SUBSTR(t.trob_time, 3, 2) AS trob_time,\n"
                      "       t.trob_place, t.lecturer_emp_no, t.lecturer_name"_s;
     for (const QString &party : {u"loss"_s, u"offense"_s})
-        select += u",\n       t.%1_name, t.%1_job, t.%1_tel_no, %2 AS %1_id_no,\n       %3 AS %1_zip_code, "
-                  "t.%1_addr1, t.%1_addr2"_s.arg(party, IdNoSql(u"t."_s + party + u"_id_no"_s),
+        select += u",\n       t.%1_name, t.%1_job, fn_za010ms_04(t.%1_tel_no) AS %1_tel_no, %2 AS %1_id_no,\n"
+                  "       %3 AS %1_zip_code, fn_za010ms_04(t.%1_addr1) AS %1_addr1, fn_za010ms_04(t.%1_addr2) AS %1_addr2"_s.arg(party, IdNoSql(u"t."_s + party + u"_id_no"_s),
                                                  ZipSql(u"t."_s + party + u"_zip_code"_s));
     SetQuery(select
              + u",\n       t.trob_remark, t.trob_injury, t.trob_after, t.trob_witnesses\n"
