@@ -34,12 +34,7 @@ SELECT pg_temp.expect('insert refused', '작업구분이 올바르지 않습니�
                       pg_temp.call('pr_ehi020_01(aseason_year => ''2026'', alocker_no => ''102'', aeditstatus => ''2'')'));
 SELECT pg_temp.expect('fee lookup', '110000',
                       (SELECT pr_ehi020_02(am_idno => '9001011234567', aseason_year => '2026', alocker_no => '102')));
--- The member fee for a member valid today, found by the resident number's keyed hash.
-INSERT INTO ktuser.ba040ms (member_no, member_name, id_no, id_no_hash, use_date_from, use_date_to)
-SELECT m.no, m.name, kest_private.enc(m.idno), kest_private.id_no_hash(m.idno),
-       to_char(CURRENT_DATE + m.from_days, 'YYYYMMDD'), to_char(CURRENT_DATE + m.to_days, 'YYYYMMDD')
-  FROM (VALUES ('2000000091', '현회원', '9101011234567', -10, 0), ('2000000092', '끝회원', '9201011234567', -400, -1),
-               ('2000000093', '새회원', '9301011234567', 1, 300)) m(no, name, idno, from_days, to_days);
+-- The member fee for a member valid today (the fixture's members), found by the resident number's keyed hash.
 SELECT pg_temp.expect('fee of ' || m.what, m.fee,
                       (SELECT pr_ehi020_02(am_idno => m.idno, aseason_year => '2026', alocker_no => '102')))
   FROM (VALUES ('a member valid to today', '9101011234567', '90000'),
