@@ -152,4 +152,22 @@ QString BackendKiller::where()
     return m_where;
 }
 
+void CheckNumberSeries(Findings &findings, const TestDatabase &db, const QString &table, const QString &number,
+                       int committed)
+{
+    const QStringList row = db.adminScalar(u"SELECT count(*) || ' ' || count(DISTINCT %1) || ' ' || "
+                                           "COALESCE(max(%1), 0) FROM %2"_s.arg(number, table))
+                                .split(u' ');
+    const int rows = row.value(0).toInt(), distinct = row.value(1).toInt(), highest = row.value(2).toInt();
+    if (rows < committed)
+        findings.lost(u"a committed save missing from "_s + table, committed - rows);
+    if (rows > committed)
+        findings.doubled(u"a row of "_s + table + u" no clerk saw committed"_s, rows - committed);
+    if (distinct != rows)
+        findings.doubled(u"a number of "_s + table + u" given twice"_s, rows - distinct);
+    if (highest != rows)
+        findings.invalid(u"numbers of %1 up to %2 for %3 rows"_s.arg(table).arg(highest).arg(rows));
+    findings.say(u"%1 found: %2 saves committed, %3 rows, numbers 1 to %4"_s.arg(table).arg(committed).arg(rows).arg(highest));
+}
+
 } // namespace soak

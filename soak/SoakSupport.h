@@ -60,6 +60,12 @@ QString Today();
 std::unique_ptr<DataModule> ConnectCounter(const QString &database, const QString &employeeNo,
                                            const QString &counterId);
 
+// A number series the server issued to `committed` saves that the counters
+// saw committed: every save kept, none extra, each number once and none
+// skipped (1 to the count), told to `findings` under the table's name.
+void CheckNumberSeries(Findings &findings, const TestDatabase &db, const QString &table, const QString &number,
+                       int committed);
+
 // The rows of a query of one text column, as the administrator.
 QStringList AdminRows(const TestDatabase &db, const QString &sql);
 

@@ -100,22 +100,7 @@ int runSoak(int clerks, int saves)
 
     for (int s = 0; s < SeriesCount; ++s) {
         const Series &series = AllSeries[s];
-        const QStringList row = db.adminScalar(u"SELECT count(*) || ' ' || count(DISTINCT %1) || ' ' || "
-                                               "COALESCE(max(%1), 0) FROM %2"_s.arg(series.number, series.table))
-                                    .split(u' ');
-        const int rows = row.value(0).toInt(), distinct = row.value(1).toInt(), highest = row.value(2).toInt();
-        if (rows < committed[s])
-            findings.lost(u"a committed save missing from "_s + series.table, committed[s] - rows);
-        if (rows > committed[s])
-            findings.doubled(u"a row of "_s + series.table + u" no clerk saw committed"_s, rows - committed[s]);
-        if (distinct != rows)
-            findings.doubled(u"a number of "_s + series.table + u" given twice"_s, rows - distinct);
-        if (highest != rows)
-            findings.invalid(u"numbers of %1 up to %2 for %3 rows"_s.arg(series.table).arg(highest).arg(rows));
-        findings.say(u"found: %1 saves committed, %2 rows, numbers 1 to %3"_s.arg(committed[s].load())
-                         .arg(rows)
-                         .arg(highest)
-                         .prepend(series.table + u" "_s));
+        soak::CheckNumberSeries(findings, db, series.table, series.number, committed[s]);
     }
     if (!errors.isEmpty())
         findings.stuck(u"saves refused: "_s + errors.first(), int(errors.size()));
