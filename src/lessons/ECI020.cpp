@@ -70,7 +70,7 @@ TfrmECI020::TfrmECI020(QWidget *parent) : TraineeScreen(u"frmECI020"_s, u"스키
         {.name = u"wlbReceiptName"_s, .kind = FieldKind::Label, .width = 160, .to = &wlbReceiptName},
         {.name = u"wlbReceiptEnterDate"_s, .kind = FieldKind::Label, .width = 90, .to = &wlbReceiptEnterDate},
     });
-    wlbSeason = findChild<QLabel *>(u"wlbSeason"_s);
+    wlbSeason = qobject_cast<QLabel *>(SearchFields().constFirst().second); // the season's name
     // A typed receipt number drops the receipt the labels showed.
     connect(edtReceiptNo, &QLineEdit::textChanged, this, [this] {
         wlbReceiptName->clear();

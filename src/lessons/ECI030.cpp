@@ -57,7 +57,7 @@ TfrmECI030::TfrmECI030(QWidget *parent) : TfrmEZI000(u"frmECI030"_s, u"강사배
         {.name = u"edtLecturerEmpNo"_s, .caption = u"*강사사번"_s, .field = u"LECTURER_EMP_NO"_s, .bytes = 8,
          .required = true, .lookup = [this] { LookupLecturer(); }, .width = 90, .to = &edtLecturerEmpNo},
         {.name = u"cboArea"_s, .caption = u"*강습지역구분"_s, .kind = FieldKind::Code, .field = u"AREA_GUBUN"_s,
-         .codeGroup = u"E0017"_s},
+         .codeGroup = u"E0017"_s, .to = &cboArea},
         {.name = u"cboLectureDetail"_s, .caption = u"*강습세부구분"_s, .kind = FieldKind::Code,
          .field = u"LECTURE_DETAIL_GUBUN"_s, .codeGroup = u"E0024"_s},
         {.name = u"cboLectureItem"_s, .caption = u"*강습종목구분"_s, .kind = FieldKind::Code,
@@ -110,8 +110,7 @@ void TfrmECI030::LookupLecturer()
     }
     edtLecturerEmpNo->setText(instructor.empNo);
     ShowLecturer(instructor);
-    if (QWidget *area = findChild<QWidget *>(u"cboArea"_s))
-        area->setFocus();
+    cboArea->setFocus();
 }
 
 void TfrmECI030::edtExit(QWidget *left)

@@ -24,6 +24,7 @@ private:
     void ShowLecturer(const StaffRecord &instructor);
 
     TextEdit *edtLecturerEmpNo = nullptr;
+    QWidget *cboArea = nullptr;
     TextEdit *edtLecturerName = nullptr;
     TextEdit *edtLecturerTeam = nullptr;
     TextEdit *edtLecturerTeamName = nullptr;

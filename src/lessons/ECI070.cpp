@@ -81,7 +81,9 @@ TfrmECI070::TfrmECI070(QWidget *parent) : TraineeScreen(u"frmECI070"_s, u"강습
         {.name = u"edtLecturerName"_s, .field = u"LECTURER_NAME"_s, .bytes = 60, .sameLine = true,
          .readOnly = true, .to = &edtLecturerName},
     };
-    fields += PartyFields(u"LOSS"_s, u"Loss"_s, u"피해자"_s, u"wlbLossAddr2"_s);
+    QList<FieldDef> loss = PartyFields(u"LOSS"_s, u"Loss"_s, u"피해자"_s, u"wlbLossAddr2"_s);
+    loss.first().to = &afterLecturer; // the victim's name comes after the instructor
+    fields += loss;
     fields += PartyFields(u"OFFENSE"_s, u"Offense"_s, u"가해자"_s, u"edtOffenseAddr2"_s);
     fields += {
         {.name = u"edtTrobRemark"_s, .caption = u"사건개요"_s, .field = u"TROB_REMARK"_s, .bytes = 160},
@@ -90,7 +92,6 @@ TfrmECI070::TfrmECI070(QWidget *parent) : TraineeScreen(u"frmECI070"_s, u"강습
         {.name = u"edtTrobWitnesses"_s, .caption = u"목격자"_s, .field = u"TROB_WITNESSES"_s, .bytes = 160},
     };
     AddFields(fields);
-    afterLecturer = findChild<QWidget *>(u"edtLossName"_s);
     WirePeople();
 
     qryQuery.setSql(u"SELECT seq_no, trob_name, lecturer_emp_no, lecturer_name, trob_time, trob_place,\n"

@@ -122,7 +122,8 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(u"frmEHI020"_s, u"시즌락
     FieldDef season = lockers::SeasonField();
     QLineEdit *edtSeasonYear = nullptr;
     season.to = &edtSeasonYear;
-    QList<FieldDef> search = lockers::ListFields();
+    lockers::CodeLists lists;
+    QList<FieldDef> search = lockers::ListFields(lists);
     search.insert(0, season);
     search.insert(4, {.name = u"edtLockerNo"_s, .caption = u"락카번호"_s, .field = u"LOCKER_NO"_s, .bytes = 4,
                       .width = 50});
@@ -312,7 +313,7 @@ TfrmEHI020::TfrmEHI020(QWidget *parent) : TfrmZZI090(u"frmEHI020"_s, u"시즌락
                        u"ALOCKER_NO_CHANGE"_s, u"AEDITSTATUS"_s});
     Calls(prcNotice);
 
-    lockers::FillLists(this);
+    lockers::FillLists(lists);
     try {
         cboPayCode->addCode(QString(), QString());
         // The sale keeps the payment class's label, as the list shows it.

@@ -27,8 +27,9 @@ TfrmEHS030::TfrmEHS030(QWidget *parent)
     QLineEdit *edtSeasonYear = nullptr;
     FieldDef season = lockers::SeasonField();
     season.to = &edtSeasonYear;
-    QList<FieldDef> fields = lockers::ListFields({u"location    = :LOCATION"_s, u"area_zone   = :AREA_ZONE"_s,
-                                                  u"locker_type = :LOCKER_TYPE"_s, u"use_yn      = :SALE_YN"_s});
+    lockers::CodeLists lists;
+    QList<FieldDef> fields = lockers::ListFields(lists, {u"location    = :LOCATION"_s, u"area_zone   = :AREA_ZONE"_s,
+                                                         u"locker_type = :LOCKER_TYPE"_s, u"use_yn      = :SALE_YN"_s});
     fields.last().field = u"SALE_YN"_s;
     fields.prepend(season);
     AddSearchFields(fields);
@@ -65,5 +66,5 @@ TfrmEHS030::TfrmEHS030(QWidget *parent)
 FROM   eh020ms
 WHERE  season_year = :SEASON_YEAR{filters}
 ORDER  BY to_num(locker_no), locker_no)sql"_s);
-    lockers::FillLists(this);
+    lockers::FillLists(lists);
 }

@@ -40,37 +40,31 @@ FieldDef SeasonField()
             .width = 50, .printLine = 1};
 }
 
-QList<FieldDef> ListFields(const QStringList &conditions)
+QList<FieldDef> ListFields(CodeLists &lists, const QStringList &conditions)
 {
     return {
         {.name = u"cboLocation"_s, .caption = u"위치"_s, .kind = FieldKind::Code, .field = u"LOCATION"_s,
-         .width = 110, .condition = conditions.value(0), .choices = All, .printLine = 2},
+         .width = 110, .to = &lists.location, .condition = conditions.value(0), .choices = All, .printLine = 2},
         {.name = u"cboAreaZone"_s, .caption = u"구역"_s, .kind = FieldKind::Code, .field = u"AREA_ZONE"_s,
-         .width = 90, .condition = conditions.value(1), .choices = All, .printLine = 2},
+         .width = 90, .to = &lists.areaZone, .condition = conditions.value(1), .choices = All, .printLine = 2},
         {.name = u"cboLockerType"_s, .caption = u"TYPE"_s, .kind = FieldKind::Code, .field = u"LOCKER_TYPE"_s,
-         .width = 90, .condition = conditions.value(2), .choices = All, .printLine = 2},
+         .width = 90, .to = &lists.lockerType, .condition = conditions.value(2), .choices = All, .printLine = 2},
         {.name = u"cboSaleYn"_s, .caption = u"판매여부"_s, .kind = FieldKind::Code, .field = u"USE_YN"_s,
          .width = 60, .condition = conditions.value(3), .choices = Sold, .printLine = 2},
     };
 }
 
-void FillLists(QWidget *screen)
+void FillLists(const CodeLists &lists)
 {
-    struct List
-    {
-        const char16_t *name;
-        const char16_t *group;
-        CodeFilters filters;
-    };
-    const List lists[] = {{u"cboLocation", u"E0017", {.item3 = u"Y"_s}},
-                          {u"cboAreaZone", u"E0055", {}},
-                          {u"cboLockerType", u"E0056", {}}};
-    for (const List &list : lists) {
-        auto *combo = screen->findChild<CodeCombo *>(QString::fromUtf16(list.name));
-        if (!combo)
+    const std::pair<CodeCombo *, CodeFilters> filled[] = {{lists.location, {.item3 = u"Y"_s}},
+                                                          {lists.areaZone, {}},
+                                                          {lists.lockerType, {}}};
+    const QString groups[] = {u"E0017"_s, u"E0055"_s, u"E0056"_s};
+    for (int i = 0; i < 3; ++i) {
+        if (!filled[i].first)
             continue;
         try {
-            FillCodeList(*combo, QString::fromUtf16(list.group), list.filters);
+            FillCodeList(*filled[i].first, groups[i], filled[i].second);
         } catch (const ServerError &error) {
             ErrorBox(u"에러내용:\r"_s + error.message());
         }
